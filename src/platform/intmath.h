@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+// Integer helpers with the platform's exact rounding.
+
+// a * b / c with a 64-bit intermediate, rounded to the nearest integer, halves away from zero.
+// Like the platform, a zero divisor gives -1.
+constexpr int MulDiv(int a, int b, int c) {
+    if (c == 0) return -1;
+    const std::int64_t num = static_cast<std::int64_t>(a) * b;
+    const std::int64_t den = c;
+    const std::int64_t absNum = num < 0 ? -num : num;
+    const std::int64_t absDen = den < 0 ? -den : den;
+    const std::int64_t q = (2 * absNum + absDen) / (2 * absDen);
+    return static_cast<int>(((num < 0) != (den < 0)) ? -q : q);
+}
+
+// Nearest integer, exact halves to the even neighbour.
+int RoundHalfEven(double v);
+
+// Truncation toward zero.
+constexpr int Trunc(double v) { return static_cast<int>(v); }

@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "platform/intmath.h"
+
+namespace {
+
+struct MulDivRow {
+    int a, b, c, expected;
+};
+
+class MulDivTest : public ::testing::TestWithParam<MulDivRow> {};
+
+TEST_P(MulDivTest, RoundsHalvesAwayFromZero) {
+    const MulDivRow& row = GetParam();
+    EXPECT_EQ(MulDiv(row.a, row.b, row.c), row.expected) << row.a << " * " << row.b << " / " << row.c;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, MulDivTest,
+    ::testing::Values(MulDivRow{1, 1, 2, 1},        // 0.5 -> 1
+                      MulDivRow{3, 1, 2, 2},        // 1.5 -> 2
+                      MulDivRow{5, 1, 2, 3},        // 2.5 -> 3, not to even
+                      MulDivRow{-1, 1, 2, -1},      // -0.5 -> -1
+                      MulDivRow{-5, 1, 2, -3},      // -2.5 -> -3
+                      MulDivRow{5, -1, 2, -3},      // sign from either factor
+                      MulDivRow{5, 1, -2, -3},      // or from the divisor
+                      MulDivRow{-5, -1, -2, -3},    //
+                      MulDivRow{-5, -1, 2, 3},      //
+                      MulDivRow{1, 127, 235, 1},    // 0.54
+                      MulDivRow{2, 127, 235, 1},    // 1.08
+                      MulDivRow{118, 127, 235, 64}, // 63.77
+                      MulDivRow{4, 1, 3, 1},        // 1.33
+                      MulDivRow{5, 1, 3, 2},        // 1.67
+                      MulDivRow{133, 72, 96, 100},  // 99.75: Font.Height -133 is 100 points
+                      MulDivRow{100, 96, 72, 133},  // 133.33
+                      MulDivRow{0, 5, 7, 0},
+                      MulDivRow{7, 5, 0, -1}));     // a zero divisor answers -1
+
+TEST(MulDivTest, Uses64BitIntermediate) {
+    EXPECT_EQ(MulDiv(INT_MAX, INT_MAX, INT_MAX), INT_MAX);
+    EXPECT_EQ(MulDiv(100000, 100000, 100000), 100000);
+    EXPECT_EQ(MulDiv(INT_MIN, 2, 4), INT_MIN / 2);
+}
+
+TEST(RoundingTest, HalvesGoToEven) {
+    EXPECT_EQ(RoundHalfEven(0.5), 0);
+    EXPECT_EQ(RoundHalfEven(1.5), 2);
+    EXPECT_EQ(RoundHalfEven(2.5), 2);
+    EXPECT_EQ(RoundHalfEven(-0.5), 0);
+    EXPECT_EQ(RoundHalfEven(-1.5), -2);
+    EXPECT_EQ(RoundHalfEven(2.4999), 2);
+    EXPECT_EQ(RoundHalfEven(2.5001), 3);
+    EXPECT_EQ(RoundHalfEven(542 / 1.4), 387);
+    EXPECT_EQ(RoundHalfEven(272 / 1.4), 194);
+}
+
+TEST(RoundingTest, TruncGoesTowardZero) {
+    EXPECT_EQ(Trunc(1.9), 1);
+    EXPECT_EQ(Trunc(-1.9), -1);
+    EXPECT_EQ(Trunc(-0.1), 0);
+}
+
+}  // namespace

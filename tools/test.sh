@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the project plainly and with sanitizers, and runs every test in both.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+bash "$root/tools/install-deps.sh"
+cd "$root"
+for preset in default asan; do
+  echo "== $preset =="
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  ctest --preset "$preset"
+done
