@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include "buttongrid/mxobject.h"
+
+namespace {
+
+class Probe : public TMxObject {
+public:
+    void Touch() { Changed(); }
+};
+
+struct Counter {
+    int calls = 0;
+    TMxObject* lastSender = nullptr;
+    void Hook(TMxObject& object) {
+        object.SetOnChange([this](TMxObject* sender) {
+            ++calls;
+            lastSender = sender;
+        });
+    }
+};
+
+TEST(MxObject, ChangeCallsTheNotificationWithItself) {
+    Probe probe;
+    Counter counter;
+    counter.Hook(probe);
+    probe.Touch();
+    EXPECT_EQ(counter.calls, 1);
+    EXPECT_EQ(counter.lastSender, &probe);
+}
+
+TEST(MxObject, ChangeWithoutNotificationIsHarmless) {
+    Probe probe;
+    probe.Touch();
+    probe.BeginUpdate();
+    probe.EndUpdate(true);
+    SUCCEED();
+}
+
+TEST(MxObject, UpdateHoldsBackChangesUntilEndUpdateNotifies) {
+    Probe probe;
+    Counter counter;
+    counter.Hook(probe);
+    probe.BeginUpdate();
+    EXPECT_TRUE(probe.Updating());
+    probe.Touch();
+    probe.Touch();
+    EXPECT_EQ(counter.calls, 0);
+    probe.EndUpdate(true);
+    EXPECT_FALSE(probe.Updating());
+    EXPECT_EQ(counter.calls, 1);
+}
+
+TEST(MxObject, EndUpdateWithoutNotifyStaysSilent) {
+    Probe probe;
+    Counter counter;
+    counter.Hook(probe);
+    probe.BeginUpdate();
+    probe.Touch();
+    probe.EndUpdate(false);
+    EXPECT_EQ(counter.calls, 0);
+    probe.Touch();
+    EXPECT_EQ(counter.calls, 1);
+}
+
+}  // namespace
