@@ -1,0 +1,79 @@
+#pragma once
+
+#include "platform/color.h"
+
+#include <QFlags>
+#include <QFont>
+#include <QString>
+#include <functional>
+
+enum class FontStyle : unsigned { Bold = 1, Italic = 2, Underline = 4, StrikeOut = 8 };
+using FontStyles = QFlags<FontStyle>;
+Q_DECLARE_OPERATORS_FOR_FLAGS(FontStyles)
+
+// Character sets as the stored layout names them; kept with the font, never used for drawing.
+constexpr int DEFAULT_CHARSET = 1;
+constexpr int SHIFTJIS_CHARSET = 128;
+
+// Screen resolution that every size in points is converted at.
+constexpr int kPixelsPerInch = 96;
+
+// The Windows font name mapped to the family installed here ("ＭＳ Ｐゴシック" → "IPAPGothic" and so on);
+// any other name comes back unchanged.
+QString SubstituteFontFamily(const QString& windowsName);
+
+// A logical font in the platform's terms. The stored layout keeps Windows font names; ToQFont maps them.
+//
+// Height: negative is the character (em) height in pixels, positive the cell height (ascent + descent),
+// 0 the default height. Size is in points at 96 pixels per inch: Size = -MulDiv(Height, 72, 96), and
+// SetSize(s) sets Height = -MulDiv(s, 96, 72).
+//
+// Change notification: setting a property to a different value (or an Assign that changes anything) calls
+// OnChange once. OnChange is a plain std::function the owner points at its own handler; it belongs to this
+// object and is never copied: a copy starts without one, and assignment keeps the target's own handler.
+class Font {
+public:
+    Font() = default;
+    Font(const Font& other);
+    // Same as Assign: the values are copied, the handler stays.
+    Font& operator=(const Font& other);
+
+    const QString& Name() const { return m_name; }
+    void SetName(const QString& name);
+    int Height() const { return m_height; }
+    void SetHeight(int height);
+    int Size() const;
+    void SetSize(int points);
+    FontStyles Style() const { return m_style; }
+    void SetStyle(FontStyles style);
+    TColor Color() const { return m_color; }
+    void SetColor(TColor color);
+    int Charset() const { return m_charset; }
+    void SetCharset(int charset);
+    // Tenths of a degree, counter-clockwise; only the canvas's text output reads it.
+    int Escapement() const { return m_escapement; }
+    void SetEscapement(int tenthsOfDegree);
+
+    // Copies every value from source; OnChange fires once when anything changed.
+    void Assign(const Font& source);
+
+    // The Qt font to draw with: substituted family (with a Japanese sans or serif fallback, then Qt's
+    // default), pixel size from Height, no antialiasing so that colour keys hold. Escapement is left to
+    // the canvas.
+    QFont ToQFont() const;
+
+    std::function<void()> OnChange;
+
+    // Values only; the handler takes no part.
+    friend bool operator==(const Font& a, const Font& b);
+
+private:
+    void Changed();
+
+    QString m_name = QStringLiteral("MS Sans Serif");
+    int m_height = -11;
+    FontStyles m_style;
+    TColor m_color = clWindowText;
+    int m_charset = DEFAULT_CHARSET;
+    int m_escapement = 0;
+};

@@ -1,0 +1,217 @@
+#include "platform/raster.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+__extension__ using Wide = __int128;
+
+// Keeps products of coordinates well inside 128 bits however wild the input.
+constexpr int kCoordLimit = 1 << 28;
+int clampCoord(int v) { return std::clamp(v, -kCoordLimit, kCoordLimit); }
+
+// Largest r with r * r <= v.
+std::int64_t isqrt(std::uint64_t v) {
+    auto r = static_cast<std::int64_t>(std::sqrt(static_cast<double>(v)));
+    while (r > 0 && static_cast<std::uint64_t>(r) * static_cast<std::uint64_t>(r) > v) --r;
+    while (static_cast<std::uint64_t>(r + 1) * static_cast<std::uint64_t>(r + 1) <= v) ++r;
+    return r;
+}
+
+std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
+    std::int64_t q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+    return q;
+}
+
+std::int64_t ceilDiv(std::int64_t a, std::int64_t b) { return -floorDiv(-a, b); }
+
+// Columns of one ellipse row, or false when the row holds no pixel centre. In doubled coordinates a pixel
+// x sits at X = 2x + 1 - left - right and row y at Y = 2y + 1 - top - bottom; it is inside when
+// X^2 * h^2 + Y^2 * w^2 <= w^2 * h^2.
+bool ellipseRow(const TRect& box, int y, int& x0, int& x1) {
+    const Wide w = box.Right - box.Left;
+    const Wide h = box.Bottom - box.Top;
+    const Wide Y = Wide(2) * y + 1 - box.Top - box.Bottom;
+    const Wide rem = w * w * h * h - Y * Y * w * w;
+    if (rem < 0) return false;
+    const std::int64_t xMax = isqrt(static_cast<std::uint64_t>(rem / (h * h)));
+    const std::int64_t c = static_cast<std::int64_t>(box.Left) + box.Right - 1;
+    const std::int64_t lo = ceilDiv(c - xMax, 2);
+    const std::int64_t hi = floorDiv(c + xMax, 2);
+    if (lo > hi) return false;
+    x0 = static_cast<int>(lo);
+    x1 = static_cast<int>(hi) + 1;
+    return true;
+}
+
+TRect clampedBox(const TRect& box) {
+    const TRect b = box.Normalized();
+    return {clampCoord(b.Left), clampCoord(b.Top), clampCoord(b.Right), clampCoord(b.Bottom)};
+}
+
+struct Crossing {
+    double x;
+    int direction;
+};
+
+// Turns the sorted crossings of one row into spans by the fill rule. Crossing x values are already the
+// first pixel column at or right of the edge.
+void emitRow(std::vector<Crossing>& crossings, FillMode mode, int y, std::vector<Span>& out) {
+    std::sort(crossings.begin(), crossings.end(), [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
+    int winding = 0;
+    for (std::size_t i = 0; i + 1 < crossings.size(); ++i) {
+        winding += mode == FillMode::Alternate ? 1 : crossings[i].direction;
+        const bool inside = mode == FillMode::Alternate ? (winding % 2) != 0 : winding != 0;
+        const int x0 = static_cast<int>(crossings[i].x);
+        const int x1 = static_cast<int>(crossings[i + 1].x);
+        if (!inside || x1 <= x0) continue;
+        if (!out.empty() && out.back().Y == y && out.back().X1 >= x0)
+            out.back().X1 = std::max(out.back().X1, x1);
+        else
+            out.push_back({y, x0, x1});
+    }
+}
+
+}  // namespace
+
+std::vector<Span> EllipseSpans(const TRect& box, int rowBegin, int rowEnd) {
+    const TRect b = clampedBox(box);
+    std::vector<Span> spans;
+    if (b.IsEmpty()) return spans;
+    const int y0 = std::max(b.Top, rowBegin);
+    const int y1 = std::min(b.Bottom, rowEnd);
+    for (int y = y0; y < y1; ++y) {
+        int x0 = 0;
+        int x1 = 0;
+        if (ellipseRow(b, y, x0, x1)) spans.push_back({y, x0, x1});
+    }
+    return spans;
+}
+
+std::vector<Span> RoundRectSpans(const TRect& box, int ellipseWidth, int ellipseHeight, int rowBegin, int rowEnd) {
+    const TRect b = clampedBox(box);
+    std::vector<Span> spans;
+    if (b.IsEmpty()) return spans;
+    const int ew = std::clamp(std::abs(ellipseWidth), 0, b.Width());
+    const int eh = std::clamp(std::abs(ellipseHeight), 0, b.Height());
+    const TRect corner = Bounds(b.Left, b.Top, ew, eh);
+    const int y0 = std::max(b.Top, rowBegin);
+    const int y1 = std::min(b.Bottom, rowEnd);
+    for (int y = y0; y < y1; ++y) {
+        // Distance from the nearer of top and bottom; the bottom corners mirror the top ones.
+        const int d = std::min(y - b.Top, b.Bottom - 1 - y);
+        int left = b.Left;
+        if (ew > 0 && d < eh / 2) {
+            int x0 = 0;
+            int x1 = 0;
+            left = ellipseRow(corner, b.Top + d, x0, x1) ? x0 : b.Left + ew / 2;
+        }
+        const int right = b.Left + b.Right - left;
+        if (right > left) spans.push_back({y, left, right});
+    }
+    return spans;
+}
+
+std::vector<Span> PolygonSpans(const std::vector<TPoint>& points, FillMode mode, int rowBegin, int rowEnd) {
+    std::vector<Span> spans;
+    if (points.size() < 3) return spans;
+    int top = points.front().Y;
+    int bottom = top;
+    for (const TPoint& p : points) {
+        top = std::min(top, p.Y);
+        bottom = std::max(bottom, p.Y);
+    }
+    const int y0 = std::max(top, rowBegin);
+    const int y1 = std::min(bottom, rowEnd);
+    std::vector<Crossing> crossings;
+    for (int y = y0; y < y1; ++y) {
+        crossings.clear();
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const TPoint a = points[i];
+            const TPoint b = points[(i + 1) % points.size()];
+            if (a.Y == b.Y) continue;
+            const TPoint lo = a.Y < b.Y ? a : b;
+            const TPoint hi = a.Y < b.Y ? b : a;
+            // The row's centre y + 0.5 never meets an integer vertex, so half-open rows decide cleanly.
+            if (y < lo.Y || y >= hi.Y) continue;
+            // First column whose centre is at or right of the edge: ceil(xEdge - 0.5), exactly.
+            const std::int64_t dy = static_cast<std::int64_t>(hi.Y) - lo.Y;
+            const std::int64_t num = (2 * static_cast<std::int64_t>(lo.X) - 1) * dy +
+                                     (2 * static_cast<std::int64_t>(y) + 1 - 2 * lo.Y) *
+                                         (static_cast<std::int64_t>(hi.X) - lo.X);
+            const std::int64_t col = ceilDiv(num, 2 * dy);
+            crossings.push_back({static_cast<double>(std::clamp<std::int64_t>(col, -kCoordLimit, kCoordLimit)),
+                                 a.Y < b.Y ? 1 : -1});
+        }
+        emitRow(crossings, mode, y, spans);
+    }
+    return spans;
+}
+
+std::vector<Span> OutlineSpans(const std::vector<std::vector<QPointF>>& outlines, FillMode mode, int rowBegin,
+                               int rowEnd) {
+    std::vector<Span> spans;
+    double top = 0;
+    double bottom = 0;
+    bool any = false;
+    for (const auto& outline : outlines)
+        for (const QPointF& p : outline) {
+            top = any ? std::min(top, p.y()) : p.y();
+            bottom = any ? std::max(bottom, p.y()) : p.y();
+            any = true;
+        }
+    if (!any) return spans;
+    const int y0 = std::max(static_cast<int>(std::floor(top)), rowBegin);
+    const int y1 = std::min(static_cast<int>(std::ceil(bottom)) + 1, rowEnd);
+    std::vector<Crossing> crossings;
+    for (int y = y0; y < y1; ++y) {
+        const double yc = y + 0.5;
+        crossings.clear();
+        for (const auto& outline : outlines) {
+            for (std::size_t i = 0; i < outline.size(); ++i) {
+                const QPointF a = outline[i];
+                const QPointF b = outline[(i + 1) % outline.size()];
+                if (a.y() == b.y()) continue;
+                const QPointF lo = a.y() < b.y() ? a : b;
+                const QPointF hi = a.y() < b.y() ? b : a;
+                if (yc < lo.y() || yc >= hi.y()) continue;
+                const double x = lo.x() + (yc - lo.y()) * (hi.x() - lo.x()) / (hi.y() - lo.y());
+                crossings.push_back({std::clamp(std::ceil(x - 0.5), double(-kCoordLimit), double(kCoordLimit)),
+                                     a.y() < b.y() ? 1 : -1});
+            }
+        }
+        emitRow(crossings, mode, y, spans);
+    }
+    return spans;
+}
+
+std::vector<TPoint> LinePoints(TPoint from, TPoint to) {
+    std::vector<TPoint> points;
+    const int dx = std::abs(to.X - from.X);
+    const int dy = std::abs(to.Y - from.Y);
+    const int sx = from.X < to.X ? 1 : -1;
+    const int sy = from.Y < to.Y ? 1 : -1;
+    const int steps = std::max(dx, dy);
+    points.reserve(static_cast<std::size_t>(steps));
+    int x = from.X;
+    int y = from.Y;
+    // Error term of the classic integer line: the major axis steps every time, the minor one when due.
+    int err = (dx > dy ? dx : -dy) / 2;
+    for (int i = 0; i < steps; ++i) {
+        points.push_back({x, y});
+        const int e = err;
+        if (e > -dx) {
+            err -= dy;
+            x += sx;
+        }
+        if (e < dy) {
+            err += dx;
+            y += sy;
+        }
+    }
+    return points;
+}
