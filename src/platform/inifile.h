@@ -37,7 +37,9 @@ public:
     // eight digits, the 32-bit pattern: "$FFFFFFFF" is -1); def for a missing key or any other value.
     int ReadInteger(std::string_view section, std::string_view key, int def) const;
 
-    // A value with a line break keeps only what comes before it, so one key can never turn into several.
+    // An existing key gets the new value on its own line; a missing key goes after the last key of its
+    // section, a missing section to the end of the file. A value with a line break keeps only what comes
+    // before it, so one key can never turn into several.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, int value);
 
