@@ -1,34 +1,695 @@
 #include "platform/canvas.h"
 
-Canvas::Canvas(QImage& image) : m_image(image) {}
-void Canvas::SetFont(const ::Font&) {}
-TColor Canvas::Pixel(int, int) const { return clNone; }
-void Canvas::SetPixel(int, int, TColor) {}
-void Canvas::MoveTo(int, int) {}
-void Canvas::LineTo(int, int) {}
-void Canvas::Polyline(const std::vector<TPoint>&) {}
-void Canvas::FillRect(const TRect&) {}
-void Canvas::FrameRect(const TRect&, TColor) {}
-void Canvas::Rectangle(const TRect&) {}
-void Canvas::Ellipse(const TRect&) {}
-void Canvas::Polygon(const std::vector<TPoint>&) {}
-void Canvas::RoundRect(const TRect&, int, int) {}
-void Canvas::DrawEdge(TRect&, unsigned, unsigned) {}
-void Canvas::Draw(int, int, const QImage&) {}
-void Canvas::CopyRect(const TRect&, const QImage&, const TRect&) {}
-void Canvas::StretchDraw(const TRect&, const QImage&) {}
-void Canvas::DrawTransparent(int, int, const QImage&, TColor) {}
-void Canvas::CopyRectTransparent(const TRect&, const QImage&, const TRect&, TColor) {}
-void Canvas::StampMask(int, int, const QImage&) {}
-void Canvas::SetClipRect(const TRect&) {}
-void Canvas::IntersectClipRect(const TRect&) {}
-void Canvas::SelectClipRgn(const Region&) {}
-void Canvas::SelectClipPath() {}
-void Canvas::ResetClip() {}
-void Canvas::TextOut(int, int, const QString&) {}
-TPoint Canvas::TextExtent(const QString&) const { return {}; }
-TTextMetric Canvas::GetTextMetrics() const { return {}; }
-int Canvas::DrawText(const QString&, TRect&, unsigned) { return 0; }
-void Canvas::BeginPath() {}
-void Canvas::EndPath() {}
-void Canvas::StrokePath() {}
+#include "platform/raster.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTransform>
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+constexpr QRgb kOpaque = 0xFF000000u;
+
+// A cosmetic dashed pen: 18 pixels on, 6 off.
+constexpr int kDashOn = 18;
+constexpr int kDashPeriod = 24;
+
+// The tab stop distance of DrawText: eight average characters.
+constexpr int kTabChars = 8;
+
+QRgb rgbOf(TColor color) { return ToQRgb(color) | kOpaque; }
+
+QTransform textTransform(int x, int y, int escapement) {
+    QTransform t;
+    t.translate(x, y);
+    t.rotate(-escapement / 10.0);
+    return t;
+}
+
+std::vector<std::vector<QPointF>> outlinesOf(const QPainterPath& path) {
+    std::vector<std::vector<QPointF>> outlines;
+    for (const QPolygonF& polygon : path.toSubpathPolygons()) outlines.emplace_back(polygon.begin(), polygon.end());
+    return outlines;
+}
+
+FillMode fillModeOf(const QPainterPath& path) {
+    return path.fillRule() == Qt::WindingFill ? FillMode::Winding : FillMode::Alternate;
+}
+
+// One line of DrawText after prefix handling: the text to draw and the character to underline (-1 none).
+struct TextLine {
+    QString text;
+    int underline = -1;
+};
+
+TextLine stripPrefixes(const QString& text) {
+    TextLine line;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size()) {
+            ++i;
+            if (text[i] != u'&') line.underline = static_cast<int>(line.text.size());
+        } else if (text[i] == u'&') {
+            continue;
+        }
+        line.text += text[i];
+    }
+    return line;
+}
+
+std::vector<QString> splitLines(const QString& text) {
+    std::vector<QString> lines;
+    QString current;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' || text[i] == u'\n') {
+            if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+            lines.push_back(current);
+            current.clear();
+        } else {
+            current += text[i];
+        }
+    }
+    lines.push_back(current);
+    return lines;
+}
+
+// Full-width characters may be broken between, as well as after blanks.
+bool breaksAfter(QChar c) { return c == u' ' || c.unicode() >= 0x3000; }
+bool breaksBefore(QChar c) { return c.unicode() >= 0x3000 && c.unicode() != 0x3000; }
+
+}  // namespace
+
+Canvas::Canvas(QImage& image) : m_image(image) {
+    if (m_image.depth() != 32 && !m_image.isNull()) m_image.convertTo(QImage::Format_RGB32);
+    ResetClip();
+}
+
+void Canvas::SetFont(const ::Font& font) { m_font.Assign(font); }
+
+// --- Pixels and spans -------------------------------------------------------------------------------
+
+Canvas::Paint Canvas::solidPaint(TColor color) {
+    const QRgb c = rgbOf(color);
+    return {c, c};
+}
+
+Canvas::Paint Canvas::brushPaint() const {
+    if (m_brush.Style == BrushStyle::Checkered) return {rgbOf(clBtnHighlight), rgbOf(m_brush.Color)};
+    return solidPaint(m_brush.Color);
+}
+
+int Canvas::clipTop() const { return m_clipIsImage ? 0 : m_clipBounds.Top; }
+
+int Canvas::clipBottom() const { return m_clipIsImage ? Height() : m_clipBounds.Bottom; }
+
+void Canvas::fillSpan(int y, int x0, int x1, const Paint& paint) {
+    if (y < 0 || y >= Height()) return;
+    x0 = std::max(x0, 0);
+    x1 = std::min(x1, Width());
+    if (x1 <= x0) return;
+    auto* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));
+    const auto paintRow = [&](int a, int b) {
+        for (int x = a; x < b; ++x) row[x] = ((x + y) & 1) ? paint.odd : paint.even;
+    };
+    if (m_clipIsImage) {
+        paintRow(x0, x1);
+        return;
+    }
+    if (static_cast<std::size_t>(y) + 1 >= m_clipRowStart.size()) return;
+    const std::vector<Span>& spans = m_clip.Spans();
+    for (std::size_t i = m_clipRowStart[static_cast<std::size_t>(y)]; i < m_clipRowStart[static_cast<std::size_t>(y) + 1];
+         ++i) {
+        const int a = std::max(x0, spans[i].X0);
+        const int b = std::min(x1, spans[i].X1);
+        if (a < b) paintRow(a, b);
+    }
+}
+
+void Canvas::fillSpans(const std::vector<Span>& spans, const Paint& paint) {
+    for (const Span& s : spans) fillSpan(s.Y, s.X0, s.X1, paint);
+}
+
+void Canvas::fillRectPaint(const TRect& rect, const Paint& paint) {
+    const TRect r = rect.Normalized();
+    const int y0 = std::max({r.Top, clipTop(), 0});
+    const int y1 = std::min({r.Bottom, clipBottom(), Height()});
+    for (int y = y0; y < y1; ++y) fillSpan(y, r.Left, r.Right, paint);
+}
+
+TColor Canvas::Pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= Width() || y >= Height()) return clNone;
+    return FromQRgb(m_image.pixel(x, y));
+}
+
+void Canvas::SetPixel(int x, int y, TColor color) { fillSpan(y, x, x + 1, solidPaint(color)); }
+
+// --- Lines ------------------------------------------------------------------------------------------
+
+void Canvas::plotPen(TPoint p) {
+    const Paint paint = solidPaint(m_pen.Color);
+    if (m_pen.Width <= 1) {
+        fillSpan(p.Y, p.X, p.X + 1, paint);
+        return;
+    }
+    // A wide pen lays a round nib of its width centred on each point.
+    const int w = m_pen.Width;
+    const TRect nib = Bounds(p.X - w / 2, p.Y - w / 2, w, w);
+    fillSpans(EllipseSpans(nib, nib.Top, nib.Bottom), paint);
+}
+
+void Canvas::MoveTo(int x, int y) {
+    m_penPos = {x, y};
+    m_dashPos = 0;
+}
+
+void Canvas::LineTo(int x, int y) {
+    const TPoint from = m_penPos;
+    m_penPos = {x, y};
+    if (m_pen.Style == PenStyle::Clear) return;
+    const bool dashed = m_pen.Style == PenStyle::Dash && m_pen.Width <= 1;
+    for (const TPoint& p : LinePoints(from, {x, y})) {
+        if (!dashed || m_dashPos % kDashPeriod < kDashOn) plotPen(p);
+        ++m_dashPos;
+    }
+}
+
+void Canvas::Polyline(const std::vector<TPoint>& points) {
+    if (points.empty()) return;
+    MoveTo(points.front().X, points.front().Y);
+    for (std::size_t i = 1; i < points.size(); ++i) LineTo(points[i].X, points[i].Y);
+}
+
+// --- Shapes -----------------------------------------------------------------------------------------
+
+void Canvas::FillRect(const TRect& rect) {
+    if (m_brush.Style == BrushStyle::Clear) return;
+    fillRectPaint(rect, brushPaint());
+}
+
+void Canvas::FrameRect(const TRect& rect, TColor color) {
+    const TRect r = rect.Normalized();
+    if (r.IsEmpty()) return;
+    const Paint paint = solidPaint(color);
+    fillRectPaint({r.Left, r.Top, r.Right, r.Top + 1}, paint);
+    fillRectPaint({r.Left, r.Bottom - 1, r.Right, r.Bottom}, paint);
+    fillRectPaint({r.Left, r.Top + 1, r.Left + 1, r.Bottom - 1}, paint);
+    fillRectPaint({r.Right - 1, r.Top + 1, r.Right, r.Bottom - 1}, paint);
+}
+
+void Canvas::Rectangle(const TRect& rect) {
+    const TRect r = rect.Normalized();
+    if (m_pen.Style == PenStyle::Clear) {
+        FillRect({r.Left, r.Top, r.Right - 1, r.Bottom - 1});
+        return;
+    }
+    if (r.IsEmpty()) return;
+    const int w = std::max(m_pen.Width, 1);
+    if (w == 1) {
+        FillRect(r.Inflated(-1, -1));
+        const TPen pen = m_pen;
+        MoveTo(r.Left, r.Top);
+        LineTo(r.Right - 1, r.Top);
+        LineTo(r.Right - 1, r.Bottom - 1);
+        LineTo(r.Left, r.Bottom - 1);
+        LineTo(r.Left, r.Top);
+        // A one-pixel-wide rectangle has no edge that ends anywhere else; paint its last pixel too.
+        if (r.Width() == 1 || r.Height() == 1) fillSpan(r.Top, r.Left, r.Left + 1, solidPaint(pen.Color));
+        return;
+    }
+    // A wide pen is centred on the outline, as the platform's geometric pens are.
+    const TRect outer{r.Left - (w - 1) / 2, r.Top - (w - 1) / 2, r.Right + w / 2, r.Bottom + w / 2};
+    const TRect inner = outer.Inflated(-w, -w);
+    FillRect(inner);
+    const Paint paint = solidPaint(m_pen.Color);
+    fillRectPaint({outer.Left, outer.Top, outer.Right, inner.Top}, paint);
+    fillRectPaint({outer.Left, inner.Bottom, outer.Right, outer.Bottom}, paint);
+    fillRectPaint({outer.Left, inner.Top, inner.Left, inner.Bottom}, paint);
+    fillRectPaint({inner.Right, inner.Top, outer.Right, inner.Bottom}, paint);
+}
+
+void Canvas::drawOutlinedConvex(const std::vector<Span>& outer, int rowBegin, int rowEnd) {
+    // One span per row; rows outside the shape are empty. Each erosion keeps the pixels whose four
+    // neighbours are all inside, so `width` erosions leave the interior and the rest is the outline.
+    const int rows = rowEnd - rowBegin;
+    if (rows <= 0) return;
+    std::vector<std::pair<int, int>> shape(static_cast<std::size_t>(rows), {0, 0});
+    for (const Span& s : outer) shape[static_cast<std::size_t>(s.Y - rowBegin)] = {s.X0, s.X1};
+    std::vector<std::pair<int, int>> inner = shape;
+    for (int pass = 0; pass < std::max(m_pen.Width, 1); ++pass) {
+        std::vector<std::pair<int, int>> next(inner.size(), {0, 0});
+        for (std::size_t i = 1; i + 1 < inner.size(); ++i) {
+            const int a = std::max({inner[i].first + 1, inner[i - 1].first, inner[i + 1].first});
+            const int b = std::min({inner[i].second - 1, inner[i - 1].second, inner[i + 1].second});
+            if (inner[i - 1].second > inner[i - 1].first && inner[i + 1].second > inner[i + 1].first && b > a)
+                next[i] = {a, b};
+        }
+        inner = std::move(next);
+    }
+    const Paint pen = solidPaint(m_pen.Color);
+    const bool brush = m_brush.Style != BrushStyle::Clear;
+    const Paint fill = brushPaint();
+    for (std::size_t i = 0; i < shape.size(); ++i) {
+        const auto [x0, x1] = shape[i];
+        if (x1 <= x0) continue;
+        const int y = rowBegin + static_cast<int>(i);
+        const auto [i0, i1] = inner[i];
+        if (i1 <= i0) {
+            fillSpan(y, x0, x1, pen);
+            continue;
+        }
+        fillSpan(y, x0, i0, pen);
+        if (brush) fillSpan(y, i0, i1, fill);
+        fillSpan(y, i1, x1, pen);
+    }
+}
+
+void Canvas::Ellipse(const TRect& box) {
+    const TRect b = box.Normalized();
+    if (m_pen.Style == PenStyle::Clear) {
+        if (m_brush.Style == BrushStyle::Clear) return;
+        fillSpans(EllipseSpans({b.Left, b.Top, b.Right - 1, b.Bottom - 1}, clipTop(), clipBottom()), brushPaint());
+        return;
+    }
+    // One extra row above and below, so the erosion sees the neighbours of the clip's edge rows.
+    const int w = std::max(m_pen.Width, 1);
+    const int rowBegin = std::max(b.Top, clipTop() - w);
+    const int rowEnd = std::min(b.Bottom, clipBottom() + w);
+    drawOutlinedConvex(EllipseSpans(b, rowBegin, rowEnd), rowBegin - 1, rowEnd + 1);
+}
+
+void Canvas::RoundRect(const TRect& rect, int ellipseWidth, int ellipseHeight) {
+    const TRect b = rect.Normalized();
+    if (m_pen.Style == PenStyle::Clear) {
+        if (m_brush.Style == BrushStyle::Clear) return;
+        fillSpans(RoundRectSpans({b.Left, b.Top, b.Right - 1, b.Bottom - 1}, ellipseWidth, ellipseHeight, clipTop(),
+                                 clipBottom()),
+                  brushPaint());
+        return;
+    }
+    const int w = std::max(m_pen.Width, 1);
+    const int rowBegin = std::max(b.Top, clipTop() - w);
+    const int rowEnd = std::min(b.Bottom, clipBottom() + w);
+    drawOutlinedConvex(RoundRectSpans(b, ellipseWidth, ellipseHeight, rowBegin, rowEnd), rowBegin - 1, rowEnd + 1);
+}
+
+void Canvas::Polygon(const std::vector<TPoint>& points) {
+    if (points.empty()) return;
+    if (m_brush.Style != BrushStyle::Clear)
+        fillSpans(PolygonSpans(points, m_polyFillMode, clipTop(), clipBottom()), brushPaint());
+    if (m_pen.Style == PenStyle::Clear) return;
+    MoveTo(points.front().X, points.front().Y);
+    for (std::size_t i = 1; i < points.size(); ++i) LineTo(points[i].X, points[i].Y);
+    LineTo(points.front().X, points.front().Y);
+    if (points.size() == 1) plotPen(points.front());
+}
+
+// --- 3D edges ---------------------------------------------------------------------------------------
+
+void Canvas::DrawEdge(TRect& rect, unsigned edge, unsigned flags) {
+    const bool soft = (flags & BF_SOFT) != 0;
+    const bool mono = (flags & BF_MONO) != 0;
+    const bool flat = (flags & BF_FLAT) != 0;
+    struct Layer {
+        bool drawn;
+        TColor topLeft;
+        TColor bottomRight;
+    };
+    // Outer layer first, then inner. The soft look swaps the top-left colours of the two layers.
+    Layer outer{(edge & BDR_OUTER) != 0, clNone, clNone};
+    Layer inner{(edge & BDR_INNER) != 0, clNone, clNone};
+    if (mono) {
+        outer.topLeft = outer.bottomRight = clWindowFrame;
+        inner.topLeft = inner.bottomRight = clWindow;
+    } else if (flat) {
+        outer.topLeft = outer.bottomRight = clBtnShadow;
+        inner.topLeft = inner.bottomRight = clBtnFace;
+    } else {
+        const bool outerRaised = (edge & BDR_RAISEDOUTER) != 0;
+        const bool innerRaised = (edge & BDR_RAISEDINNER) != 0;
+        outer.topLeft = outerRaised ? (soft ? clBtnHighlight : cl3DLight) : (soft ? cl3DDkShadow : clBtnShadow);
+        outer.bottomRight = outerRaised ? cl3DDkShadow : clBtnHighlight;
+        inner.topLeft = innerRaised ? (soft ? cl3DLight : clBtnHighlight) : (soft ? clBtnShadow : cl3DDkShadow);
+        inner.bottomRight = innerRaised ? clBtnShadow : cl3DLight;
+    }
+    TRect r = rect.Normalized();
+    for (const Layer& layer : {outer, inner}) {
+        if (!layer.drawn || r.IsEmpty()) continue;
+        // Top and left first, so the bottom-right colour owns the two far corners.
+        const Paint tl = solidPaint(layer.topLeft);
+        const Paint br = solidPaint(layer.bottomRight);
+        if (flags & BF_TOP) fillRectPaint({r.Left, r.Top, r.Right, r.Top + 1}, tl);
+        if (flags & BF_LEFT) fillRectPaint({r.Left, r.Top, r.Left + 1, r.Bottom}, tl);
+        if (flags & BF_BOTTOM) fillRectPaint({r.Left, r.Bottom - 1, r.Right, r.Bottom}, br);
+        if (flags & BF_RIGHT) fillRectPaint({r.Right - 1, r.Top, r.Right, r.Bottom}, br);
+        if (flags & BF_TOP) ++r.Top;
+        if (flags & BF_LEFT) ++r.Left;
+        if (flags & BF_BOTTOM) --r.Bottom;
+        if (flags & BF_RIGHT) --r.Right;
+    }
+    if (flags & BF_MIDDLE) fillRectPaint(r, solidPaint(mono ? clWindow : clBtnFace));
+    if ((flags & BF_ADJUST) || (flags & BF_RECT) == BF_RECT) rect = r;
+}
+
+// --- Transfers --------------------------------------------------------------------------------------
+
+void Canvas::transfer(const TRect& dest, const QImage& src, const TRect& srcRect, std::optional<TColor> key) {
+    const TRect d = dest.Normalized();
+    const TRect s = srcRect.Normalized();
+    if (d.IsEmpty() || s.IsEmpty() || src.isNull()) return;
+    const QImage source = src.depth() == 32 ? src : src.convertToFormat(QImage::Format_RGB32);
+    const QRgb keyRgb = key ? (ToQRgb(*key) & 0xFFFFFFu) : 0;
+    // Nearest neighbour. Enlarging repeats each source pixel; shrinking picks evenly spread pixels that
+    // include both end pixels, so a stretched colour strip keeps its exact end colours.
+    const auto mapAxis = [](int dst, int dstLen, int srcLen) {
+        if (dstLen >= srcLen) return static_cast<int>(static_cast<std::int64_t>(dst) * srcLen / dstLen);
+        if (dstLen == 1) return 0;
+        return static_cast<int>((2 * static_cast<std::int64_t>(dst) * (srcLen - 1) + (dstLen - 1)) /
+                                (2 * static_cast<std::int64_t>(dstLen - 1)));
+    };
+    const int y0 = std::max({d.Top, clipTop(), 0});
+    const int y1 = std::min({d.Bottom, clipBottom(), Height()});
+    const int x0 = std::max(d.Left, 0);
+    const int x1 = std::min(d.Right, Width());
+    for (int y = y0; y < y1; ++y) {
+        const int sy = s.Top + mapAxis(y - d.Top, d.Height(), s.Height());
+        if (sy < 0 || sy >= source.height()) continue;
+        const auto* srcRow = reinterpret_cast<const QRgb*>(source.constScanLine(sy));
+        // Runs of pixels to copy go through fillSpan one pixel at a time, which keeps the clip in one place.
+        for (int x = x0; x < x1; ++x) {
+            const int sx = s.Left + mapAxis(x - d.Left, d.Width(), s.Width());
+            if (sx < 0 || sx >= source.width()) continue;
+            const QRgb rgb = srcRow[sx] & 0xFFFFFFu;
+            if (key && rgb == keyRgb) continue;
+            fillSpan(y, x, x + 1, {rgb | kOpaque, rgb | kOpaque});
+        }
+    }
+}
+
+void Canvas::Draw(int x, int y, const QImage& src) {
+    transfer(Bounds(x, y, src.width(), src.height()), src, Rect(0, 0, src.width(), src.height()), std::nullopt);
+}
+
+void Canvas::CopyRect(const TRect& dest, const QImage& src, const TRect& srcRect) {
+    transfer(dest, src, srcRect, std::nullopt);
+}
+
+void Canvas::StretchDraw(const TRect& dest, const QImage& src) {
+    transfer(dest, src, Rect(0, 0, src.width(), src.height()), std::nullopt);
+}
+
+void Canvas::DrawTransparent(int x, int y, const QImage& src, TColor key) {
+    transfer(Bounds(x, y, src.width(), src.height()), src, Rect(0, 0, src.width(), src.height()), key);
+}
+
+void Canvas::CopyRectTransparent(const TRect& dest, const QImage& src, const TRect& srcRect, TColor key) {
+    transfer(dest, src, srcRect, key);
+}
+
+void Canvas::StampMask(int x, int y, const QImage& mask) {
+    const Paint paint = brushPaint();
+    const int y0 = std::max({y, clipTop(), 0});
+    const int y1 = std::min({y + mask.height(), clipBottom(), Height()});
+    for (int row = y0; row < y1; ++row) {
+        const int my = row - y;
+        int run = -1;
+        for (int mx = 0; mx <= mask.width(); ++mx) {
+            const bool black = mx < mask.width() && (mask.pixel(mx, my) & 0xFFFFFFu) == 0;
+            if (black && run < 0) run = mx;
+            if (!black && run >= 0) {
+                fillSpan(row, x + run, x + mx, paint);
+                run = -1;
+            }
+        }
+    }
+}
+
+QImage ColorKeyedImage(const QImage& image, TColor key) {
+    QImage out = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb keyRgb = ToQRgb(key) & 0xFFFFFFu;
+    for (int y = 0; y < out.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) row[x] = (row[x] & 0xFFFFFFu) == keyRgb ? 0u : (row[x] | kOpaque);
+    }
+    return out;
+}
+
+// --- Clipping ---------------------------------------------------------------------------------------
+
+void Canvas::setClip(const Region& region) {
+    m_clip = region.Intersected(Rect(0, 0, Width(), Height()));
+    m_clipIsImage = false;
+    m_clipRowStart.assign(static_cast<std::size_t>(Height()) + 1, 0);
+    const std::vector<Span>& spans = m_clip.Spans();
+    std::size_t i = 0;
+    for (int y = 0; y <= Height(); ++y) {
+        while (i < spans.size() && spans[i].Y < y) ++i;
+        m_clipRowStart[static_cast<std::size_t>(y)] = i;
+    }
+    m_clipQRegion = m_clip.ToQRegion();
+    m_clipBounds = m_clip.BoundingRect();
+}
+
+void Canvas::SetClipRect(const TRect& rect) { setClip(CreateRectRgn(rect.Left, rect.Top, rect.Right, rect.Bottom)); }
+
+void Canvas::IntersectClipRect(const TRect& rect) {
+    setClip((m_clipIsImage ? CreateRectRgn(0, 0, Width(), Height()) : m_clip).Intersected(rect));
+}
+
+void Canvas::SelectClipRgn(const Region& region) { setClip(region); }
+
+void Canvas::SelectClipPath() {
+    if (!m_path) return;
+    const QPainterPath path = *m_path;
+    m_path.reset();
+    setClip(Region::FromSpans(OutlineSpans(outlinesOf(path), fillModeOf(path), 0, Height())));
+}
+
+void Canvas::ResetClip() {
+    m_clipIsImage = true;
+    m_clip = CreateRectRgn(0, 0, Width(), Height());
+    m_clipRowStart.clear();
+    m_clipQRegion = QRegion();
+}
+
+// --- Text -------------------------------------------------------------------------------------------
+
+TPoint Canvas::TextExtent(const QString& text) const {
+    const QFontMetrics metrics(m_font.ToQFont());
+    return {metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()};
+}
+
+TTextMetric Canvas::GetTextMetrics() const {
+    const QFont font = m_font.ToQFont();
+    const QFontMetrics metrics(font);
+    const QFontInfo info(font);
+    TTextMetric tm;
+    tm.tmAscent = metrics.ascent();
+    tm.tmDescent = metrics.descent();
+    tm.tmHeight = tm.tmAscent + tm.tmDescent;
+    tm.tmInternalLeading = std::max(0, tm.tmHeight - info.pixelSize());
+    tm.tmExternalLeading = std::max(0, metrics.leading());
+    tm.tmAveCharWidth = metrics.averageCharWidth();
+    tm.tmMaxCharWidth = metrics.maxWidth();
+    if (QFontDatabase::isSmoothlyScalable(info.family(), info.styleName())) tm.tmPitchAndFamily |= TMPF_TRUETYPE;
+    return tm;
+}
+
+void Canvas::drawTextLine(int x, int y, const QString& text, int escapement, int underlineIndex) {
+    if (text.isEmpty()) return;
+    const QFont font = m_font.ToQFont();
+    const QFontMetrics metrics(font);
+    const QTransform transform = textTransform(x, y, escapement);
+    if (m_recordingPath) {
+        QPainterPath glyphs;
+        glyphs.addText(QPointF(0, metrics.ascent()), font, text);
+        m_path->addPath(transform.map(glyphs));
+        return;
+    }
+    const int advance = metrics.horizontalAdvance(text);
+    const int cellHeight = metrics.ascent() + metrics.descent();
+    if (m_bkMode == BackgroundMode::Opaque) {
+        if (escapement % 3600 == 0) {
+            fillRectPaint(Bounds(x, y, advance, cellHeight), solidPaint(m_backgroundColor));
+        } else {
+            const QPolygonF cell = transform.map(QPolygonF(QRectF(0, 0, advance, cellHeight)));
+            fillSpans(OutlineSpans({std::vector<QPointF>(cell.begin(), cell.end())}, FillMode::Winding, clipTop(),
+                                   clipBottom()),
+                      solidPaint(m_backgroundColor));
+        }
+    }
+    QPainter painter(&m_image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    if (!m_clipIsImage) painter.setClipRegion(m_clipQRegion);
+    painter.setTransform(transform);
+    painter.setFont(font);
+    painter.setPen(QColor::fromRgb(rgbOf(m_font.Color())));
+    painter.drawText(QPointF(0, metrics.ascent()), text);
+    painter.end();
+    if (underlineIndex >= 0 && underlineIndex < text.size()) {
+        // The accelerator's underline: under its character, where the font puts underlines.
+        const int from = metrics.horizontalAdvance(text.left(underlineIndex));
+        const int width = metrics.horizontalAdvance(text.at(underlineIndex));
+        const int top = y + metrics.ascent() + metrics.underlinePos();
+        fillRectPaint(Bounds(x + from, top, width, std::max(1, metrics.lineWidth())), solidPaint(m_font.Color()));
+    }
+}
+
+void Canvas::TextOut(int x, int y, const QString& text) { drawTextLine(x, y, text, m_font.Escapement(), -1); }
+
+int Canvas::DrawText(const QString& text, TRect& rect, unsigned flags) {
+    const QFontMetrics metrics(m_font.ToQFont());
+    const int lineHeight = metrics.ascent() + metrics.descent();
+    const int tabWidth = kTabChars * metrics.averageCharWidth();
+
+    // Width of a line, with tabs advancing to the next stop when expanded.
+    const auto measure = [&](const QString& line) {
+        if (!(flags & DT_EXPANDTABS) || tabWidth <= 0) return metrics.horizontalAdvance(line);
+        const QStringList parts = line.split(u'\t');
+        int x = 0;
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            x += metrics.horizontalAdvance(parts[i]);
+            if (i + 1 < parts.size()) x = (x / tabWidth + 1) * tabWidth;
+        }
+        return x;
+    };
+
+    std::vector<QString> rawLines = (flags & DT_SINGLELINE) ? std::vector<QString>{text} : splitLines(text);
+    if (text.isEmpty()) rawLines.clear();
+
+    // Word wrap: break after blanks or between full-width characters; a word wider than the rectangle
+    // stays whole on its own line. Blanks at a break are dropped.
+    std::vector<QString> lines;
+    const int maxWidth = rect.Width();
+    for (const QString& raw : rawLines) {
+        if (!(flags & DT_WORDBREAK) || (flags & DT_SINGLELINE)) {
+            lines.push_back(raw);
+            continue;
+        }
+        QString rest = raw;
+        while (true) {
+            if (measure(rest) <= maxWidth) {
+                lines.push_back(rest);
+                break;
+            }
+            qsizetype cut = -1;
+            for (qsizetype i = 1; i < rest.size(); ++i) {
+                const bool opportunity = breaksAfter(rest[i - 1]) || breaksBefore(rest[i]);
+                if (!opportunity) continue;
+                QString head = rest.left(i);
+                while (head.endsWith(u' ')) head.chop(1);
+                if (measure(head) > maxWidth) break;
+                cut = i;
+            }
+            if (cut < 0) {
+                // No break fits: the first word goes on its own line whole.
+                for (qsizetype i = 1; i < rest.size(); ++i)
+                    if (breaksAfter(rest[i - 1]) || breaksBefore(rest[i])) {
+                        cut = i;
+                        break;
+                    }
+            }
+            if (cut < 0) {
+                lines.push_back(rest);
+                break;
+            }
+            QString head = rest.left(cut);
+            while (head.endsWith(u' ')) head.chop(1);
+            lines.push_back(head);
+            rest = rest.mid(cut);
+            while (rest.startsWith(u' ')) rest.remove(0, 1);
+            if (rest.isEmpty()) break;
+        }
+    }
+
+    std::vector<TextLine> shown;
+    int widest = 0;
+    for (const QString& line : lines) {
+        TextLine t = (flags & DT_NOPREFIX) ? TextLine{line, -1} : stripPrefixes(line);
+        widest = std::max(widest, measure(t.text));
+        shown.push_back(std::move(t));
+    }
+    const int textHeight = static_cast<int>(shown.size()) * lineHeight;
+
+    if (flags & DT_CALCRECT) {
+        rect.Right = rect.Left + widest;
+        rect.Bottom = rect.Top + textHeight;
+        return textHeight;
+    }
+
+    int top = rect.Top;
+    if (flags & DT_SINGLELINE) {
+        if (flags & DT_VCENTER)
+            top = rect.Top + (rect.Height() - lineHeight) / 2;
+        else if (flags & DT_BOTTOM)
+            top = rect.Bottom - lineHeight;
+    }
+
+    const bool clipped = !(flags & DT_NOCLIP);
+    const bool hadClip = !m_clipIsImage;
+    const Region savedClip = m_clip;
+    if (clipped) IntersectClipRect(rect);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const int width = measure(shown[i].text);
+        int left = rect.Left;
+        if (flags & DT_CENTER)
+            left = rect.Left + (rect.Width() - width) / 2;
+        else if (flags & DT_RIGHT)
+            left = rect.Right - width;
+        const int y = top + static_cast<int>(i) * lineHeight;
+        if ((flags & DT_EXPANDTABS) && tabWidth > 0 && shown[i].text.contains(u'\t')) {
+            const QStringList parts = shown[i].text.split(u'\t');
+            int x = 0;
+            int consumed = 0;
+            for (qsizetype p = 0; p < parts.size(); ++p) {
+                const int underline = shown[i].underline - consumed;
+                drawTextLine(left + x, y, parts[p], 0,
+                             underline >= 0 && underline < parts[p].size() ? underline : -1);
+                consumed += static_cast<int>(parts[p].size()) + 1;
+                x += metrics.horizontalAdvance(parts[p]);
+                if (p + 1 < parts.size()) x = (x / tabWidth + 1) * tabWidth;
+            }
+        } else {
+            drawTextLine(left, y, shown[i].text, 0, shown[i].underline);
+        }
+    }
+    if (clipped) {
+        if (hadClip)
+            setClip(savedClip);
+        else
+            ResetClip();
+    }
+    if (flags & DT_SINGLELINE && (flags & (DT_VCENTER | DT_BOTTOM))) return top - rect.Top + textHeight;
+    return textHeight;
+}
+
+// --- Paths ------------------------------------------------------------------------------------------
+
+void Canvas::BeginPath() {
+    m_path = QPainterPath();
+    m_path->setFillRule(Qt::WindingFill);
+    m_recordingPath = true;
+}
+
+void Canvas::EndPath() { m_recordingPath = false; }
+
+void Canvas::StrokePath() {
+    if (!m_path) return;
+    const QPainterPath path = *m_path;
+    m_path.reset();
+    if (m_pen.Style == PenStyle::Clear) return;
+    QPainter painter(&m_image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (!m_clipIsImage) painter.setClipRegion(m_clipQRegion);
+    QPen pen(QColor::fromRgb(rgbOf(m_pen.Color)));
+    pen.setWidth(std::max(m_pen.Width, 1));
+    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setCapStyle(Qt::RoundCap);
+    if (m_pen.Style == PenStyle::Dash) pen.setStyle(Qt::DashLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
+}

@@ -210,6 +210,27 @@ public:
     void StrokePath();
 
 private:
+    // A brush or pen colour as it lands on pixels: solid, or the checkerboard (odd on odd x + y).
+    struct Paint {
+        QRgb even = 0;
+        QRgb odd = 0;
+    };
+    Paint brushPaint() const;
+    static Paint solidPaint(TColor color);
+    // Every primitive ends here: clipped to the image and the clip, then a plain loop over the row.
+    void fillSpan(int y, int x0, int x1, const Paint& paint);
+    void fillSpans(const std::vector<Span>& spans, const Paint& paint);
+    void fillRectPaint(const TRect& rect, const Paint& paint);
+    void plotPen(TPoint p);
+    // Outlined convex shapes (ellipse, round rectangle): spans of the outer shape, eroded by the pen.
+    void drawOutlinedConvex(const std::vector<Span>& outer, int rowBegin, int rowEnd);
+    void setClip(const Region& region);
+    void transfer(const TRect& dest, const QImage& src, const TRect& srcRect, std::optional<TColor> key);
+    void drawTextLine(int x, int y, const QString& text, int escapement, int underlineIndex);
+    // Rows the clip can touch: shapes compute spans only for these.
+    int clipTop() const;
+    int clipBottom() const;
+
     QImage& m_image;
     TPen m_pen;
     TBrush m_brush;
@@ -221,6 +242,14 @@ private:
     TPoint m_penPos;
     Region m_clip;
     bool m_clipIsImage = true;
+    std::vector<std::size_t> m_clipRowStart;  // index of each row's first clip span, one entry per row + 1
+    QRegion m_clipQRegion;
+    TRect m_clipBounds;
+    int m_dashPos = 0;
     bool m_recordingPath = false;
     std::optional<QPainterPath> m_path;
 };
+
+// A copy of image (as ARGB32) with every pixel of exactly the key colour made fully transparent, so that a
+// colour-keyed face can be handed to Qt with whatever lies behind showing through.
+QImage ColorKeyedImage(const QImage& image, TColor key);
