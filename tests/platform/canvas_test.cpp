@@ -1,0 +1,742 @@
+#include "platform/canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <set>
+#include <tuple>
+
+namespace {
+
+constexpr TColor kBack = clWhite;
+
+QImage blank(int w, int h, TColor color = kBack) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(ToQRgb(color));
+    return image;
+}
+
+// Every pixel that differs from the background.
+std::set<std::pair<int, int>> painted(const QImage& image, TColor back = kBack) {
+    std::set<std::pair<int, int>> pixels;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFFu) != (ToQRgb(back) & 0xFFFFFFu)) pixels.insert({x, y});
+    return pixels;
+}
+
+// The smallest rectangle around the painted pixels (right and bottom exclusive).
+TRect paintedBounds(const QImage& image, TColor back = kBack) {
+    const auto pixels = painted(image, back);
+    if (pixels.empty()) return {};
+    TRect r{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+    for (const auto& [x, y] : pixels) {
+        r.Left = std::min(r.Left, x);
+        r.Top = std::min(r.Top, y);
+        r.Right = std::max(r.Right, x + 1);
+        r.Bottom = std::max(r.Bottom, y + 1);
+    }
+    return r;
+}
+
+TColor at(const QImage& image, int x, int y) { return FromQRgb(image.pixel(x, y)); }
+
+// --- Rectangles ---------------------------------------------------------------------------------
+
+struct RectCase {
+    TRect rect;
+    TRect covered;
+};
+
+class FillRectCoverage : public ::testing::TestWithParam<RectCase> {};
+
+TEST_P(FillRectCoverage, CoversLeftToRightMinusOne) {
+    QImage image = blank(20, 20);
+    Canvas canvas(image);
+    canvas.Brush().Color = clRed;
+    canvas.FillRect(GetParam().rect);
+    EXPECT_EQ(paintedBounds(image), GetParam().covered);
+    EXPECT_EQ(painted(image).size(), static_cast<std::size_t>(GetParam().covered.Width() * GetParam().covered.Height()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Canvas, FillRectCoverage,
+                         ::testing::Values(RectCase{Rect(2, 3, 7, 9), Rect(2, 3, 7, 9)},
+                                           RectCase{Rect(7, 9, 2, 3), Rect(2, 3, 7, 9)},  // reversed corners
+                                           RectCase{Rect(7, 3, 2, 9), Rect(2, 3, 7, 9)},
+                                           RectCase{Rect(-5, -5, 3, 2), Rect(0, 0, 3, 2)},  // outside the image
+                                           RectCase{Rect(18, 18, 40, 40), Rect(18, 18, 20, 20)},
+                                           RectCase{Rect(4, 4, 4, 9), TRect{}}));
+
+class RectangleCoverage : public ::testing::TestWithParam<std::tuple<TRect, PenStyle, TRect>> {};
+
+TEST_P(RectangleCoverage, PenDecidesTheExtent) {
+    const auto [rect, penStyle, covered] = GetParam();
+    QImage image = blank(20, 20);
+    Canvas canvas(image);
+    canvas.Brush().Color = clLime;
+    canvas.Pen().Style = penStyle;
+    canvas.Pen().Color = clBlue;
+    canvas.Rectangle(rect);
+    EXPECT_EQ(paintedBounds(image), covered);
+    EXPECT_EQ(painted(image).size(), static_cast<std::size_t>(covered.Width() * covered.Height()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Canvas, RectangleCoverage,
+    ::testing::Values(std::make_tuple(Rect(2, 2, 8, 6), PenStyle::Solid, Rect(2, 2, 8, 6)),
+                      std::make_tuple(Rect(2, 2, 8, 6), PenStyle::Clear, Rect(2, 2, 7, 5)),
+                      std::make_tuple(Rect(8, 6, 2, 2), PenStyle::Clear, Rect(2, 2, 7, 5)),
+                      std::make_tuple(Rect(8, 6, 2, 2), PenStyle::Solid, Rect(2, 2, 8, 6))));
+
+TEST(Canvas, RectangleOutlineInPenInteriorInBrush) {
+    QImage image = blank(10, 10);
+    Canvas canvas(image);
+    canvas.Pen().Color = clBlue;
+    canvas.Brush().Color = clLime;
+    canvas.Rectangle(1, 1, 6, 5);
+    for (int x = 1; x < 6; ++x) {
+        EXPECT_EQ(at(image, x, 1), clBlue);
+        EXPECT_EQ(at(image, x, 4), clBlue);
+    }
+    for (int y = 1; y < 5; ++y) {
+        EXPECT_EQ(at(image, 1, y), clBlue);
+        EXPECT_EQ(at(image, 5, y), clBlue);
+    }
+    EXPECT_EQ(at(image, 2, 2), clLime);
+    EXPECT_EQ(at(image, 4, 3), clLime);
+    EXPECT_EQ(painted(image).size(), 20u);
+}
+
+TEST(Canvas, RectangleWithClearBrushLeavesTheInside) {
+    QImage image = blank(10, 10);
+    Canvas canvas(image);
+    canvas.Brush().Style = BrushStyle::Clear;
+    canvas.Rectangle(0, 0, 5, 5);
+    EXPECT_EQ(at(image, 2, 2), kBack);
+    EXPECT_EQ(painted(image).size(), 16u);
+}
+
+TEST(Canvas, FrameRectIsOnePixelInside) {
+    QImage image = blank(10, 10);
+    Canvas canvas(image);
+    canvas.FrameRect(Rect(2, 2, 7, 6), clRed);
+    EXPECT_EQ(paintedBounds(image), Rect(2, 2, 7, 6));
+    EXPECT_EQ(painted(image).size(), 14u);
+    EXPECT_EQ(at(image, 6, 5), clRed);
+}
+
+TEST(Canvas, CheckeredBrushFollowsTheImageGrid) {
+    QImage image = blank(6, 4);
+    Canvas canvas(image);
+    canvas.Brush() = {clBtnFace, BrushStyle::Checkered};
+    canvas.FillRect(Rect(1, 0, 6, 4));
+    for (int y = 0; y < 4; ++y)
+        for (int x = 1; x < 6; ++x) EXPECT_EQ(at(image, x, y), (x + y) % 2 == 0 ? clWhite : RGB(192, 192, 192));
+    EXPECT_EQ(at(image, 0, 0), kBack);
+}
+
+TEST(Canvas, SystemColoursResolveWhenDrawn) {
+    QImage image = blank(2, 2);
+    Canvas canvas(image);
+    canvas.SetPixel(0, 0, clBtnShadow);
+    EXPECT_EQ(canvas.Pixel(0, 0), RGB(128, 128, 128));
+    EXPECT_EQ(canvas.Pixel(5, 0), clNone);
+    canvas.SetPixel(-1, 0, clBlack);  // outside: nothing happens
+    EXPECT_EQ(painted(image).size(), 1u);
+}
+
+// --- Ellipses -----------------------------------------------------------------------------------
+
+TEST(Canvas, OutlineLessEllipseIsASymmetricDiscInsideOnePixelLess) {
+    QImage image = blank(14, 14);
+    Canvas canvas(image);
+    canvas.Pen().Style = PenStyle::Clear;
+    canvas.Brush().Color = clRed;
+    canvas.Ellipse(0, 0, 12, 12);
+    EXPECT_EQ(paintedBounds(image), Rect(0, 0, 11, 11));
+    const auto pixels = painted(image);
+    for (const auto& [x, y] : pixels) {
+        EXPECT_TRUE(pixels.count({10 - x, y})) << x << "," << y;
+        EXPECT_TRUE(pixels.count({x, 10 - y})) << x << "," << y;
+        EXPECT_TRUE(pixels.count({y, x})) << x << "," << y;
+    }
+    EXPECT_FALSE(pixels.count({0, 0}));
+    EXPECT_TRUE(pixels.count({5, 5}));
+}
+
+TEST(Canvas, OutlinedEllipseCoversItsBoxWithAThinOutline) {
+    QImage image = blank(14, 14);
+    Canvas canvas(image);
+    canvas.Pen().Color = clBlue;
+    canvas.Brush().Color = clYellow;
+    canvas.Ellipse(0, 0, 12, 12);
+    EXPECT_EQ(paintedBounds(image), Rect(0, 0, 12, 12));
+    EXPECT_EQ(at(image, 0, 5), clBlue);
+    EXPECT_EQ(at(image, 11, 6), clBlue);
+    EXPECT_EQ(at(image, 1, 5), clYellow);
+    EXPECT_EQ(at(image, 6, 6), clYellow);
+    EXPECT_EQ(at(image, 0, 0), kBack);
+    // Every yellow pixel has all four neighbours painted: the outline is closed.
+    for (const auto& [x, y] : painted(image)) {
+        if (at(image, x, y) != clYellow) continue;
+        for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+            EXPECT_NE(at(image, x + dx, y + dy), kBack);
+        }
+    }
+}
+
+TEST(Canvas, ReversedEllipseBoxIsNormalised) {
+    QImage a = blank(14, 14);
+    QImage b = blank(14, 14);
+    Canvas(a).Ellipse(1, 2, 12, 10);
+    Canvas(b).Ellipse(12, 10, 1, 2);
+    EXPECT_EQ(a, b);
+}
+
+TEST(Canvas, HugeEllipseClipsToTheImage) {
+    // The board gradient's largest ellipse covers the whole panel, corners included.
+    QImage image = blank(542, 272);
+    Canvas canvas(image);
+    canvas.Pen().Style = PenStyle::Clear;
+    canvas.Brush().Color = clRed;
+    canvas.Ellipse(-116, -58, 658, 330);
+    EXPECT_EQ(painted(image).size(), 542u * 272u);
+}
+
+TEST(Canvas, SmallestGradientEllipseIsOnePixel) {
+    QImage image = blank(542, 272);
+    Canvas canvas(image);
+    canvas.Pen().Style = PenStyle::Clear;
+    canvas.Brush().Color = clRed;
+    canvas.Ellipse(270, 135, 272, 137);
+    EXPECT_EQ(painted(image), (std::set<std::pair<int, int>>{{270, 135}}));
+}
+
+TEST(Canvas, RoundRectCornersAreCutAndEdgesStraight) {
+    QImage image = blank(30, 20);
+    Canvas canvas(image);
+    canvas.Pen().Color = clBlack;
+    canvas.Brush().Color = clLime;
+    canvas.RoundRect(Rect(0, 0, 30, 20), 8, 8);
+    EXPECT_EQ(paintedBounds(image), Rect(0, 0, 30, 20));
+    EXPECT_EQ(at(image, 0, 0), kBack);
+    EXPECT_EQ(at(image, 29, 19), kBack);
+    EXPECT_EQ(at(image, 15, 0), clBlack);
+    EXPECT_EQ(at(image, 0, 10), clBlack);
+    EXPECT_EQ(at(image, 29, 10), clBlack);
+    EXPECT_EQ(at(image, 15, 19), clBlack);
+    EXPECT_EQ(at(image, 15, 10), clLime);
+}
+
+// --- Lines and polygons -------------------------------------------------------------------------
+
+TEST(Canvas, LineToLeavesOutItsEndPoint) {
+    QImage image = blank(10, 10);
+    Canvas canvas(image);
+    canvas.MoveTo(1, 1);
+    canvas.LineTo(5, 1);
+    EXPECT_EQ(painted(image), (std::set<std::pair<int, int>>{{1, 1}, {2, 1}, {3, 1}, {4, 1}}));
+    EXPECT_EQ(canvas.PenPos(), (TPoint{5, 1}));
+}
+
+TEST(Canvas, DiagonalLinesStepOnePixelPerRow) {
+    QImage image = blank(10, 10);
+    Canvas canvas(image);
+    canvas.MoveTo(0, 0);
+    canvas.LineTo(4, 2);
+    EXPECT_EQ(painted(image), (std::set<std::pair<int, int>>{{0, 0}, {1, 0}, {2, 1}, {3, 1}}));
+    QImage steep = blank(10, 10);
+    Canvas c2(steep);
+    c2.MoveTo(3, 3);
+    c2.LineTo(0, 0);
+    EXPECT_EQ(painted(steep), (std::set<std::pair<int, int>>{{3, 3}, {2, 2}, {1, 1}}));
+}
+
+TEST(Canvas, DashedPenLeavesGaps) {
+    QImage image = blank(60, 2);
+    Canvas canvas(image);
+    canvas.Pen().Style = PenStyle::Dash;
+    canvas.MoveTo(0, 0);
+    canvas.LineTo(60, 0);
+    EXPECT_EQ(at(image, 17, 0), clBlack);
+    EXPECT_EQ(at(image, 18, 0), kBack);
+    EXPECT_EQ(at(image, 23, 0), kBack);
+    EXPECT_EQ(at(image, 24, 0), clBlack);
+}
+
+TEST(Canvas, PolygonWithoutPenFollowsTheTopLeftRule) {
+    QImage image = blank(10, 10);
+    Canvas canvas(image);
+    canvas.Pen().Style = PenStyle::Clear;
+    canvas.Brush().Color = clRed;
+    canvas.Polygon({{1, 1}, {5, 1}, {5, 5}, {1, 5}});
+    EXPECT_EQ(paintedBounds(image), Rect(1, 1, 5, 5));
+    EXPECT_EQ(painted(image).size(), 16u);
+}
+
+TEST(Canvas, PolygonWithPenIncludesEveryVertex) {
+    QImage image = blank(10, 10);
+    Canvas canvas(image);
+    canvas.Brush().Color = clRed;
+    canvas.Polygon({{1, 1}, {5, 1}, {5, 5}, {1, 5}});
+    EXPECT_EQ(paintedBounds(image), Rect(1, 1, 6, 6));
+    EXPECT_EQ(at(image, 5, 5), clBlack);
+    EXPECT_EQ(at(image, 3, 3), clRed);
+}
+
+TEST(Canvas, SelfOverlappingPolygonAlternateVersusWinding) {
+    // A star drawn in one stroke: its centre is wound twice, its tips once.
+    const std::vector<TPoint> star = {{10, 0}, {16, 19}, {0, 7}, {20, 7}, {4, 19}};
+    // A square gone round twice: wound twice everywhere.
+    const std::vector<TPoint> twice = {{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}, {10, 0}, {10, 10}, {0, 10}};
+    for (FillMode mode : {FillMode::Alternate, FillMode::Winding}) {
+        const TColor doubled = mode == FillMode::Winding ? clRed : kBack;
+        QImage image = blank(22, 22);
+        Canvas canvas(image);
+        canvas.Pen().Style = PenStyle::Clear;
+        canvas.Brush().Color = clRed;
+        canvas.SetPolyFillMode(mode);
+        canvas.Polygon(star);
+        EXPECT_EQ(at(image, 10, 10), doubled);
+        EXPECT_EQ(at(image, 10, 3), clRed);
+        EXPECT_EQ(at(image, 2, 7), clRed);
+        EXPECT_EQ(at(image, 10, 20), kBack);
+
+        QImage square = blank(12, 12);
+        Canvas c2(square);
+        c2.Pen().Style = PenStyle::Clear;
+        c2.Brush().Color = clRed;
+        c2.SetPolyFillMode(mode);
+        c2.Polygon(twice);
+        EXPECT_EQ(at(square, 5, 5), doubled);
+    }
+}
+
+// --- 3D edges -----------------------------------------------------------------------------------
+
+struct EdgeCase {
+    unsigned edge;
+    unsigned flags;
+    TColor outerTopLeft;
+    TColor outerBottomRight;
+    TColor innerTopLeft;
+    TColor innerBottomRight;
+};
+
+class EdgePixels : public ::testing::TestWithParam<EdgeCase> {};
+
+TEST_P(EdgePixels, ClassicColoursAndTheRectangleMovesIn) {
+    const EdgeCase& c = GetParam();
+    QImage image = blank(10, 10, clFuchsia);
+    Canvas canvas(image);
+    TRect rect = Rect(1, 1, 9, 9);
+    canvas.DrawEdge(rect, c.edge, c.flags);
+    EXPECT_EQ(at(image, 4, 1), c.outerTopLeft);
+    EXPECT_EQ(at(image, 1, 4), c.outerTopLeft);
+    EXPECT_EQ(at(image, 4, 8), c.outerBottomRight);
+    EXPECT_EQ(at(image, 8, 4), c.outerBottomRight);
+    // The bottom-right colour owns the two far corners.
+    EXPECT_EQ(at(image, 8, 1), c.outerBottomRight);
+    EXPECT_EQ(at(image, 1, 8), c.outerBottomRight);
+    EXPECT_EQ(at(image, 4, 2), c.innerTopLeft);
+    EXPECT_EQ(at(image, 7, 4), c.innerBottomRight);
+    EXPECT_EQ(at(image, 0, 0), clFuchsia);
+    EXPECT_EQ(at(image, 4, 4), clFuchsia);
+    EXPECT_EQ(rect, Rect(3, 3, 7, 7));
+}
+
+const TColor kLight3D = RGB(192, 192, 192);
+const TColor kDark3D = RGB(0, 0, 0);
+const TColor kHighlight = RGB(255, 255, 255);
+const TColor kShadow = RGB(128, 128, 128);
+
+INSTANTIATE_TEST_SUITE_P(
+    Canvas, EdgePixels,
+    ::testing::Values(EdgeCase{EDGE_RAISED, BF_RECT, kLight3D, kDark3D, kHighlight, kShadow},
+                      EdgeCase{EDGE_RAISED, BF_RECT | BF_SOFT, kHighlight, kDark3D, kLight3D, kShadow},
+                      EdgeCase{EDGE_SUNKEN, BF_RECT, kShadow, kHighlight, kDark3D, kLight3D},
+                      EdgeCase{EDGE_SUNKEN, BF_RECT | BF_SOFT, kDark3D, kHighlight, kShadow, kLight3D},
+                      EdgeCase{EDGE_ETCHED, BF_RECT, kShadow, kHighlight, kHighlight, kShadow},
+                      EdgeCase{EDGE_BUMP, BF_RECT, kLight3D, kDark3D, kDark3D, kLight3D}));
+
+TEST(Canvas, SingleEdgeOnSomeSidesKeepsTheRectangle) {
+    QImage image = blank(10, 10, clFuchsia);
+    Canvas canvas(image);
+    TRect rect = Rect(1, 1, 9, 9);
+    canvas.DrawEdge(rect, BDR_RAISEDINNER, BF_TOP | BF_LEFT);
+    EXPECT_EQ(rect, Rect(1, 1, 9, 9));
+    EXPECT_EQ(at(image, 8, 1), kHighlight);
+    EXPECT_EQ(at(image, 8, 8), clFuchsia);
+    EXPECT_EQ(painted(image, clFuchsia).size(), 15u);
+}
+
+TEST(Canvas, AdjustMovesOnlyTheSidesDrawn) {
+    QImage image = blank(10, 10, clFuchsia);
+    Canvas canvas(image);
+    TRect rect = Rect(1, 1, 9, 9);
+    canvas.DrawEdge(rect, BDR_SUNKENOUTER, BF_BOTTOMRIGHT | BF_ADJUST);
+    EXPECT_EQ(rect, Rect(1, 1, 8, 8));
+}
+
+TEST(Canvas, OnePixelRaisedFrameAndMiddle) {
+    QImage image = blank(6, 6, clFuchsia);
+    Canvas canvas(image);
+    TRect rect = Rect(0, 0, 6, 6);
+    canvas.DrawEdge(rect, BDR_RAISEDINNER, BF_RECT | BF_MIDDLE);
+    EXPECT_EQ(rect, Rect(1, 1, 5, 5));
+    EXPECT_EQ(at(image, 0, 0), kHighlight);
+    EXPECT_EQ(at(image, 5, 5), kShadow);
+    EXPECT_EQ(at(image, 3, 3), RGB(192, 192, 192));
+}
+
+// --- Transfers ----------------------------------------------------------------------------------
+
+TEST(Canvas, CopyRectCopiesExactlyTheSourceRectangle) {
+    QImage src = blank(8, 8);
+    src.setPixel(2, 3, ToQRgb(clRed));
+    src.setPixel(4, 4, ToQRgb(clBlue));
+    QImage image = blank(10, 10, clBlack);
+    Canvas canvas(image);
+    canvas.CopyRect(Bounds(5, 5, 3, 2), src, Bounds(2, 3, 3, 2));
+    EXPECT_EQ(at(image, 5, 5), clRed);
+    EXPECT_EQ(at(image, 7, 6), clBlue);
+    EXPECT_EQ(at(image, 6, 5), kBack);
+    EXPECT_EQ(paintedBounds(image, clBlack), Rect(5, 5, 8, 7));
+}
+
+TEST(Canvas, StretchKeepsBothEndsOfAColourStrip) {
+    QImage strip(1, 256, QImage::Format_RGB32);
+    for (int i = 0; i < 256; ++i) strip.setPixel(0, i, qRgb(i, 0, 0));
+    for (int height : {20, 256, 446}) {
+        QImage image = blank(4, height);
+        Canvas canvas(image);
+        canvas.StretchDraw(Rect(0, 0, 4, height), strip);
+        EXPECT_EQ(qRed(image.pixel(3, 0)), 0) << height;
+        EXPECT_EQ(qRed(image.pixel(3, height - 1)), 255) << height;
+        for (int y = 1; y < height; ++y) EXPECT_GE(qRed(image.pixel(0, y)), qRed(image.pixel(0, y - 1)));
+    }
+}
+
+TEST(Canvas, TransparentCopyLeavesOutExactlyTheKeyColour) {
+    QImage src = blank(3, 1);
+    src.setPixel(0, 0, ToQRgb(clOlive));
+    src.setPixel(1, 0, ToQRgb(RGB(0x80, 0x80, 0x01)));  // one step away from the key: copied
+    src.setPixel(2, 0, ToQRgb(clBlack));
+    QImage image = blank(3, 1, clBlue);
+    Canvas canvas(image);
+    canvas.DrawTransparent(0, 0, src, clOlive);
+    EXPECT_EQ(at(image, 0, 0), clBlue);
+    EXPECT_EQ(at(image, 1, 0), RGB(0x80, 0x80, 0x01));
+    EXPECT_EQ(at(image, 2, 0), clBlack);
+}
+
+TEST(Canvas, MaskStampPaintsTheBrushWhereTheMaskIsBlack) {
+    QImage mask(3, 2, QImage::Format_Mono);
+    mask.setColor(0, qRgb(0, 0, 0));
+    mask.setColor(1, qRgb(255, 255, 255));
+    mask.fill(1);
+    mask.setPixel(0, 0, 0);
+    mask.setPixel(2, 1, 0);
+    QImage image = blank(5, 4, clBlue);
+    Canvas canvas(image);
+    canvas.Brush().Color = clBtnHighlight;
+    canvas.StampMask(1, 1, mask);
+    EXPECT_EQ(painted(image, clBlue), (std::set<std::pair<int, int>>{{1, 1}, {3, 2}}));
+    EXPECT_EQ(at(image, 1, 1), clWhite);
+}
+
+TEST(Canvas, ColorKeyedImageTurnsTheKeyTransparent) {
+    QImage src = blank(2, 1, clBlack);
+    src.setPixel(1, 0, ToQRgb(clRed));
+    const QImage keyed = ColorKeyedImage(src, clBlack);
+    EXPECT_EQ(qAlpha(keyed.pixel(0, 0)), 0);
+    EXPECT_EQ(keyed.pixel(1, 0), ToQRgb(clRed) | 0xFF000000u);
+}
+
+// --- Clipping -----------------------------------------------------------------------------------
+
+TEST(Canvas, ClipRectLimitsEveryPrimitive) {
+    QImage image = blank(10, 10);
+    Canvas canvas(image);
+    canvas.SetClipRect(Rect(2, 2, 5, 6));
+    canvas.Brush().Color = clRed;
+    canvas.FillRect(Rect(0, 0, 10, 10));
+    canvas.MoveTo(0, 8);
+    canvas.LineTo(9, 8);
+    EXPECT_EQ(paintedBounds(image), Rect(2, 2, 5, 6));
+    EXPECT_EQ(painted(image).size(), 12u);
+    canvas.ResetClip();
+    canvas.FillRect(Rect(0, 0, 10, 10));
+    EXPECT_EQ(painted(image).size(), 100u);
+}
+
+TEST(Canvas, EllipticClipRegionKeepsOnlyTheDisc) {
+    QImage image = blank(12, 12);
+    Canvas canvas(image);
+    const Region region = CreateEllipticRgn(-1, -1, 13, 13);
+    canvas.SelectClipRgn(region);
+    canvas.Brush().Color = clRed;
+    canvas.FillRect(Rect(0, 0, 12, 12));
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 12; ++x) EXPECT_EQ(at(image, x, y) == clRed, region.Contains({x, y})) << x << "," << y;
+    EXPECT_EQ(at(image, 0, 0), kBack);
+    EXPECT_EQ(at(image, 0, 5), clRed);
+}
+
+TEST(Canvas, IntersectClipRectNarrowsTheClip) {
+    QImage image = blank(10, 10);
+    Canvas canvas(image);
+    canvas.SetClipRect(Rect(0, 0, 6, 6));
+    canvas.IntersectClipRect(Rect(4, 4, 10, 10));
+    canvas.Brush().Color = clRed;
+    canvas.FillRect(Rect(0, 0, 10, 10));
+    EXPECT_EQ(paintedBounds(image), Rect(4, 4, 6, 6));
+}
+
+// --- Text ---------------------------------------------------------------------------------------
+
+Font ipaFont(const char* name, int height) {
+    Font font;
+    font.SetName(QString::fromUtf8(name));
+    font.SetHeight(height);
+    font.SetColor(clBlack);
+    return font;
+}
+
+TEST(CanvasText, ExtentIsAdvanceByCellHeight) {
+    QImage image = blank(10, 10);
+    Canvas canvas(image);
+    canvas.SetFont(ipaFont("ＭＳ ゴシック", -16));
+    const TTextMetric tm = canvas.GetTextMetrics();
+    EXPECT_TRUE(tm.IsTrueType());
+    EXPECT_EQ(tm.tmHeight, tm.tmAscent + tm.tmDescent);
+    EXPECT_EQ(tm.tmInternalLeading, tm.tmHeight - 16);
+    // The fixed-pitch gothic gives every full-width character the em width.
+    EXPECT_EQ(canvas.TextExtent(QStringLiteral("━━━")), (TPoint{48, tm.tmHeight}));
+    EXPECT_EQ(canvas.TextWidth(QString()), 0);
+}
+
+TEST(CanvasText, JapaneseAndEveryBoxGlyphRender) {
+    for (const char* name : {"ＭＳ Ｐゴシック", "ＭＳ Ｐ明朝", "ＭＳ ゴシック"}) {
+        for (const QString& text : {QStringLiteral("ポルポルMoxel!"), QStringLiteral("チマチマ数"),
+                                    QStringLiteral("┏"), QStringLiteral("┓"), QStringLiteral("┗"),
+                                    QStringLiteral("┛"), QStringLiteral("┃"), QStringLiteral("┣"),
+                                    QStringLiteral("┫"), QStringLiteral("━"), QStringLiteral("┳"),
+                                    QStringLiteral("┻"), QStringLiteral("╋")}) {
+            QImage image = blank(200, 40);
+            Canvas canvas(image);
+            canvas.SetBkMode(BackgroundMode::Transparent);
+            canvas.SetFont(ipaFont(name, -16));
+            canvas.TextOut(2, 2, text);
+            EXPECT_GT(painted(image).size(), 10u) << name << " " << text.toStdString();
+        }
+    }
+}
+
+TEST(CanvasText, GlyphPixelsAreExactlyTheFontColourAndRepeatable) {
+    QImage a = blank(80, 40);
+    QImage b = blank(80, 40);
+    for (QImage* image : {&a, &b}) {
+        Canvas canvas(*image);
+        canvas.SetBkMode(BackgroundMode::Transparent);
+        Font font = ipaFont("ＭＳ Ｐ明朝", -30);
+        font.SetColor(clRed);
+        font.SetStyle(FontStyle::Bold);
+        font.SetEscapement(350);
+        canvas.SetFont(font);
+        canvas.TextOut(20, 30, QStringLiteral("┣あ"));
+    }
+    EXPECT_EQ(a, b);
+    for (const auto& [x, y] : painted(a)) EXPECT_EQ(at(a, x, y), clRed);
+    EXPECT_FALSE(painted(a).empty());
+}
+
+TEST(CanvasText, EscapementTurnsTheGlyphAboutItsStartPoint) {
+    // A glyph turned by 90 degrees counter-clockwise about (x, y): a pixel at (u, v) from the start point
+    // moves to (v, -u), so the text runs upward and lies above and to the right of the start point.
+    const int x = 40;
+    const int y = 60;
+    QImage flat = blank(100, 100);
+    Canvas c1(flat);
+    c1.SetBkMode(BackgroundMode::Transparent);
+    c1.SetFont(ipaFont("ＭＳ ゴシック", -30));
+    c1.TextOut(x, y, QStringLiteral("┗"));
+    const TRect f = paintedBounds(flat);
+
+    QImage turned = blank(100, 100);
+    Canvas c2(turned);
+    c2.SetBkMode(BackgroundMode::Transparent);
+    Font font = ipaFont("ＭＳ ゴシック", -30);
+    font.SetEscapement(900);
+    c2.SetFont(font);
+    c2.TextOut(x, y, QStringLiteral("┗"));
+    const TRect t = paintedBounds(turned);
+
+    const TRect expected{x + (f.Top - y), y - (f.Right - x), x + (f.Bottom - y), y - (f.Left - x)};
+    EXPECT_NEAR(t.Left, expected.Left, 1);
+    EXPECT_NEAR(t.Top, expected.Top, 1);
+    EXPECT_NEAR(t.Right, expected.Right, 1);
+    EXPECT_NEAR(t.Bottom, expected.Bottom, 1);
+    EXPECT_GE(t.Left, x);
+    EXPECT_LE(t.Bottom, y + 1);
+}
+
+TEST(CanvasText, OpaqueModeFillsTheTextCell) {
+    QImage image = blank(100, 40);
+    Canvas canvas(image);
+    canvas.SetFont(ipaFont("ＭＳ ゴシック", -16));
+    canvas.SetBkMode(BackgroundMode::Opaque);
+    canvas.SetBackgroundColor(clYellow);
+    canvas.TextOut(3, 4, QStringLiteral("ab"));
+    const TPoint extent = canvas.TextExtent(QStringLiteral("ab"));
+    EXPECT_EQ(paintedBounds(image), Bounds(3, 4, extent.X, extent.Y));
+    EXPECT_EQ(at(image, 3, 4), clYellow);
+}
+
+TEST(CanvasText, CalcRectMeasuresWidestLineAndLineCount) {
+    QImage image = blank(10, 10);
+    Canvas canvas(image);
+    canvas.SetFont(ipaFont("ＭＳ ゴシック", -12));
+    const int lh = canvas.GetTextMetrics().tmHeight;
+    TRect r = Rect(5, 7, 5 + 200, 7);
+    EXPECT_EQ(canvas.DrawText(QStringLiteral("ab\nabcd\r\nx"), r, DT_CALCRECT), 3 * lh);
+    EXPECT_EQ(r, Rect(5, 7, 5 + canvas.TextWidth(QStringLiteral("abcd")), 7 + 3 * lh));
+    TRect single = Rect(0, 0, 200, 0);
+    canvas.DrawText(QStringLiteral("ab\nabcd"), single, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_EQ(single.Height(), lh);
+    TRect empty = Rect(0, 0, 200, 0);
+    EXPECT_EQ(canvas.DrawText(QString(), empty, DT_CALCRECT), 0);
+    EXPECT_EQ(empty, Rect(0, 0, 0, 0));
+    // No drawing happens while measuring.
+    EXPECT_TRUE(painted(image).empty());
+}
+
+TEST(CanvasText, CalcRectWithWordBreakWrapsAtTheWidth) {
+    QImage image = blank(10, 10);
+    Canvas canvas(image);
+    canvas.SetFont(ipaFont("ＭＳ ゴシック", -12));
+    const int lh = canvas.GetTextMetrics().tmHeight;
+    const int word = canvas.TextWidth(QStringLiteral("abcd"));
+    TRect r = Rect(0, 0, word + 2, 0);
+    EXPECT_EQ(canvas.DrawText(QStringLiteral("abcd abcd ab"), r, DT_CALCRECT | DT_WORDBREAK), 3 * lh);
+    EXPECT_EQ(r.Width(), word);
+    TRect jp = Rect(0, 0, 12 * 2, 0);
+    EXPECT_EQ(canvas.DrawText(QStringLiteral("新規作成"), jp, DT_CALCRECT | DT_WORDBREAK), 2 * lh);
+}
+
+TEST(CanvasText, ExpandTabsAdvancesToTheNextStop) {
+    QImage image = blank(10, 10);
+    Canvas canvas(image);
+    canvas.SetFont(ipaFont("ＭＳ ゴシック", -12));
+    const int stop = 8 * canvas.GetTextMetrics().tmAveCharWidth;
+    TRect r = Rect(0, 0, 500, 0);
+    canvas.DrawText(QStringLiteral("a\tb"), r, DT_CALCRECT | DT_EXPANDTABS);
+    EXPECT_EQ(r.Width(), stop + canvas.TextWidth(QStringLiteral("b")));
+}
+
+TEST(CanvasText, CenterAndVCenterCentreASingleLine) {
+    QImage image = blank(120, 60);
+    Canvas canvas(image);
+    canvas.SetFont(ipaFont("ＭＳ ゴシック", -16));
+    canvas.SetBkMode(BackgroundMode::Opaque);
+    canvas.SetBackgroundColor(clYellow);
+    TRect r = Rect(10, 10, 110, 50);
+    const TPoint extent = canvas.TextExtent(QStringLiteral("abc"));
+    canvas.DrawText(QStringLiteral("abc"), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    EXPECT_EQ(paintedBounds(image),
+              Bounds(10 + (100 - extent.X) / 2, 10 + (40 - extent.Y) / 2, extent.X, extent.Y));
+}
+
+TEST(CanvasText, VCenterNeedsSingleLine) {
+    QImage image = blank(120, 60);
+    Canvas canvas(image);
+    canvas.SetFont(ipaFont("ＭＳ ゴシック", -16));
+    canvas.SetBackgroundColor(clYellow);
+    TRect r = Rect(10, 10, 110, 50);
+    canvas.DrawText(QStringLiteral("abc"), r, DT_VCENTER);
+    EXPECT_EQ(paintedBounds(image).Top, 10);
+    EXPECT_EQ(paintedBounds(image).Left, 10);
+}
+
+TEST(CanvasText, PrefixMarksAnAcceleratorAndDoubleAmpersandDrawsOne) {
+    QImage image = blank(10, 10);
+    Canvas canvas(image);
+    canvas.SetFont(ipaFont("ＭＳ ゴシック", -12));
+    TRect a = Rect(0, 0, 500, 0);
+    canvas.DrawText(QStringLiteral("&Save && go"), a, DT_CALCRECT);
+    EXPECT_EQ(a.Width(), canvas.TextWidth(QStringLiteral("Save & go")));
+    TRect b = Rect(0, 0, 500, 0);
+    canvas.DrawText(QStringLiteral("&Save && go"), b, DT_CALCRECT | DT_NOPREFIX);
+    EXPECT_EQ(b.Width(), canvas.TextWidth(QStringLiteral("&Save && go")));
+
+    // The underline sits under the accelerator only.
+    QImage drawn = blank(100, 30);
+    Canvas c2(drawn);
+    c2.SetBkMode(BackgroundMode::Transparent);
+    c2.SetFont(ipaFont("ＭＳ ゴシック", -16));
+    TRect r = Rect(0, 0, 100, 30);
+    c2.DrawText(QStringLiteral("a&b"), r, DT_SINGLELINE);
+    QImage plain = blank(100, 30);
+    Canvas c3(plain);
+    c3.SetBkMode(BackgroundMode::Transparent);
+    c3.SetFont(ipaFont("ＭＳ ゴシック", -16));
+    c3.TextOut(0, 0, QStringLiteral("ab"));
+    const int aWidth = c3.TextWidth(QStringLiteral("a"));
+    std::set<std::pair<int, int>> extra;
+    for (const auto& p : painted(drawn))
+        if (!painted(plain).count(p)) extra.insert(p);
+    ASSERT_FALSE(extra.empty());
+    for (const auto& [x, y] : extra) {
+        EXPECT_GE(x, aWidth);
+        EXPECT_GT(y, c3.GetTextMetrics().tmAscent - 2);
+    }
+}
+
+TEST(CanvasText, DrawTextClipsToItsRectangle) {
+    QImage image = blank(100, 30);
+    Canvas canvas(image);
+    canvas.SetBkMode(BackgroundMode::Transparent);
+    canvas.SetFont(ipaFont("ＭＳ ゴシック", -16));
+    TRect r = Rect(0, 0, 12, 30);
+    canvas.DrawText(QStringLiteral("━━━━"), r, 0);
+    EXPECT_LE(paintedBounds(image).Right, 12);
+    // The canvas's own clip is back afterwards.
+    canvas.SetPixel(50, 20, clRed);
+    EXPECT_EQ(at(image, 50, 20), clRed);
+}
+
+TEST(CanvasText, TextPathAsClipAndStroke) {
+    QImage image = blank(80, 80);
+    Canvas canvas(image);
+    canvas.SetFont(ipaFont("ＭＳ ゴシック", -60));
+    canvas.BeginPath();
+    canvas.TextOut(10, 10, QStringLiteral("■"));
+    canvas.EndPath();
+    EXPECT_TRUE(painted(image).empty());  // recorded, not drawn
+    canvas.SelectClipPath();
+    canvas.Brush().Color = clRed;
+    canvas.FillRect(Rect(0, 0, 80, 80));
+    const TRect filled = paintedBounds(image);
+    EXPECT_GT(filled.Width(), 30);
+    EXPECT_GT(filled.Left, 10);
+    EXPECT_EQ(at(image, 0, 0), kBack);
+    EXPECT_EQ(at(image, filled.Left + filled.Width() / 2, filled.Top + filled.Height() / 2), clRed);
+    canvas.ResetClip();
+
+    QImage stroked = blank(80, 80);
+    Canvas c2(stroked);
+    c2.SetFont(ipaFont("ＭＳ ゴシック", -60));
+    c2.BeginPath();
+    c2.TextOut(10, 10, QStringLiteral("■"));
+    c2.EndPath();
+    c2.Pen().Color = clBlue;
+    c2.StrokePath();
+    const TRect outline = paintedBounds(stroked);
+    EXPECT_NEAR(outline.Left, filled.Left, 1);
+    EXPECT_NEAR(outline.Right, filled.Right, 1);
+    // Only the outline: the middle of the square stays empty.
+    EXPECT_EQ(at(stroked, outline.Left + outline.Width() / 2, outline.Top + outline.Height() / 2), kBack);
+    for (const auto& [x, y] : painted(stroked)) EXPECT_EQ(at(stroked, x, y), clBlue);
+}
+
+}  // namespace
