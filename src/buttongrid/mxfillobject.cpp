@@ -1,5 +1,36 @@
 #include "buttongrid/mxfillobject.h"
 
+#include "platform/canvas.h"
+
+namespace {
+
+// Where a w × h picture starts inside rect for an alignment.
+TPoint AlignedOrigin(const TRect& rect, int w, int h, TMxAlignment alignment) {
+    const int column = static_cast<int>(alignment) % 3;
+    const int row = static_cast<int>(alignment) / 3;
+    const int x = column == 0 ? rect.Left : column == 1 ? rect.Left + (rect.Width() - w) / 2 : rect.Right - w;
+    const int y = row == 0 ? rect.Top : row == 1 ? rect.Top + (rect.Height() - h) / 2 : rect.Bottom - h;
+    return {x, y};
+}
+
+// Repeats picture over rect, with a tile corner at origin; relies on the caller's clip to rect.
+void Tile(Canvas& canvas, const TRect& rect, TPoint origin, const QImage& picture) {
+    const int w = picture.width();
+    const int h = picture.height();
+    const auto floorDiv = [](int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); };
+    const int x0 = origin.X + floorDiv(rect.Left - origin.X, w) * w;
+    const int y0 = origin.Y + floorDiv(rect.Top - origin.Y, h) * h;
+    for (int y = y0; y < rect.Bottom; y += h)
+        for (int x = x0; x < rect.Right; x += w) canvas.Draw(x, y, picture);
+}
+
+void FillSolid(Canvas& canvas, const TRect& rect, TColor color) {
+    canvas.SetBrush({color, BrushStyle::Solid});
+    canvas.FillRect(rect);
+}
+
+}  // namespace
+
 TMxShapeFill::TMxShapeFill() : TMxShapeFill(TMxFillStyle::sfBrush) {}
 
 TMxShapeFill::TMxShapeFill(TMxFillStyle style) : m_style(style) {
@@ -99,4 +130,61 @@ void TMxFillObject::AssignProperties(const TMxShapeFill& source) {
     m_offsetX = fill->m_offsetX;
     m_offsetY = fill->m_offsetY;
     m_options = fill->m_options;
+}
+
+bool TMxFillObject::FillCanvas(Canvas& canvas, const TRect& rect, TColor baseColor) const {
+    if (IsEmpty()) return false;
+    const TPen savedPen = canvas.Pen();
+    const TBrush savedBrush = canvas.Brush();
+    const Region savedClip = canvas.ClipRegion();
+    bool drawn = true;
+    switch (Style()) {
+    case TMxFillStyle::sfNone: drawn = false; break;
+    case TMxFillStyle::sfBrushBitmap:
+        // A pattern brush is anchored to the canvas's own pixel grid, not to rect.
+        if (Bitmap().isNull()) {
+            drawn = false;
+            break;
+        }
+        canvas.IntersectClipRect(rect);
+        Tile(canvas, rect, {0, 0}, Bitmap());
+        break;
+    case TMxFillStyle::sfBrush:
+        if (m_brush.Style == TMxBrushStyle::bsSolid) FillSolid(canvas, rect, m_brush.Color);
+        break;
+    case TMxFillStyle::sfBitmap:
+    case TMxFillStyle::sfBitmapList: FillPicture(canvas, rect, baseColor); break;
+    case TMxFillStyle::sfGradient: {
+        const TMxGradient& gradient = Gradient();
+        std::uint16_t flags = m_options.Bits() & kMxGradientUseBitmap;
+        if (gradient.PaletteRealize()) flags |= kMxGradientPalette;
+        MxGradientPaintExt(canvas, rect, gradient.Style(), &gradient.ColorTable(), gradient.Palette(), flags, 0);
+        break;
+    }
+    }
+    canvas.SelectClipRgn(savedClip);
+    canvas.SetPen(savedPen);
+    canvas.SetBrush(savedBrush);
+    return drawn;
+}
+
+void TMxFillObject::FillPicture(Canvas& canvas, const TRect& rect, TColor baseColor) const {
+    const QImage& picture = Picture();
+    switch (TileMode()) {
+    case TMxTileMode::tmNone:
+    case TMxTileMode::tmCenter: {
+        if (m_options.Has(TMxFillOption::foFillInner)) FillSolid(canvas, rect, baseColor);
+        const TMxAlignment alignment = TileMode() == TMxTileMode::tmCenter ? TMxAlignment::agCenter : m_alignment;
+        TPoint at = AlignedOrigin(rect, picture.width(), picture.height(), alignment);
+        if (TileMode() == TMxTileMode::tmNone) at = {at.X + m_offsetX, at.Y + m_offsetY};
+        canvas.IntersectClipRect(rect);
+        canvas.Draw(at.X, at.Y, picture);
+        break;
+    }
+    case TMxTileMode::tmStretch: canvas.StretchDraw(rect, picture); break;
+    case TMxTileMode::tmTile:
+        canvas.IntersectClipRect(rect);
+        Tile(canvas, rect, {rect.Left, rect.Top}, picture);
+        break;
+    }
 }

@@ -2,7 +2,36 @@
 
 #include <algorithm>
 
+#include "platform/canvas.h"
 #include "platform/intmath.h"
+
+namespace {
+
+// Paints every step into canvas with the anchor moved to origin; pen and brush are set by the caller.
+void PaintSteps(Canvas& canvas, TPoint origin, int width, int height, TMxGradientStyle style,
+                const TMxColorList& colors) {
+    const int count = static_cast<int>(colors.size());
+    const bool upwards = MxGradientPaintsUpwards(style);
+    for (int n = 0; n < count; ++n) {
+        const int step = upwards ? n : count - 1 - n;
+        const TMxGradientShape shape = MxGradientStepShape(style, width, height, count, step);
+        const TRect box = shape.Box.Offset(origin.X, origin.Y);
+        canvas.Brush().Color = colors[static_cast<std::size_t>(step)];
+        switch (shape.ShapeKind) {
+        case TMxGradientShape::Kind::Band: canvas.FillRect(box); break;
+        case TMxGradientShape::Kind::Rectangle: canvas.Rectangle(box); break;
+        case TMxGradientShape::Kind::Ellipse: canvas.Ellipse(box); break;
+        case TMxGradientShape::Kind::Polygon: {
+            std::vector<TPoint> points(shape.Points.begin(), shape.Points.end());
+            for (TPoint& p : points) p = {p.X + origin.X, p.Y + origin.Y};
+            canvas.Polygon(points);
+            break;
+        }
+        }
+    }
+}
+
+}  // namespace
 
 void MxGradientCreateColorList(TColor startColor, TColor endColor, int count, bool clear, TMxColorList* list) {
     if (!list || count == 0) return;
@@ -108,6 +137,43 @@ TMxGradientShape MxGradientStepShape(TMxGradientStyle style, int width, int heig
     return shape;
 }
 
+void MxGradientPaintExt(Canvas& canvas, const TRect& rect, TMxGradientStyle style, const TMxColorList* colors,
+                        [[maybe_unused]] const TMxLogPalette* palette, std::uint16_t flags, std::uint32_t offset) {
+    // Our images hold every table colour exactly, so selecting and realising the palette (and painting in
+    // palette-relative colours) leaves the pixels as the table gives them.
+    if (!colors || colors->empty() || rect.IsEmpty()) return;
+    const int width = rect.Width();
+    const int height = rect.Height();
+    const TPen savedPen = canvas.Pen();
+    const TBrush savedBrush = canvas.Brush();
+
+    if (flags & kMxGradientUseBitmap) {
+        // The buffer starts as a copy of what lies under rect, so pixels that no shape covers (a corner of
+        // an odd-sized elliptic fill) keep their colour exactly as when painting straight onto the canvas.
+        QImage buffer = canvas.Image().copy(rect.Left, rect.Top, width, height);
+        Canvas target(buffer);
+        target.SetPen({clBlack, 1, PenStyle::Clear});
+        target.SetBrush({clBlack, BrushStyle::Solid});
+        PaintSteps(target, {0, 0}, width, height, style, *colors);
+        canvas.Draw(rect.Left, rect.Top, buffer);
+        return;
+    }
+
+    canvas.SetPen({clBlack, 1, PenStyle::Clear});
+    canvas.SetBrush({clBlack, BrushStyle::Solid});
+    // The clip narrows the caller's clip for the painting and gives it back afterwards.
+    const Region savedClip = canvas.ClipRegion();
+    if (flags & kMxGradientClip) {
+        const int dx = static_cast<std::int16_t>(offset & 0xFFFFu);
+        const int dy = static_cast<std::int16_t>(offset >> 16);
+        canvas.IntersectClipRect(rect.Offset(dx, dy));
+    }
+    PaintSteps(canvas, {rect.Left, rect.Top}, width, height, style, *colors);
+    if (flags & kMxGradientClip) canvas.SelectClipRgn(savedClip);
+    canvas.SetPen(savedPen);
+    canvas.SetBrush(savedBrush);
+}
+
 TMxGradient::TMxGradient() { BuildColorTable(); }
 
 void TMxGradient::SetColor(TColor value) {
@@ -164,6 +230,11 @@ void TMxGradient::Assign(const TMxGradient& source) {
     m_twoColors = source.m_twoColors;
     m_colors = source.m_colors;
     EndUpdate(true);
+}
+
+void TMxGradient::PaintGradient(Canvas& canvas, const TRect& rect) const {
+    const std::uint16_t flags = m_paletteRealize ? kMxGradientPalette : 0;
+    MxGradientPaintExt(canvas, rect, m_style, &m_table, m_palette.get(), flags, 0);
 }
 
 void TMxGradient::Changed() {
