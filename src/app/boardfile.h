@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include "platform/color.h"
+
+class BoardHost;
+
+// The board gradient colour of a new board: red 255, green 255, blue 128.
+constexpr TColor kNewBoardGradientColor{8454143};
+
+// Reads a board file into the counter (and its label), the board gradient colour and the cells. A key that
+// is missing or unreadable keeps the current value; a file that is missing or cannot be read changes
+// nothing. The cells change only after the file is closed, without sounds, clicks or pulses.
+void ReadBoardFile(BoardHost& host, const QString& fileName);
+
+// Writes "Poru" (the board string), "Count" and "Color" into section "Setting" of the file, in that order,
+// keeping everything else the file holds, and stores it in one atomic replacement. Raises Exception
+// ("<file name> に書き込めません") when the file cannot be written; the old file then stays as it was.
+void SaveBoardFile(const BoardHost& host, const QString& fileName);
+
+// Blanks every cell, zeroes the counter and restores the new board's gradient colour. The drawing mode, the
+// sound switch, the gradient style and the grid lines are not the board's and stay.
+void NewBoard(BoardHost& host);

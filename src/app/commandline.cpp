@@ -1,0 +1,36 @@
+#include "app/commandline.h"
+
+#include <QFile>
+#include <filesystem>
+#include <system_error>
+
+#include "app/boardfile.h"
+#include "app/boardhost.h"
+
+namespace {
+
+// Whether the name is an entry of its folder, whatever kind; a link counts even when its target is gone.
+// A name beyond the platform's limits is simply not found.
+bool namesExistingEntry(const QString& name) {
+    if (name.isEmpty()) return false;
+    std::error_code error;
+    const std::filesystem::path path(QFile::encodeName(name).toStdString());
+    return std::filesystem::exists(std::filesystem::symlink_status(path, error));
+}
+
+}  // namespace
+
+QString FileExtension(const QString& fileName) {
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    if (dot < 0 || dot < fileName.lastIndexOf(u'/')) return QString();
+    return fileName.mid(dot);
+}
+
+void LoadCommandLineFiles(BoardHost& host, const QStringList& arguments) {
+    for (const QString& argument : arguments) {
+        if (!namesExistingEntry(argument)) continue;
+        if (FileExtension(argument).compare(QLatin1String(".QVX"), Qt::CaseInsensitive) != 0) continue;
+        host.SetOpenDialogFileName(argument);
+        ReadBoardFile(host, argument);
+    }
+}

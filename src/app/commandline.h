@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class BoardHost;
+
+// The extension of a file name: the part from the last "." after the last "/", dot included; empty when
+// there is none.
+QString FileExtension(const QString& fileName);
+
+// Reads every board file named on the command line, in order, each over the result of the one before: an
+// argument that names an existing entry and has the extension ".qvx" in any case becomes the open dialog's
+// file name and is read; any other argument is skipped silently. The arguments exclude the program itself.
+void LoadCommandLineFiles(BoardHost& host, const QStringList& arguments);
