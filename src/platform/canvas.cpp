@@ -105,27 +105,36 @@ int Canvas::clipTop() const { return m_clipIsImage ? 0 : m_clipBounds.Top; }
 
 int Canvas::clipBottom() const { return m_clipIsImage ? Height() : m_clipBounds.Bottom; }
 
-void Canvas::fillSpan(int y, int x0, int x1, const Paint& paint) {
+template <typename RunFn>
+void Canvas::forEachClippedRun(int y, int x0, int x1, RunFn&& run) const {
     if (y < 0 || y >= Height()) return;
     x0 = std::max(x0, 0);
     x1 = std::min(x1, Width());
     if (x1 <= x0) return;
-    auto* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));
-    const auto paintRow = [&](int a, int b) {
-        for (int x = a; x < b; ++x) row[x] = ((x + y) & 1) ? paint.odd : paint.even;
-    };
     if (m_clipIsImage) {
-        paintRow(x0, x1);
+        run(x0, x1);
         return;
     }
     if (static_cast<std::size_t>(y) + 1 >= m_clipRowStart.size()) return;
     const std::vector<Span>& spans = m_clip.Spans();
-    for (std::size_t i = m_clipRowStart[static_cast<std::size_t>(y)]; i < m_clipRowStart[static_cast<std::size_t>(y) + 1];
-         ++i) {
+    const std::size_t row = static_cast<std::size_t>(y);
+    for (std::size_t i = m_clipRowStart[row]; i < m_clipRowStart[row + 1]; ++i) {
         const int a = std::max(x0, spans[i].X0);
         const int b = std::min(x1, spans[i].X1);
-        if (a < b) paintRow(a, b);
+        if (a < b) run(a, b);
     }
+}
+
+void Canvas::fillSpan(int y, int x0, int x1, const Paint& paint) {
+    if (y < 0 || y >= Height()) return;
+    auto* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));
+    forEachClippedRun(y, x0, x1, [&](int a, int b) {
+        if (paint.even == paint.odd) {
+            std::fill(row + a, row + b, paint.even);
+            return;
+        }
+        for (int x = a; x < b; ++x) row[x] = ((x + y) & 1) ? paint.odd : paint.even;
+    });
 }
 
 void Canvas::fillSpans(const std::vector<Span>& spans, const Paint& paint) {
@@ -369,22 +378,25 @@ void Canvas::transfer(const TRect& dest, const QImage& src, const TRect& srcRect
         return static_cast<int>((2 * static_cast<std::int64_t>(dst) * (srcLen - 1) + (dstLen - 1)) /
                                 (2 * static_cast<std::int64_t>(dstLen - 1)));
     };
+    // Source column of every destination column, worked out once.
+    std::vector<int> columns(static_cast<std::size_t>(d.Width()));
+    for (int i = 0; i < d.Width(); ++i) columns[static_cast<std::size_t>(i)] = s.Left + mapAxis(i, d.Width(), s.Width());
     const int y0 = std::max({d.Top, clipTop(), 0});
     const int y1 = std::min({d.Bottom, clipBottom(), Height()});
-    const int x0 = std::max(d.Left, 0);
-    const int x1 = std::min(d.Right, Width());
     for (int y = y0; y < y1; ++y) {
         const int sy = s.Top + mapAxis(y - d.Top, d.Height(), s.Height());
         if (sy < 0 || sy >= source.height()) continue;
         const auto* srcRow = reinterpret_cast<const QRgb*>(source.constScanLine(sy));
-        // Runs of pixels to copy go through fillSpan one pixel at a time, which keeps the clip in one place.
-        for (int x = x0; x < x1; ++x) {
-            const int sx = s.Left + mapAxis(x - d.Left, d.Width(), s.Width());
-            if (sx < 0 || sx >= source.width()) continue;
-            const QRgb rgb = srcRow[sx] & 0xFFFFFFu;
-            if (key && rgb == keyRgb) continue;
-            fillSpan(y, x, x + 1, {rgb | kOpaque, rgb | kOpaque});
-        }
+        auto* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));
+        forEachClippedRun(y, d.Left, d.Right, [&](int a, int b) {
+            for (int x = a; x < b; ++x) {
+                const int sx = columns[static_cast<std::size_t>(x - d.Left)];
+                if (sx < 0 || sx >= source.width()) continue;
+                const QRgb rgb = srcRow[sx] & 0xFFFFFFu;
+                if (key && rgb == keyRgb) continue;
+                row[x] = rgb | kOpaque;
+            }
+        });
     }
 }
 

@@ -219,6 +219,9 @@ private:
     static Paint solidPaint(TColor color);
     // Every primitive ends here: clipped to the image and the clip, then a plain loop over the row.
     void fillSpan(int y, int x0, int x1, const Paint& paint);
+    // Calls run(a, b) for each part of row y, columns x0 .. x1 - 1, inside the image and the clip.
+    template <typename RunFn>
+    void forEachClippedRun(int y, int x0, int x1, RunFn&& run) const;
     void fillSpans(const std::vector<Span>& spans, const Paint& paint);
     void fillRectPaint(const TRect& rect, const Paint& paint);
     void plotPen(TPoint p);
