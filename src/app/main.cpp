@@ -1,14 +1,11 @@
-#include <QApplication>
-
 #include "app/mainwindow1.h"
+#include "platform/application.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("ポルポルMoxel!");
-    QApplication::setApplicationDisplayName("ポルポルMoxel!");
-
-    TMainForm1 form;
-    form.show();
-    QApplication::exec();
-    return 0;
+    Application app(argc, argv);
+    return Application::Run([] {
+        TMainForm1 form;
+        form.show();
+        QApplication::exec();
+    });
 }

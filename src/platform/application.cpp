@@ -1,0 +1,30 @@
+#include "platform/application.h"
+
+#include "platform/errorbox.h"
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("ポルポルMoxel!"));
+    setApplicationDisplayName(QStringLiteral("ポルポルMoxel!"));
+}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+    return DeliverGuarded([&] { return QApplication::notify(receiver, event); });
+}
+
+bool Application::DeliverGuarded(const std::function<bool()>& deliver) {
+    try {
+        return deliver();
+    } catch (...) {
+        ShowCurrentException();
+        return false;
+    }
+}
+
+int Application::Run(const std::function<void()>& body) {
+    try {
+        body();
+    } catch (...) {
+        ShowCurrentException();
+    }
+    return 0;
+}
