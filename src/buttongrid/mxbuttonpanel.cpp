@@ -1,0 +1,176 @@
+#include "buttongrid/mxbuttonpanel.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "buttongrid/mxspeedbutton.h"
+#include "platform/canvas.h"
+
+namespace {
+
+// The sunken edge of the windows bevel mode, which we draw inside our own rectangle.
+constexpr int kWindowEdge = 2;
+
+}  // namespace
+
+TMxButtonPanel::TMxButtonPanel(QWidget* parent) : TMxCustomControl(parent), m_buttons(this) {
+    // Every paint covers its whole rectangle with the back bitmap or the colour.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_fill.SetOnChange([this](TMxObject* sender) { GetChange(sender); });
+    m_bevel.SetOnChange([this](TMxObject* sender) { GetChange(sender); });
+    m_buttons.SetRelayoutOnUpdate(true);
+    m_buttons.SetOnUpdate([this] { LayoutButtons(); });
+}
+
+TMxButtonPanel::~TMxButtonPanel() {
+    m_destroying = true;
+    m_buttons.Clear();
+}
+
+void TMxButtonPanel::SetButtonHeight(int value) {
+    value = std::max(value, 1);
+    if (value == m_buttonHeight) return;
+    m_buttonHeight = value;
+    GetChange(nullptr);
+}
+
+void TMxButtonPanel::SetButtonWidth(int value) {
+    value = std::max(value, 1);
+    if (value == m_buttonWidth) return;
+    m_buttonWidth = value;
+    GetChange(nullptr);
+}
+
+void TMxButtonPanel::SetButtonStyle(TMxUserButtonStyle value) {
+    if (value == m_buttonStyle) return;
+    m_buttonStyle = value;
+    for (int i = 0; i < m_buttons.Count(); ++i) m_buttons[i].Btn()->SetStyle(value);
+}
+
+void TMxButtonPanel::SetColor(TColor value) {
+    if (value == m_color) return;
+    m_color = value;
+    // The fill may draw with the base colour, so the background is rendered again.
+    GetChange(&m_fill);
+}
+
+void TMxButtonPanel::SetFlat(bool value) {
+    if (value == m_flat) return;
+    m_flat = value;
+    update();
+}
+
+void TMxButtonPanel::SetTransparent(bool value) {
+    if (value == m_transparent) return;
+    m_transparent = value;
+    GetChange(&m_fill);
+}
+
+int TMxButtonPanel::AddButton() {
+    m_buttons.Add();
+    return m_buttons.Count() - 1;
+}
+
+TMxSpecialButton& TMxButtonPanel::InsertButton(int index) { return m_buttons.Insert(index); }
+
+void TMxButtonPanel::Loaded() {
+    m_loading = false;
+    CreateBack(true);
+    LayoutButtons();
+}
+
+TMxGridLayout TMxButtonPanel::CurrentLayout() const {
+    const int extent = m_bevel.Extent();
+    const int inset = m_bevel.Mode() == TMxBevelMode::bmWindows ? kWindowEdge : extent;
+    return MxComputeGridLayout(width(), height(), inset, extent, m_buttons.Count(), m_buttonWidth,
+                               m_buttonHeight);
+}
+
+void TMxButtonPanel::LayoutButtons() {
+    if (m_loading || m_destroying) return;
+    const TMxGridLayout grid = CurrentLayout();
+    if (width() != grid.Width || height() != grid.Height) {
+        const int before = m_sizeChanges;
+        resize(grid.Width, grid.Height);
+        // A hidden widget hears of its new size only when shown; the bitmap and buttons follow now.
+        if (m_sizeChanges == before) SizeChanged();
+    }
+    for (int i = 0; i < m_buttons.Count(); ++i) {
+        TMxSpeedButton* btn = m_buttons[i].Btn();
+        const TRect b = grid.ItemBounds(i);
+        btn->setGeometry(b.Left, b.Top, b.Width(), b.Height());
+        if (m_onButtonClick) btn->SetOnClick([this](TMxSpeedButton* sender) { ButtonClick(sender); });
+    }
+}
+
+const QImage* TMxButtonPanel::BackBitmap() const { return m_back.isNull() ? nullptr : &m_back; }
+
+void TMxButtonPanel::GetChange(TMxObject* sender) {
+    update();
+    if (sender == &m_fill) {
+        CreateBack(true);
+        if (!m_loading) NotifyBackChanged();
+    }
+    LayoutButtons();
+}
+
+void TMxButtonPanel::SizeChanged() {
+    ++m_sizeChanges;
+    CreateBack(false);
+    // Qt paints a resized widget in one pass after this, so asking is as good as painting now.
+    update();
+    if (!m_loading && BackBitmap()) NotifyBackChanged();
+    LayoutButtons();
+}
+
+void TMxButtonPanel::CreateBack(bool force) {
+    if (m_loading || m_destroying) return;
+    if (m_fill.IsEmpty() || m_transparent || width() <= 0 || height() <= 0) {
+        m_back = QImage();
+        return;
+    }
+    if (!force && !m_back.isNull()) {
+        if (m_fill.Style() != TMxFillStyle::sfGradient && width() <= m_back.width() &&
+            height() <= m_back.height())
+            return;
+        // A gradient follows the size; at the size it was rendered for it would come out the same.
+        if (m_back.size() == size()) return;
+    }
+    m_back = QImage(size(), QImage::Format_RGB32);
+    Canvas canvas(m_back);
+    m_fill.FillCanvas(canvas, Rect(0, 0, width(), height()), m_color);
+    ++m_backRenders;
+}
+
+void TMxButtonPanel::ButtonClick(TMxSpeedButton* button) {
+    if (m_onButtonClick) m_onButtonClick(this, button, button->Tag());
+}
+
+void TMxButtonPanel::Paint(Canvas& canvas, const TRect& dirty) const {
+    const auto* parent = qobject_cast<const TMxCustomControl*>(parentWidget());
+    if (const QImage* back = BackBitmap()) {
+        canvas.CopyRect(dirty, *back, dirty);
+    } else if (m_transparent && parent && parent->CheckOptimized()) {
+        parent->BackDrawArea(canvas, dirty, TPoint{x() + dirty.Left, y() + dirty.Top});
+    } else {
+        canvas.Brush() = TBrush{m_color, BrushStyle::Solid};
+        canvas.FillRect(dirty);
+    }
+    if (!GetEmpty() && !m_flat) m_bevel.Draw(canvas, Rect(0, 0, width(), height()));
+}
+
+void TMxButtonPanel::paintEvent(QPaintEvent* e) {
+    if (m_loading || width() <= 0 || height() <= 0) return;
+    if (m_surface.size() != size()) m_surface = QImage(size(), QImage::Format_RGB32);
+    const QRect d = e->rect();
+    const TRect dirty = Rect(d.left(), d.top(), d.right() + 1, d.bottom() + 1);
+    Canvas canvas(m_surface);
+    canvas.SetClipRect(dirty);
+    Paint(canvas, dirty);
+    ++m_paintCount;
+    QPainter painter(this);
+    painter.drawImage(d.topLeft(), m_surface, d);
+}
+
+void TMxButtonPanel::resizeEvent(QResizeEvent*) { SizeChanged(); }

@@ -1,0 +1,23 @@
+#include "buttongrid/mxcursor.h"
+
+#include <QWidget>
+
+void MxApplyCursor(QWidget& widget, TCursor cursor) {
+    switch (cursor) {
+        case crDefault:
+            widget.unsetCursor();
+            return;
+        case crCross:
+            widget.setCursor(Qt::CrossCursor);
+            return;
+        case crIBeam:
+            widget.setCursor(Qt::IBeamCursor);
+            return;
+        case crHandPoint:
+            widget.setCursor(Qt::PointingHandCursor);
+            return;
+        default:
+            widget.setCursor(Qt::ArrowCursor);
+            return;
+    }
+}

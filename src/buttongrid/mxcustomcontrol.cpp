@@ -1,0 +1,49 @@
+#include "buttongrid/mxcustomcontrol.h"
+
+#include <QCoreApplication>
+
+#include "platform/canvas.h"
+
+QEvent::Type MxBackChangedEvent() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+QEvent::Type MxParentFontChangedEvent() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+TMxCustomControl::TMxCustomControl(QWidget* parent) : QWidget(parent) {
+    m_font.OnChange = [this] {
+        SendToChildren(MxParentFontChangedEvent());
+        update();
+    };
+}
+
+void TMxCustomControl::BackDrawArea(Canvas& canvas, const TRect& dest, TPoint source) const {
+    const QImage* back = BackBitmap();
+    if (!back) return;
+    canvas.CopyRect(dest, *back, Bounds(source.X, source.Y, dest.Width(), dest.Height()));
+}
+
+void TMxCustomControl::NotifyBackChanged() { SendToChildren(MxBackChangedEvent()); }
+
+bool TMxCustomControl::event(QEvent* e) {
+    // A control without a back bitmap of its own draws from its parent's, so it repaints and passes the
+    // news on to its own children.
+    if (e->type() == MxBackChangedEvent()) {
+        update();
+        NotifyBackChanged();
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void TMxCustomControl::SendToChildren(QEvent::Type type) {
+    for (QObject* child : children()) {
+        if (!child->isWidgetType()) continue;
+        QEvent e(type);
+        QCoreApplication::sendEvent(child, &e);
+    }
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "buttongrid/mxspecialbutton.h"
+
+// The items of a button panel, in index order. The owner is the control the items' buttons sit on.
+class TMxSpecialButtons {
+public:
+    explicit TMxSpecialButtons(QWidget* owner);
+    TMxSpecialButtons(const TMxSpecialButtons&) = delete;
+    TMxSpecialButtons& operator=(const TMxSpecialButtons&) = delete;
+    ~TMxSpecialButtons();
+
+    QWidget* Owner() const { return m_owner; }
+
+    int Count() const { return static_cast<int>(m_items.size()); }
+    TMxSpecialButton& Items(int index) const { return *m_items.at(static_cast<std::size_t>(index)); }
+    TMxSpecialButton& operator[](int index) const { return Items(index); }
+    int IndexOf(const TMxSpecialButton& item) const;
+
+    TMxSpecialButton& Add();
+    // A new item at index (appended, then moved there).
+    TMxSpecialButton& Insert(int index);
+    void Delete(int index);
+    void Clear();
+    void Move(int from, int to);
+
+    // Holds back update reports until the matching EndUpdate, which reports once.
+    void BeginUpdate() { ++m_updateCount; }
+    void EndUpdate();
+
+    // Replaces the items with copies of source's.
+    void Assign(const TMxSpecialButtons& source);
+
+    // Whether every update asks the owner to lay out again; the panel sets it.
+    bool RelayoutOnUpdate() const { return m_relayout; }
+    void SetRelayoutOnUpdate(bool value) { m_relayout = value; }
+    // What the owner does on an update report.
+    void SetOnUpdate(std::function<void()> handler) { m_onUpdate = std::move(handler); }
+
+    // An item was added, deleted, moved or changed.
+    void Update();
+
+private:
+    QWidget* m_owner;
+    std::vector<std::unique_ptr<TMxSpecialButton>> m_items;
+    int m_updateCount = 0;
+    bool m_relayout = false;
+    std::function<void()> m_onUpdate;
+};

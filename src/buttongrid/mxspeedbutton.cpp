@@ -1,0 +1,391 @@
+#include "buttongrid/mxspeedbutton.h"
+
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "buttongrid/mxbtnface.h"
+#include "buttongrid/mxcustomcontrol.h"
+#include "platform/canvas.h"
+
+using enum TMxButtonState;
+
+namespace {
+
+constexpr int kMaxGlyphs = 5;
+
+bool isPair(TMxButtonState from, TMxButtonState to, TMxButtonState a, TMxButtonState b) {
+    return (from == a && to == b) || (from == b && to == a);
+}
+
+QImage greyed(const QImage& image) {
+    QImage out = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const int g = qGray(row[x]);
+            row[x] = qRgb(g, g, g);
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+TMxSpeedButton::TMxSpeedButton(QWidget* parent) : QWidget(parent) {
+    // Every style covers the whole face (the see-through ones with the parent's back bitmap), so Qt need
+    // not paint the parent under it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(23, 22);
+    m_hoverTimer.setInterval(kHoverInterval);
+    connect(&m_hoverTimer, &QTimer::timeout, this, &TMxSpeedButton::VerifyMouseOver);
+    m_font.OnChange = [this] {
+        if (!m_adoptingFont) m_parentFont = false;
+        RepaintContent();
+    };
+    m_layout.SetOnChange([this](TMxObject*) { update(); });
+    AdoptParentFont();
+    if (parent) show();
+}
+
+void TMxSpeedButton::SetStyle(TMxUserButtonStyle value) {
+    if (value == m_style) return;
+    m_style = value;
+    m_unColored = MxIsUnColoredStyle(value);
+    m_transparent = MxIsExplorerStyle(value);
+    update();
+}
+
+void TMxSpeedButton::SetCaption(const QString& value) {
+    if (value == m_caption) return;
+    m_caption = value;
+    RepaintContent();
+}
+
+void TMxSpeedButton::SetHint(const QString& value) {
+    m_hint = value;
+    setToolTip(value);
+}
+
+void TMxSpeedButton::SetCursor(TCursor value) {
+    m_cursor = value;
+    MxApplyCursor(*this, value);
+}
+
+void TMxSpeedButton::SetColor(TColor value) {
+    if (value == m_color) return;
+    m_color = value;
+    update();
+}
+
+void TMxSpeedButton::SetParentFont(bool value) {
+    if (value == m_parentFont) return;
+    m_parentFont = value;
+    if (value) AdoptParentFont();
+}
+
+void TMxSpeedButton::SetEnterColor(TColor value) {
+    if (value == m_enterColor) return;
+    m_enterColor = value;
+    update();
+}
+
+void TMxSpeedButton::SetEnterColorChange(bool value) {
+    if (value == m_enterColorChange) return;
+    m_enterColorChange = value;
+    update();
+}
+
+void TMxSpeedButton::SetGlyph(const QImage& value) {
+    m_glyph = value;
+    update();
+}
+
+void TMxSpeedButton::SetNumGlyphs(int value) {
+    value = std::clamp(value, 0, kMaxGlyphs);
+    if (value == m_numGlyphs) return;
+    m_numGlyphs = value;
+    update();
+}
+
+void TMxSpeedButton::SetGroupIndex(int value) {
+    if (value == m_groupIndex) return;
+    m_groupIndex = value;
+    if (m_pressed) ReleaseGroup();
+}
+
+void TMxSpeedButton::SetPressed(bool value) {
+    if (value == m_pressed) return;
+    m_pressed = value;
+    if (value) ReleaseGroup();
+    // A hot or held button keeps its look; the latch shows once the pointer leaves or lets go.
+    if (m_state != bsMouseOver && !m_tracking) {
+        if (isEnabled())
+            SetState(value ? bsOptionSet : bsUp);
+        else
+            SetState(value ? bsDisabledDown : bsDisabledUp);
+    }
+    if (m_state == bsMouseOver) m_previousState = RestState();
+    UpdateHoverTimer();
+}
+
+void TMxSpeedButton::Click() {
+    if (m_onClick) m_onClick(this);
+}
+
+void TMxSpeedButton::MouseEnter() {
+    m_mouseInside = true;
+    if (m_tracking || !isEnabled() || !m_allowMouseOver) return;
+    if (m_state == bsUp || m_state == bsOptionSet) SetState(bsMouseOver);
+}
+
+void TMxSpeedButton::MouseExit() {
+    m_mouseInside = false;
+    if (m_state == bsMouseOver) SetState(m_previousState);
+}
+
+void TMxSpeedButton::MouseDown(Qt::MouseButton button, int, int) {
+    if (button != Qt::LeftButton || !isEnabled()) return;
+    m_tracking = true;
+    SetState(m_groupIndex != 0 && m_pressed && m_state == bsMouseOver ? bsOptionSet : bsDown);
+}
+
+void TMxSpeedButton::MouseMove(int x, int y) {
+    if (!m_tracking) return;
+    // While the button holds the capture, the lines just past its right and bottom edges still count.
+    const bool inside = x >= 0 && x <= width() && y >= 0 && y <= height();
+    const TMxButtonState held = m_groupIndex != 0 && m_pressed ? bsOptionSet : bsDown;
+    SetState(inside ? held : RestState());
+}
+
+void TMxSpeedButton::MouseUp(Qt::MouseButton button, int x, int y) {
+    if (button != Qt::LeftButton || !m_tracking) return;
+    m_tracking = false;
+    const bool inside = x >= 0 && x < width() && y >= 0 && y <= height();
+    if (!inside) {
+        SetState(RestState());
+        return;
+    }
+    if (m_groupIndex != 0 && !(m_pressed && !m_allowAllUp)) {
+        m_pressed = !m_pressed;
+        if (m_pressed) ReleaseGroup();
+    }
+    const TMxButtonState hot = m_allowMouseOver ? bsMouseOver : RestState();
+    if (!m_unColored && m_numGlyphs <= 2) {
+        SetState(hot);
+        Click();
+        return;
+    }
+    // These styles show the click's result while still pressed, then settle where the pointer is now.
+    Click();
+    SetState(PointerOnButton() ? hot : RestState());
+}
+
+void TMxSpeedButton::VerifyMouseOver() {
+    if (!isEnabled() || PointerOnButton()) return;
+    m_mouseInside = false;
+    SetState(bsUp);
+}
+
+void TMxSpeedButton::SetState(TMxButtonState value) {
+    const TMxButtonState from = m_state;
+    if (value == from) return;
+    // A latched button that turns hot falls back to its latch, whichever state it came from.
+    if (value == bsMouseOver)
+        m_previousState = from == bsOptionSet || m_pressed ? bsOptionSet : bsUp;
+    else
+        m_previousState = from;
+    m_state = value;
+    UpdateHoverTimer();
+    if (StateChangeShows(from, value)) RepaintFace();
+}
+
+bool TMxSpeedButton::StateChangeShows(TMxButtonState from, TMxButtonState to) const {
+    // The uncoloured-glyph styles are all flat ones, so the flat test covers them.
+    if (isPair(from, to, bsUp, bsMouseOver))
+        return MxIsFlatStyle(m_style) || m_numGlyphs > 2 || m_enterColorChange;
+    if (isPair(from, to, bsMouseOver, bsOptionSet)) return m_numGlyphs >= 3;
+    return true;
+}
+
+void TMxSpeedButton::RepaintFace() {
+    if (!isVisible()) return;
+    const TMxCustomControl* back = BackParent();
+    if (!m_transparent || (back && back->CheckOptimized()))
+        repaint();
+    else
+        update();
+}
+
+void TMxSpeedButton::RepaintContent() {
+    if (!isVisible()) return;
+    if (m_transparent)
+        repaint();
+    else
+        update();
+}
+
+void TMxSpeedButton::UpdateHoverTimer() {
+    if (m_state == bsMouseOver && !m_pressed) {
+        if (!m_hoverTimer.isActive()) m_hoverTimer.start();
+    } else {
+        m_hoverTimer.stop();
+    }
+}
+
+void TMxSpeedButton::ReleaseGroup() {
+    if (m_groupIndex == 0 || !parentWidget()) return;
+    for (QObject* child : parentWidget()->children()) {
+        auto* other = qobject_cast<TMxSpeedButton*>(child);
+        if (other && other != this && other->m_groupIndex == m_groupIndex) other->SetPressed(false);
+    }
+}
+
+void TMxSpeedButton::AdoptParentFont() {
+    const TMxCustomControl* parent = qobject_cast<const TMxCustomControl*>(parentWidget());
+    if (!m_parentFont || !parent) return;
+    m_adoptingFont = true;
+    m_font.Assign(parent->Font());
+    m_adoptingFont = false;
+}
+
+TMxCustomControl* TMxSpeedButton::BackParent() const {
+    return m_transparent ? qobject_cast<TMxCustomControl*>(parentWidget()) : nullptr;
+}
+
+bool TMxSpeedButton::PointerOnButton() const { return rect().contains(mapFromGlobal(QCursor::pos())); }
+
+TMxButtonState TMxSpeedButton::RestState() const { return m_pressed ? bsOptionSet : bsUp; }
+
+void TMxSpeedButton::Paint(Canvas& canvas) const {
+    TRect r = Rect(0, 0, width(), height());
+    if (MxIsExplorerStyle(m_style)) {
+        const TMxCustomControl* back = BackParent();
+        if (back && back->CheckOptimized()) {
+            back->BackDrawArea(canvas, r, TPoint{x(), y()});
+        } else {
+            canvas.Brush() = TBrush{m_color, BrushStyle::Solid};
+            canvas.FillRect(r);
+        }
+    }
+    MxDrawBtnFace(canvas, r, m_style, m_state, kMxSpeedButtonFaceFlags, m_color);
+
+    const int bevel = MxGetButtonBevel(m_style);
+    r = Rect(0, 0, width(), height()).Inflated(-bevel, -bevel);
+    if (MxIsShiftedState(m_state)) r = r.Offset(1, 1);
+    DrawGlyphAndText(canvas, r);
+}
+
+void TMxSpeedButton::DrawGlyphAndText(Canvas& canvas, const TRect& area) const {
+    canvas.SetFont(m_font);
+    if (m_state >= bsMouseOver && m_state <= bsDropDownOpen && m_allowMouseOver && m_enterColorChange)
+        canvas.Font().SetColor(m_enterColor);
+
+    const QImage glyph = GlyphImage();
+    const TPoint text = m_caption.isEmpty() ? TPoint{} : canvas.TextExtent(m_caption);
+    const TMxGlyphTextPlaces places =
+        MxLayoutGlyphAndText(area, glyph.width(), glyph.height(), text.X, text.Y, m_layout);
+    if (!glyph.isNull()) {
+        const TColor key = FromQRgb(glyph.pixel(0, glyph.height() - 1));
+        canvas.DrawTransparent(places.Glyph.Left, places.Glyph.Top, glyph, key);
+    }
+    if (places.Caption.IsEmpty()) return;
+
+    canvas.SetBkMode(BackgroundMode::Transparent);
+    constexpr unsigned kFlags = DT_WORDBREAK | DT_EXPANDTABS;
+    TRect r = places.Caption;
+    if (isEnabled()) {
+        canvas.DrawText(m_caption, r, kFlags);
+        return;
+    }
+    // Disabled: an embossed caption, a light copy below and right of the grey one.
+    TRect light = r.Offset(1, 1);
+    canvas.Font().SetColor(clBtnHighlight);
+    canvas.DrawText(m_caption, light, kFlags);
+    canvas.Font().SetColor(clGrayText);
+    canvas.DrawText(m_caption, r, kFlags);
+}
+
+QImage TMxSpeedButton::GlyphImage() const {
+    if (m_glyph.isNull()) return {};
+    const int count = std::max(m_numGlyphs, 1);
+    int index = 0;
+    switch (m_state) {
+        case bsDisabledUp:
+        case bsDisabledDown:
+            index = 1;
+            break;
+        case bsDown:
+        case bsDropDownOpen:
+            index = 2;
+            break;
+        case bsOptionSet:
+            index = 3;
+            break;
+        case bsMouseOver:
+            index = 4;
+            break;
+        default:
+            break;
+    }
+    if (index >= count) index = 0;
+    const int w = m_glyph.width() / count;
+    QImage image = m_glyph.copy(index * w, 0, w, m_glyph.height());
+    if (m_unColored && m_state == bsUp) image = greyed(image);
+    return image;
+}
+
+void TMxSpeedButton::paintEvent(QPaintEvent*) {
+    if (width() <= 0 || height() <= 0) return;
+    if (m_face.size() != size()) m_face = QImage(size(), QImage::Format_RGB32);
+    Canvas canvas(m_face);
+    Paint(canvas);
+    ++m_paintCount;
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_face);
+}
+
+void TMxSpeedButton::mousePressEvent(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    MouseDown(e->button(), p.x(), p.y());
+}
+
+void TMxSpeedButton::mouseMoveEvent(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    MouseMove(p.x(), p.y());
+}
+
+void TMxSpeedButton::mouseReleaseEvent(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    MouseUp(e->button(), p.x(), p.y());
+}
+
+void TMxSpeedButton::enterEvent(QEnterEvent*) { MouseEnter(); }
+
+void TMxSpeedButton::leaveEvent(QEvent*) { MouseExit(); }
+
+void TMxSpeedButton::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::EnabledChange) {
+        m_tracking = false;
+        if (isEnabled())
+            m_state = m_pressed ? bsOptionSet : bsUp;
+        else
+            m_state = m_pressed ? bsDisabledDown : bsDisabledUp;
+        UpdateHoverTimer();
+        update();
+    }
+    QWidget::changeEvent(e);
+}
+
+bool TMxSpeedButton::event(QEvent* e) {
+    if (e->type() == MxBackChangedEvent()) {
+        if (m_transparent) update();
+        return true;
+    }
+    if (e->type() == MxParentFontChangedEvent()) {
+        AdoptParentFont();
+        return true;
+    }
+    return QWidget::event(e);
+}

@@ -1,0 +1,160 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+#include "buttongrid/mxbuttonlayout.h"
+#include "buttongrid/mxbuttonstyle.h"
+#include "buttongrid/mxcursor.h"
+#include "platform/color.h"
+#include "platform/font.h"
+#include "platform/geometry.h"
+
+class Canvas;
+class TMxCustomControl;
+
+// A small push button that paints its own face and tracks the pointer through its visual states. In the
+// see-through styles it shows its parent's back bitmap under an unpressed face.
+class TMxSpeedButton : public QWidget {
+    Q_OBJECT
+
+public:
+    using TClickEvent = std::function<void(TMxSpeedButton* sender)>;
+
+    static constexpr int kHoverInterval = 100;  // ms between checks that a hot button still has the pointer
+
+    explicit TMxSpeedButton(QWidget* parent);
+
+    TMxUserButtonStyle Style() const { return m_style; }
+    void SetStyle(TMxUserButtonStyle value);
+    TMxButtonState State() const { return m_state; }
+    // The state a hot button falls back to when the pointer leaves.
+    TMxButtonState PreviousState() const { return m_previousState; }
+    bool MouseInside() const { return m_mouseInside; }
+    bool Tracking() const { return m_tracking; }
+    bool Transparent() const { return m_transparent; }
+    bool UnColored() const { return m_unColored; }
+
+    const QString& Caption() const { return m_caption; }
+    void SetCaption(const QString& value);
+    const QString& Hint() const { return m_hint; }
+    void SetHint(const QString& value);
+    TCursor Cursor() const { return m_cursor; }
+    void SetCursor(TCursor value);
+    bool Enabled() const { return isEnabled(); }
+    void SetEnabled(bool value) { setEnabled(value); }
+    TColor Color() const { return m_color; }
+    void SetColor(TColor value);
+
+    // The caption font; with ParentFont it is a copy of the parent control's font.
+    const ::Font& Font() const { return m_font; }
+    // Copies value in; the button then keeps its own font whatever ParentFont said.
+    void SetFont(const ::Font& value) { m_font.Assign(value); }
+    bool ParentFont() const { return m_parentFont; }
+    void SetParentFont(bool value);
+    TMxButtonLayout& ButtonLayout() { return m_layout; }
+    const TMxButtonLayout& ButtonLayout() const { return m_layout; }
+    TColor EnterColor() const { return m_enterColor; }
+    void SetEnterColor(TColor value);
+    bool EnterColorChange() const { return m_enterColorChange; }
+    void SetEnterColorChange(bool value);
+    bool AllowMouseOver() const { return m_allowMouseOver; }
+    void SetAllowMouseOver(bool value) { m_allowMouseOver = value; }
+
+    // A strip of NumGlyphs images side by side: up, disabled, down, latched, hot. Its bottom-left pixel's
+    // colour is left out when drawn.
+    const QImage& Glyph() const { return m_glyph; }
+    void SetGlyph(const QImage& value);
+    int NumGlyphs() const { return m_numGlyphs; }
+    void SetNumGlyphs(int value);
+
+    // Latching: buttons of one parent with the same non-zero GroupIndex release each other.
+    int GroupIndex() const { return m_groupIndex; }
+    void SetGroupIndex(int value);
+    bool AllowAllUp() const { return m_allowAllUp; }
+    void SetAllowAllUp(bool value) { m_allowAllUp = value; }
+    bool Pressed() const { return m_pressed; }
+    void SetPressed(bool value);
+
+    int Tag() const { return m_tag; }
+    void SetTag(int value) { m_tag = value; }
+
+    const TClickEvent& OnClick() const { return m_onClick; }
+    void SetOnClick(TClickEvent handler) { m_onClick = std::move(handler); }
+    void Click();
+
+    // The steps the platform's pointer notifications run; x and y are relative to the button.
+    void MouseEnter();
+    void MouseExit();
+    void MouseDown(Qt::MouseButton button, int x, int y);
+    void MouseMove(int x, int y);
+    void MouseUp(Qt::MouseButton button, int x, int y);
+    // The hover timer's check: a hot button whose pointer has gone falls back to up.
+    void VerifyMouseOver();
+    bool HoverTimerActive() const { return m_hoverTimer.isActive(); }
+
+    // Draws the whole face: background, frame, glyph and caption.
+    void Paint(Canvas& canvas) const;
+    // How many times the face has been painted on screen, so callers can see what a change repainted.
+    int PaintCount() const { return m_paintCount; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void enterEvent(QEnterEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    bool event(QEvent* e) override;
+
+private:
+    void SetState(TMxButtonState value);
+    bool StateChangeShows(TMxButtonState from, TMxButtonState to) const;
+    // After a state change: paints at once when the face can be composed now, else asks for a paint.
+    void RepaintFace();
+    // After a caption or font change: a see-through button paints at once, an opaque one asks for a paint.
+    void RepaintContent();
+    void UpdateHoverTimer();
+    void ReleaseGroup();
+    void AdoptParentFont();
+    TMxCustomControl* BackParent() const;
+    // Whether the pointer is over the client rectangle right now.
+    bool PointerOnButton() const;
+    // The state a button rests in when it is neither hot nor pressed.
+    TMxButtonState RestState() const;
+    void DrawGlyphAndText(Canvas& canvas, const TRect& area) const;
+    QImage GlyphImage() const;
+
+    TMxUserButtonStyle m_style = TMxUserButtonStyle::ubsAutoDetect;
+    TMxButtonState m_state = TMxButtonState::bsUp;
+    TMxButtonState m_previousState = TMxButtonState::bsUp;
+    bool m_mouseInside = false;
+    bool m_tracking = false;
+    bool m_transparent = false;
+    bool m_unColored = false;
+    bool m_allowMouseOver = true;
+    bool m_pressed = false;
+    bool m_allowAllUp = false;
+    int m_groupIndex = 0;
+    QString m_caption;
+    QString m_hint;
+    TCursor m_cursor = crDefault;
+    TColor m_color = clBtnFace;
+    ::Font m_font;
+    bool m_parentFont = true;
+    bool m_adoptingFont = false;
+    TMxButtonLayout m_layout;
+    TColor m_enterColor = clCaptionText;
+    bool m_enterColorChange = false;
+    QImage m_glyph;
+    int m_numGlyphs = 1;
+    int m_tag = 0;
+    TClickEvent m_onClick;
+    QTimer m_hoverTimer;
+    QImage m_face;
+    int m_paintCount = 0;
+};
