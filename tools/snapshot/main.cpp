@@ -12,14 +12,49 @@
 #include <memory>
 
 #include "app/mainwindow1.h"
+#include "buttongrid/mxboardpanel.h"
 
 namespace {
 
 using Factory = std::function<std::unique_ptr<QWidget>()>;
 
+// The board with a small drawing in it, so the captions show in both font sizes.
+std::unique_ptr<QWidget> makeBoard(TMxUserButtonStyle look, TMxGradientStyle shape) {
+    std::unique_ptr<TMxButtonPanel> board(CreateBoardPanel(nullptr));
+    const QStringList rows = {
+        QStringLiteral("┏━━━━┳━━━━┓"), QStringLiteral("┃　　　　┃　　　　┃"), QStringLiteral("┣━━━━╋━━━━┫"),
+        QStringLiteral("┃　　　　┃　　　　┃"), QStringLiteral("┗━━━━┻━━━━┛"),
+    };
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int c = 0; c < rows[r].size(); ++c) {
+            board->Buttons()[(1 + r) * 30 + 2 + c].SetCaption(rows[r].mid(c, 1));
+            board->Buttons()[(10 + r) * 30 + 16 + c].SetCaption(rows[r].mid(c, 1));
+        }
+    }
+    board->SetButtonStyle(look);
+    board->FillObject().Gradient().SetStyle(shape);
+    return board;
+}
+
+std::unique_ptr<QWidget> makeBoardStyle(int shape) {
+    return makeBoard(TMxUserButtonStyle::ubsExplorer, static_cast<TMxGradientStyle>(shape));
+}
+
 const std::map<QString, Factory>& factories() {
     static const std::map<QString, Factory> kFactories = {
         {"mainform", [] { return std::make_unique<TMainForm1>(); }},
+        {"board", [] { return makeBoard(TMxUserButtonStyle::ubsExplorer, TMxGradientStyle::gstElliptic); }},
+        {"board-grid", [] { return makeBoard(TMxUserButtonStyle::ubsAutoDetect, TMxGradientStyle::gstElliptic); }},
+        {"board-style0", [] { return makeBoardStyle(0); }},
+        {"board-style1", [] { return makeBoardStyle(1); }},
+        {"board-style2", [] { return makeBoardStyle(2); }},
+        {"board-style3", [] { return makeBoardStyle(3); }},
+        {"board-style4", [] { return makeBoardStyle(4); }},
+        {"board-style5", [] { return makeBoardStyle(5); }},
+        {"board-style6", [] { return makeBoardStyle(6); }},
+        {"board-style7", [] { return makeBoardStyle(7); }},
+        {"board-style8", [] { return makeBoardStyle(8); }},
+        {"board-style9", [] { return makeBoardStyle(9); }},
     };
     return kFactories;
 }
