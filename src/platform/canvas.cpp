@@ -23,6 +23,12 @@ constexpr int kTabChars = 8;
 
 QRgb rgbOf(TColor color) { return ToQRgb(color) | kOpaque; }
 
+// The pixel layouts the canvas writes straight into.
+bool isCanvasFormat(QImage::Format format) {
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+           format == QImage::Format_ARGB32_Premultiplied;
+}
+
 QTransform textTransform(int x, int y, int escapement) {
     QTransform t;
     t.translate(x, y);
@@ -83,7 +89,8 @@ bool breaksBefore(QChar c) { return c.unicode() >= 0x3000 && c.unicode() != 0x30
 }  // namespace
 
 Canvas::Canvas(QImage& image) : m_image(image) {
-    if (m_image.depth() != 32 && !m_image.isNull()) m_image.convertTo(QImage::Format_RGB32);
+    if (!m_image.isNull() && !isCanvasFormat(m_image.format()))
+        m_image.convertTo(m_image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     ResetClip();
 }
 
@@ -218,14 +225,13 @@ void Canvas::Rectangle(const TRect& rect) {
     const int w = std::max(m_pen.Width, 1);
     if (w == 1) {
         FillRect(r.Inflated(-1, -1));
-        const TPen pen = m_pen;
         MoveTo(r.Left, r.Top);
         LineTo(r.Right - 1, r.Top);
         LineTo(r.Right - 1, r.Bottom - 1);
         LineTo(r.Left, r.Bottom - 1);
         LineTo(r.Left, r.Top);
-        // A one-pixel-wide rectangle has no edge that ends anywhere else; paint its last pixel too.
-        if (r.Width() == 1 || r.Height() == 1) fillSpan(r.Top, r.Left, r.Left + 1, solidPaint(pen.Color));
+        // The outline of a 1 x 1 rectangle has no length; it is still one pixel.
+        if (r.Width() == 1 && r.Height() == 1) fillSpan(r.Top, r.Left, r.Right, solidPaint(m_pen.Color));
         return;
     }
     // A wide pen is centred on the outline, as the platform's geometric pens are.
@@ -368,7 +374,7 @@ void Canvas::transfer(const TRect& dest, const QImage& src, const TRect& srcRect
     const TRect d = dest.Normalized();
     const TRect s = srcRect.Normalized();
     if (d.IsEmpty() || s.IsEmpty() || src.isNull()) return;
-    const QImage source = src.depth() == 32 ? src : src.convertToFormat(QImage::Format_RGB32);
+    const QImage source = isCanvasFormat(src.format()) ? src : src.convertToFormat(QImage::Format_RGB32);
     const QRgb keyRgb = key ? (ToQRgb(*key) & 0xFFFFFFu) : 0;
     // Nearest neighbour. Enlarging repeats each source pixel; shrinking picks evenly spread pixels that
     // include both end pixels, so a stretched colour strip keeps its exact end colours.
@@ -464,7 +470,10 @@ void Canvas::setClip(const Region& region) {
     m_clipBounds = m_clip.BoundingRect();
 }
 
-void Canvas::SetClipRect(const TRect& rect) { setClip(CreateRectRgn(rect.Left, rect.Top, rect.Right, rect.Bottom)); }
+void Canvas::SetClipRect(const TRect& rect) {
+    const TRect r = rect.Normalized().Intersected(Rect(0, 0, Width(), Height()));
+    setClip(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
+}
 
 void Canvas::IntersectClipRect(const TRect& rect) {
     setClip((m_clipIsImage ? CreateRectRgn(0, 0, Width(), Height()) : m_clip).Intersected(rect));

@@ -200,7 +200,8 @@ public:
     // DT_CALCRECT sets rect's right and bottom to the widest line and lines x line height. Line breaks are
     // kept unless DT_SINGLELINE; DT_WORDBREAK wraps at rect's width; DT_VCENTER and DT_BOTTOM act only
     // with DT_SINGLELINE, as on the platform. Without DT_NOPREFIX "&" underlines the next character and
-    // "&&" draws "&". Text is clipped to rect unless DT_NOCLIP.
+    // "&&" draws "&". Text is clipped to rect unless DT_NOCLIP. Lines are laid out unrotated, whatever the
+    // font's escapement.
     int DrawText(const QString& text, TRect& rect, unsigned flags);
 
     // Paths: between BeginPath and EndPath TextOut records its glyph outlines instead of drawing.

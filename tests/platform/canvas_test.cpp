@@ -145,6 +145,45 @@ TEST(Canvas, SystemColoursResolveWhenDrawn) {
     EXPECT_EQ(painted(image).size(), 1u);
 }
 
+TEST(Canvas, OneByOneRectangleIsOnePixel) {
+    QImage image = blank(4, 4);
+    Canvas canvas(image);
+    canvas.Rectangle(1, 2, 2, 3);
+    EXPECT_EQ(painted(image), (std::set<std::pair<int, int>>{{1, 2}}));
+}
+
+TEST(Canvas, WidePenRectangleIsCentredOnTheOutline) {
+    QImage image = blank(12, 12);
+    Canvas canvas(image);
+    canvas.Pen() = {clBlue, 3, PenStyle::Solid};
+    canvas.Brush().Color = clLime;
+    canvas.Rectangle(3, 3, 9, 9);
+    EXPECT_EQ(paintedBounds(image), Rect(2, 2, 10, 10));
+    EXPECT_EQ(at(image, 4, 4), clBlue);
+    EXPECT_EQ(at(image, 5, 5), clLime);
+}
+
+TEST(Canvas, DrawsOpaquePixelsIntoTransparentImages) {
+    QImage image(3, 3, QImage::Format_ARGB32);
+    image.fill(0u);
+    Canvas canvas(image);
+    canvas.Brush().Color = clRed;
+    canvas.FillRect(Rect(0, 0, 2, 2));
+    EXPECT_EQ(image.pixel(1, 1), 0xFFFF0000u);
+    EXPECT_EQ(qAlpha(image.pixel(2, 2)), 0);
+}
+
+TEST(Canvas, OtherImageFormatsAreTakenOverAs32Bits) {
+    QImage image(4, 4, QImage::Format_RGB888);
+    image.fill(Qt::white);
+    Canvas canvas(image);
+    EXPECT_EQ(image.format(), QImage::Format_RGB32);
+    canvas.Brush().Color = clBlue;
+    canvas.FillRect(Rect(0, 0, 1, 1));
+    EXPECT_EQ(at(image, 0, 0), clBlue);
+    EXPECT_EQ(at(image, 1, 0), clWhite);
+}
+
 // --- Ellipses -----------------------------------------------------------------------------------
 
 TEST(Canvas, OutlineLessEllipseIsASymmetricDiscInsideOnePixelLess) {
