@@ -9,6 +9,7 @@
 #include <QTransform>
 #include <algorithm>
 #include <climits>
+#include <functional>
 
 namespace {
 
@@ -85,6 +86,38 @@ std::vector<QString> splitLines(const QString& text) {
 // Full-width characters may be broken between, as well as after blanks.
 bool breaksAfter(QChar c) { return c == u' ' || c.unicode() >= 0x3000; }
 bool breaksBefore(QChar c) { return c.unicode() >= 0x3000 && c.unicode() != 0x3000; }
+
+// Word wrap: break after blanks or between full-width characters; a word wider than the width stays
+// whole on its own line. Blanks at a break are dropped.
+std::vector<QString> wrapLine(const QString& line, int maxWidth, const std::function<int(const QString&)>& measure) {
+    const auto canBreak = [](const QString& text, qsizetype i) {
+        return breaksAfter(text[i - 1]) || breaksBefore(text[i]);
+    };
+    const auto trimmedLeft = [](const QString& text, qsizetype n) {
+        QString head = text.left(n);
+        while (head.endsWith(u' ')) head.chop(1);
+        return head;
+    };
+    std::vector<QString> pieces;
+    QString rest = line;
+    while (measure(rest) > maxWidth) {
+        qsizetype cut = -1;
+        for (qsizetype i = 1; i < rest.size(); ++i) {
+            if (!canBreak(rest, i)) continue;
+            if (measure(trimmedLeft(rest, i)) > maxWidth) break;
+            cut = i;
+        }
+        for (qsizetype i = 1; cut < 0 && i < rest.size(); ++i)
+            if (canBreak(rest, i)) cut = i;
+        if (cut < 0) break;
+        pieces.push_back(trimmedLeft(rest, cut));
+        rest = rest.mid(cut);
+        while (rest.startsWith(u' ')) rest.remove(0, 1);
+        if (rest.isEmpty()) return pieces;
+    }
+    pieces.push_back(rest);
+    return pieces;
+}
 
 }  // namespace
 
@@ -581,8 +614,6 @@ int Canvas::DrawText(const QString& text, TRect& rect, unsigned flags) {
     std::vector<QString> rawLines = (flags & DT_SINGLELINE) ? std::vector<QString>{text} : splitLines(text);
     if (text.isEmpty()) rawLines.clear();
 
-    // Word wrap: break after blanks or between full-width characters; a word wider than the rectangle
-    // stays whole on its own line. Blanks at a break are dropped.
     std::vector<QString> lines;
     const int maxWidth = rect.Width();
     for (const QString& raw : rawLines) {
@@ -590,40 +621,7 @@ int Canvas::DrawText(const QString& text, TRect& rect, unsigned flags) {
             lines.push_back(raw);
             continue;
         }
-        QString rest = raw;
-        while (true) {
-            if (measure(rest) <= maxWidth) {
-                lines.push_back(rest);
-                break;
-            }
-            qsizetype cut = -1;
-            for (qsizetype i = 1; i < rest.size(); ++i) {
-                const bool opportunity = breaksAfter(rest[i - 1]) || breaksBefore(rest[i]);
-                if (!opportunity) continue;
-                QString head = rest.left(i);
-                while (head.endsWith(u' ')) head.chop(1);
-                if (measure(head) > maxWidth) break;
-                cut = i;
-            }
-            if (cut < 0) {
-                // No break fits: the first word goes on its own line whole.
-                for (qsizetype i = 1; i < rest.size(); ++i)
-                    if (breaksAfter(rest[i - 1]) || breaksBefore(rest[i])) {
-                        cut = i;
-                        break;
-                    }
-            }
-            if (cut < 0) {
-                lines.push_back(rest);
-                break;
-            }
-            QString head = rest.left(cut);
-            while (head.endsWith(u' ')) head.chop(1);
-            lines.push_back(head);
-            rest = rest.mid(cut);
-            while (rest.startsWith(u' ')) rest.remove(0, 1);
-            if (rest.isEmpty()) break;
-        }
+        for (QString& piece : wrapLine(raw, maxWidth, measure)) lines.push_back(std::move(piece));
     }
 
     std::vector<TextLine> shown;

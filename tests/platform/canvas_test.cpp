@@ -659,6 +659,10 @@ TEST(CanvasText, CalcRectWithWordBreakWrapsAtTheWidth) {
     TRect r = Rect(0, 0, word + 2, 0);
     EXPECT_EQ(canvas.DrawText(QStringLiteral("abcd abcd ab"), r, DT_CALCRECT | DT_WORDBREAK), 3 * lh);
     EXPECT_EQ(r.Width(), word);
+    // A word wider than the rectangle stays whole on its own line.
+    TRect narrow = Rect(0, 0, 5, 0);
+    EXPECT_EQ(canvas.DrawText(QStringLiteral("abcdefgh ab"), narrow, DT_CALCRECT | DT_WORDBREAK), 2 * lh);
+    EXPECT_EQ(narrow.Width(), canvas.TextWidth(QStringLiteral("abcdefgh")));
     TRect jp = Rect(0, 0, 12 * 2, 0);
     EXPECT_EQ(canvas.DrawText(QStringLiteral("新規作成"), jp, DT_CALCRECT | DT_WORDBREAK), 2 * lh);
 }
