@@ -148,9 +148,10 @@ void MxGradientPaintExt(Canvas& canvas, const TRect& rect, TMxGradientStyle styl
     const TBrush savedBrush = canvas.Brush();
 
     if (flags & kMxGradientUseBitmap) {
-        // The buffer starts as a copy of what lies under rect, so pixels that no shape covers (a corner of
-        // an odd-sized elliptic fill) keep their colour exactly as when painting straight onto the canvas.
-        QImage buffer = canvas.Image().copy(rect.Left, rect.Top, width, height);
+        // The few pixels no shape covers (a corner of some elliptic sizes) lie on the far side, so the
+        // buffer starts in the last table colour rather than in whatever the target held.
+        QImage buffer(width, height, QImage::Format_RGB32);
+        buffer.fill(ToQRgb(colors->back()));
         Canvas target(buffer);
         target.SetPen({clBlack, 1, PenStyle::Clear});
         target.SetBrush({clBlack, BrushStyle::Solid});

@@ -249,8 +249,11 @@ TEST_P(EveryStyleTest, TwoColoursGiveTwoShapes) {
 }
 
 TEST_P(EveryStyleTest, ThroughABitmapMatchesDirectPaintingInsideTheRectangle) {
+    // Odd sizes leave a corner pixel of the elliptic style uncovered; through a bitmap it gets the last
+    // colour, as if the canvas had held that colour already.
     const TMxColorList table = DistinctTable(50);
     QImage direct = Blank(60, 40);
+    direct.fill(ToQRgb(table.back()));
     QImage buffered = Blank(60, 40);
     Canvas d(direct);
     Canvas b(buffered);
@@ -318,6 +321,13 @@ TEST(MxGradientPaint, WithoutClipTheShapesReachBeyondTheRectangle) {
     EXPECT_EQ(EntryAt(open, 19, 20), 2);
     EXPECT_EQ(EntryAt(clipped, 19, 20), -1);
     EXPECT_EQ(EntryAt(clipped, 20, 20), 2);
+}
+
+TEST(MxGradientPaint, PixelsNoEllipseCoversGetTheLastColourThroughABitmap) {
+    const TMxColorList table = DistinctTable(236);
+    // In 41 × 23 the largest ellipse misses the bottom-right pixel.
+    EXPECT_EQ(EntryAt(Paint(41, 23, TMxGradientStyle::gstElliptic, table), 40, 22), -1);
+    EXPECT_EQ(EntryAt(Paint(41, 23, TMxGradientStyle::gstElliptic, table, kMxGradientUseBitmap), 40, 22), 235);
 }
 
 TEST(MxGradientPaint, NothingForAnEmptyTableOrRectangle) {
