@@ -12,7 +12,8 @@ QtMessageHandler g_previousHandler = nullptr;
 
 // Qt Multimedia reports a missing audio device, and every sound that cannot play because of it, on the
 // console; sounds are optional here, so those reports are dropped and every other message goes on.
-bool isAudioReport(const QMessageLogContext& context, const QString& message) {
+bool isAudioReport(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtWarningMsg && type != QtCriticalMsg) return false;
     if (context.category != nullptr && qstrncmp(context.category, "qt.multimedia", 13) == 0) return true;
     static const char* const prefixes[] = {"PulseAudioService:", "No audio device detected", "QAudioSink:",
                                            "QSoundEffect("};
@@ -22,7 +23,7 @@ bool isAudioReport(const QMessageLogContext& context, const QString& message) {
 }
 
 void filterAudioReports(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (isAudioReport(context, message)) return;
+    if (isAudioReport(type, context, message)) return;
     if (g_previousHandler != nullptr) g_previousHandler(type, context, message);
 }
 
