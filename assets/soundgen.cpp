@@ -87,8 +87,7 @@ int main(int argc, char** argv) {
     constexpr std::array<int, 11> kSteps = {0, 2, 4, 7, 9, 12, 14, 16, 19, 21, 24};
     for (std::size_t i = 0; i < kSteps.size(); ++i) {
         const double frequency = 392.0 * std::pow(2.0, kSteps[i] / 12.0);
-        char name[16];
-        std::snprintf(name, sizeof name, "/chma%02zu.wav", i);
+        const std::string name = "/chma" + std::to_string(i / 10) + std::to_string(i % 10) + ".wav";
         ok = writeWave(folder + name, render({frequency, 0.25, 0.004, 0.060, 0.180, 0.25})) && ok;
     }
     ok = writeWave(folder + "/chma11.wav", render({196.0, 0.22, 0.015, 0.070, 0.200, 0.15})) && ok;
