@@ -22,7 +22,9 @@ constexpr int kDashPeriod = 24;
 // The tab stop distance of DrawText: eight average characters.
 constexpr int kTabChars = 8;
 
-QRgb rgbOf(TColor color) { return ToQRgb(color) | kOpaque; }
+QRgb rgbOf(TColor color) {
+    return ToQRgb(color) | kOpaque;
+}
 
 // The pixel layouts the canvas writes straight into.
 bool isCanvasFormat(QImage::Format format) {
@@ -39,7 +41,8 @@ QTransform textTransform(int x, int y, int escapement) {
 
 std::vector<std::vector<QPointF>> outlinesOf(const QPainterPath& path) {
     std::vector<std::vector<QPointF>> outlines;
-    for (const QPolygonF& polygon : path.toSubpathPolygons()) outlines.emplace_back(polygon.begin(), polygon.end());
+    for (const QPolygonF& polygon : path.toSubpathPolygons())
+        outlines.emplace_back(polygon.begin(), polygon.end());
     return outlines;
 }
 
@@ -84,12 +87,17 @@ std::vector<QString> splitLines(const QString& text) {
 }
 
 // Full-width characters may be broken between, as well as after blanks.
-bool breaksAfter(QChar c) { return c == u' ' || c.unicode() >= 0x3000; }
-bool breaksBefore(QChar c) { return c.unicode() >= 0x3000 && c.unicode() != 0x3000; }
+bool breaksAfter(QChar c) {
+    return c == u' ' || c.unicode() >= 0x3000;
+}
+bool breaksBefore(QChar c) {
+    return c.unicode() >= 0x3000 && c.unicode() != 0x3000;
+}
 
 // Word wrap: break after blanks or between full-width characters; a word wider than the width stays
 // whole on its own line. Blanks at a break are dropped.
-std::vector<QString> wrapLine(const QString& line, int maxWidth, const std::function<int(const QString&)>& measure) {
+std::vector<QString> wrapLine(const QString& line, int maxWidth,
+                              const std::function<int(const QString&)>& measure) {
     const auto canBreak = [](const QString& text, qsizetype i) {
         return breaksAfter(text[i - 1]) || breaksBefore(text[i]);
     };
@@ -127,7 +135,9 @@ Canvas::Canvas(QImage& image) : m_image(image) {
     ResetClip();
 }
 
-void Canvas::SetFont(const ::Font& font) { m_font.Assign(font); }
+void Canvas::SetFont(const ::Font& font) {
+    m_font.Assign(font);
+}
 
 // --- Pixels and spans -------------------------------------------------------------------------------
 
@@ -141,9 +151,13 @@ Canvas::Paint Canvas::brushPaint() const {
     return solidPaint(m_brush.Color);
 }
 
-int Canvas::clipTop() const { return m_clipIsImage ? 0 : m_clipBounds.Top; }
+int Canvas::clipTop() const {
+    return m_clipIsImage ? 0 : m_clipBounds.Top;
+}
 
-int Canvas::clipBottom() const { return m_clipIsImage ? Height() : m_clipBounds.Bottom; }
+int Canvas::clipBottom() const {
+    return m_clipIsImage ? Height() : m_clipBounds.Bottom;
+}
 
 template <typename RunFn>
 void Canvas::forEachClippedRun(int y, int x0, int x1, RunFn&& run) const {
@@ -193,7 +207,9 @@ TColor Canvas::Pixel(int x, int y) const {
     return FromQRgb(m_image.pixel(x, y));
 }
 
-void Canvas::SetPixel(int x, int y, TColor color) { fillSpan(y, x, x + 1, solidPaint(color)); }
+void Canvas::SetPixel(int x, int y, TColor color) {
+    fillSpan(y, x, x + 1, solidPaint(color));
+}
 
 // --- Lines ------------------------------------------------------------------------------------------
 
@@ -318,7 +334,8 @@ void Canvas::Ellipse(const TRect& box) {
     const TRect b = box.Normalized();
     if (m_pen.Style == PenStyle::Clear) {
         if (m_brush.Style == BrushStyle::Clear) return;
-        fillSpans(EllipseSpans({b.Left, b.Top, b.Right - 1, b.Bottom - 1}, clipTop(), clipBottom()), brushPaint());
+        fillSpans(EllipseSpans({b.Left, b.Top, b.Right - 1, b.Bottom - 1}, clipTop(), clipBottom()),
+                  brushPaint());
         return;
     }
     // One extra row above and below, so the erosion sees the neighbours of the clip's edge rows.
@@ -332,15 +349,16 @@ void Canvas::RoundRect(const TRect& rect, int ellipseWidth, int ellipseHeight) {
     const TRect b = rect.Normalized();
     if (m_pen.Style == PenStyle::Clear) {
         if (m_brush.Style == BrushStyle::Clear) return;
-        fillSpans(RoundRectSpans({b.Left, b.Top, b.Right - 1, b.Bottom - 1}, ellipseWidth, ellipseHeight, clipTop(),
-                                 clipBottom()),
+        fillSpans(RoundRectSpans({b.Left, b.Top, b.Right - 1, b.Bottom - 1}, ellipseWidth, ellipseHeight,
+                                 clipTop(), clipBottom()),
                   brushPaint());
         return;
     }
     const int w = std::max(m_pen.Width, 1);
     const int rowBegin = std::max(b.Top, clipTop() - w);
     const int rowEnd = std::min(b.Bottom, clipBottom() + w);
-    drawOutlinedConvex(RoundRectSpans(b, ellipseWidth, ellipseHeight, rowBegin, rowEnd), rowBegin - 1, rowEnd + 1);
+    drawOutlinedConvex(RoundRectSpans(b, ellipseWidth, ellipseHeight, rowBegin, rowEnd), rowBegin - 1,
+                       rowEnd + 1);
 }
 
 void Canvas::Polygon(const std::vector<TPoint>& points) {
@@ -377,9 +395,11 @@ void Canvas::DrawEdge(TRect& rect, unsigned edge, unsigned flags) {
     } else {
         const bool outerRaised = (edge & BDR_RAISEDOUTER) != 0;
         const bool innerRaised = (edge & BDR_RAISEDINNER) != 0;
-        outer.topLeft = outerRaised ? (soft ? clBtnHighlight : cl3DLight) : (soft ? cl3DDkShadow : clBtnShadow);
+        outer.topLeft =
+            outerRaised ? (soft ? clBtnHighlight : cl3DLight) : (soft ? cl3DDkShadow : clBtnShadow);
         outer.bottomRight = outerRaised ? cl3DDkShadow : clBtnHighlight;
-        inner.topLeft = innerRaised ? (soft ? cl3DLight : clBtnHighlight) : (soft ? clBtnShadow : cl3DDkShadow);
+        inner.topLeft =
+            innerRaised ? (soft ? cl3DLight : clBtnHighlight) : (soft ? clBtnShadow : cl3DDkShadow);
         inner.bottomRight = innerRaised ? clBtnShadow : cl3DLight;
     }
     TRect r = rect.Normalized();
@@ -419,7 +439,8 @@ void Canvas::transfer(const TRect& dest, const QImage& src, const TRect& srcRect
     };
     // Source column of every destination column, worked out once.
     std::vector<int> columns(static_cast<std::size_t>(d.Width()));
-    for (int i = 0; i < d.Width(); ++i) columns[static_cast<std::size_t>(i)] = s.Left + mapAxis(i, d.Width(), s.Width());
+    for (int i = 0; i < d.Width(); ++i)
+        columns[static_cast<std::size_t>(i)] = s.Left + mapAxis(i, d.Width(), s.Width());
     const int y0 = std::max({d.Top, clipTop(), 0});
     const int y1 = std::min({d.Bottom, clipBottom(), Height()});
     for (int y = y0; y < y1; ++y) {
@@ -440,7 +461,8 @@ void Canvas::transfer(const TRect& dest, const QImage& src, const TRect& srcRect
 }
 
 void Canvas::Draw(int x, int y, const QImage& src) {
-    transfer(Bounds(x, y, src.width(), src.height()), src, Rect(0, 0, src.width(), src.height()), std::nullopt);
+    transfer(Bounds(x, y, src.width(), src.height()), src, Rect(0, 0, src.width(), src.height()),
+             std::nullopt);
 }
 
 void Canvas::CopyRect(const TRect& dest, const QImage& src, const TRect& srcRect) {
@@ -482,7 +504,8 @@ QImage ColorKeyedImage(const QImage& image, TColor key) {
     const QRgb keyRgb = ToQRgb(key) & 0xFFFFFFu;
     for (int y = 0; y < out.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x) row[x] = (row[x] & 0xFFFFFFu) == keyRgb ? 0u : (row[x] | kOpaque);
+        for (int x = 0; x < out.width(); ++x)
+            row[x] = (row[x] & 0xFFFFFFu) == keyRgb ? 0u : (row[x] | kOpaque);
     }
     return out;
 }
@@ -512,7 +535,9 @@ void Canvas::IntersectClipRect(const TRect& rect) {
     setClip((m_clipIsImage ? CreateRectRgn(0, 0, Width(), Height()) : m_clip).Intersected(rect));
 }
 
-void Canvas::SelectClipRgn(const Region& region) { setClip(region); }
+void Canvas::SelectClipRgn(const Region& region) {
+    setClip(region);
+}
 
 void Canvas::SelectClipPath() {
     if (!m_path) return;
@@ -547,7 +572,8 @@ TTextMetric Canvas::GetTextMetrics() const {
     tm.tmExternalLeading = std::max(0, metrics.leading());
     tm.tmAveCharWidth = metrics.averageCharWidth();
     tm.tmMaxCharWidth = metrics.maxWidth();
-    if (QFontDatabase::isSmoothlyScalable(info.family(), info.styleName())) tm.tmPitchAndFamily |= TMPF_TRUETYPE;
+    if (QFontDatabase::isSmoothlyScalable(info.family(), info.styleName()))
+        tm.tmPitchAndFamily |= TMPF_TRUETYPE;
     return tm;
 }
 
@@ -569,8 +595,8 @@ void Canvas::drawTextLine(int x, int y, const QString& text, int escapement, int
             fillRectPaint(Bounds(x, y, advance, cellHeight), solidPaint(m_backgroundColor));
         } else {
             const QPolygonF cell = transform.map(QPolygonF(QRectF(0, 0, advance, cellHeight)));
-            fillSpans(OutlineSpans({std::vector<QPointF>(cell.begin(), cell.end())}, FillMode::Winding, clipTop(),
-                                   clipBottom()),
+            fillSpans(OutlineSpans({std::vector<QPointF>(cell.begin(), cell.end())}, FillMode::Winding,
+                                   clipTop(), clipBottom()),
                       solidPaint(m_backgroundColor));
         }
     }
@@ -588,11 +614,14 @@ void Canvas::drawTextLine(int x, int y, const QString& text, int escapement, int
         const int from = metrics.horizontalAdvance(text.left(underlineIndex));
         const int width = metrics.horizontalAdvance(text.at(underlineIndex));
         const int top = y + metrics.ascent() + metrics.underlinePos();
-        fillRectPaint(Bounds(x + from, top, width, std::max(1, metrics.lineWidth())), solidPaint(m_font.Color()));
+        fillRectPaint(Bounds(x + from, top, width, std::max(1, metrics.lineWidth())),
+                      solidPaint(m_font.Color()));
     }
 }
 
-void Canvas::TextOut(int x, int y, const QString& text) { drawTextLine(x, y, text, m_font.Escapement(), -1); }
+void Canvas::TextOut(int x, int y, const QString& text) {
+    drawTextLine(x, y, text, m_font.Escapement(), -1);
+}
 
 int Canvas::DrawText(const QString& text, TRect& rect, unsigned flags) {
     const QFontMetrics metrics(m_font.ToQFont());
@@ -693,7 +722,9 @@ void Canvas::BeginPath() {
     m_recordingPath = true;
 }
 
-void Canvas::EndPath() { m_recordingPath = false; }
+void Canvas::EndPath() {
+    m_recordingPath = false;
+}
 
 void Canvas::StrokePath() {
     if (!m_path) return;

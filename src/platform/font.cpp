@@ -74,9 +74,13 @@ void Font::SetHeight(int height) {
     Changed();
 }
 
-int Font::Size() const { return -MulDiv(m_height, 72, kPixelsPerInch); }
+int Font::Size() const {
+    return -MulDiv(m_height, 72, kPixelsPerInch);
+}
 
-void Font::SetSize(int points) { SetHeight(-MulDiv(points, kPixelsPerInch, 72)); }
+void Font::SetSize(int points) {
+    SetHeight(-MulDiv(points, kPixelsPerInch, 72));
+}
 
 void Font::SetStyle(FontStyles style) {
     if (style == m_style) return;
@@ -139,8 +143,8 @@ QFont Font::ToQFont() const {
 }
 
 bool operator==(const Font& a, const Font& b) {
-    return a.m_name == b.m_name && a.m_height == b.m_height && a.m_style == b.m_style && a.m_color == b.m_color &&
-           a.m_charset == b.m_charset && a.m_escapement == b.m_escapement;
+    return a.m_name == b.m_name && a.m_height == b.m_height && a.m_style == b.m_style &&
+           a.m_color == b.m_color && a.m_charset == b.m_charset && a.m_escapement == b.m_escapement;
 }
 
 void Font::Changed() {

@@ -11,7 +11,9 @@ __extension__ using Wide = __int128;
 
 // Keeps products of coordinates well inside 128 bits however wild the input.
 constexpr int kCoordLimit = 1 << 28;
-int clampCoord(int v) { return std::clamp(v, -kCoordLimit, kCoordLimit); }
+int clampCoord(int v) {
+    return std::clamp(v, -kCoordLimit, kCoordLimit);
+}
 
 // Largest r with r * r <= v.
 std::int64_t isqrt(std::uint64_t v) {
@@ -27,7 +29,9 @@ std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     return q;
 }
 
-std::int64_t ceilDiv(std::int64_t a, std::int64_t b) { return -floorDiv(-a, b); }
+std::int64_t ceilDiv(std::int64_t a, std::int64_t b) {
+    return -floorDiv(-a, b);
+}
 
 // Columns of one ellipse row, or false when the row holds no pixel centre. In doubled coordinates a pixel
 // x sits at X = 2x + 1 - left - right and row y at Y = 2y + 1 - top - bottom; it is inside when
@@ -61,7 +65,8 @@ struct Crossing {
 // Turns the sorted crossings of one row into spans by the fill rule. Crossing x values are already the
 // first pixel column at or right of the edge.
 void emitRow(std::vector<Crossing>& crossings, FillMode mode, int y, std::vector<Span>& out) {
-    std::sort(crossings.begin(), crossings.end(), [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
+    std::sort(crossings.begin(), crossings.end(),
+              [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
     int winding = 0;
     for (std::size_t i = 0; i + 1 < crossings.size(); ++i) {
         winding += mode == FillMode::Alternate ? 1 : crossings[i].direction;
@@ -92,7 +97,8 @@ std::vector<Span> EllipseSpans(const TRect& box, int rowBegin, int rowEnd) {
     return spans;
 }
 
-std::vector<Span> RoundRectSpans(const TRect& box, int ellipseWidth, int ellipseHeight, int rowBegin, int rowEnd) {
+std::vector<Span> RoundRectSpans(const TRect& box, int ellipseWidth, int ellipseHeight, int rowBegin,
+                                 int rowEnd) {
     const TRect b = clampedBox(box);
     std::vector<Span> spans;
     if (b.IsEmpty()) return spans;
@@ -140,12 +146,13 @@ std::vector<Span> PolygonSpans(const std::vector<TPoint>& points, FillMode mode,
             if (y < lo.Y || y >= hi.Y) continue;
             // First column whose centre is at or right of the edge: ceil(xEdge - 0.5), exactly.
             const std::int64_t dy = static_cast<std::int64_t>(hi.Y) - lo.Y;
-            const std::int64_t num = (2 * static_cast<std::int64_t>(lo.X) - 1) * dy +
-                                     (2 * static_cast<std::int64_t>(y) + 1 - 2 * lo.Y) *
-                                         (static_cast<std::int64_t>(hi.X) - lo.X);
+            const std::int64_t num =
+                (2 * static_cast<std::int64_t>(lo.X) - 1) * dy +
+                (2 * static_cast<std::int64_t>(y) + 1 - 2 * lo.Y) * (static_cast<std::int64_t>(hi.X) - lo.X);
             const std::int64_t col = ceilDiv(num, 2 * dy);
-            crossings.push_back({static_cast<double>(std::clamp<std::int64_t>(col, -kCoordLimit, kCoordLimit)),
-                                 a.Y < b.Y ? 1 : -1});
+            crossings.push_back(
+                {static_cast<double>(std::clamp<std::int64_t>(col, -kCoordLimit, kCoordLimit)),
+                 a.Y < b.Y ? 1 : -1});
         }
         emitRow(crossings, mode, y, spans);
     }
@@ -180,8 +187,9 @@ std::vector<Span> OutlineSpans(const std::vector<std::vector<QPointF>>& outlines
                 const QPointF hi = a.y() < b.y() ? b : a;
                 if (yc < lo.y() || yc >= hi.y()) continue;
                 const double x = lo.x() + (yc - lo.y()) * (hi.x() - lo.x()) / (hi.y() - lo.y());
-                crossings.push_back({std::clamp(std::ceil(x - 0.5), double(-kCoordLimit), double(kCoordLimit)),
-                                     a.y() < b.y() ? 1 : -1});
+                crossings.push_back(
+                    {std::clamp(std::ceil(x - 0.5), double(-kCoordLimit), double(kCoordLimit)),
+                     a.y() < b.y() ? 1 : -1});
             }
         }
         emitRow(crossings, mode, y, spans);

@@ -16,7 +16,8 @@ std::vector<Span> EllipseSpans(const TRect& box, int rowBegin, int rowEnd);
 
 // A rectangle on the box whose corners are quarters of an ellipseWidth x ellipseHeight ellipse (both
 // clamped to the box); a zero corner size gives the plain rectangle.
-std::vector<Span> RoundRectSpans(const TRect& box, int ellipseWidth, int ellipseHeight, int rowBegin, int rowEnd);
+std::vector<Span> RoundRectSpans(const TRect& box, int ellipseWidth, int ellipseHeight, int rowBegin,
+                                 int rowEnd);
 
 // The inside of a closed polygon with integer vertices; pixels on an edge belong to the shape only on its
 // left and top sides. Exact integer arithmetic.

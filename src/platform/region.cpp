@@ -21,7 +21,8 @@ Region Region::FromSpans(std::vector<Span> spans) {
 }
 
 bool Region::Contains(TPoint p) const {
-    auto it = std::lower_bound(m_spans.begin(), m_spans.end(), p.Y, [](const Span& s, int y) { return s.Y < y; });
+    auto it =
+        std::lower_bound(m_spans.begin(), m_spans.end(), p.Y, [](const Span& s, int y) { return s.Y < y; });
     for (; it != m_spans.end() && it->Y == p.Y; ++it)
         if (p.X >= it->X0 && p.X < it->X1) return true;
     return false;
@@ -89,12 +90,13 @@ QRegion Region::ToQRegion() const {
     while (i < m_spans.size()) {
         std::size_t j = i;
         while (j < m_spans.size() && m_spans[j].Y == m_spans[i].Y) ++j;
-        const bool continues = prevRowEnd > prevRowStart && m_spans[prevRowStart].Y + 1 == m_spans[i].Y &&
-                               j - i == prevRowEnd - prevRowStart &&
-                               std::equal(m_spans.begin() + static_cast<std::ptrdiff_t>(i),
-                                          m_spans.begin() + static_cast<std::ptrdiff_t>(j),
-                                          m_spans.begin() + static_cast<std::ptrdiff_t>(prevRowStart),
-                                          [](const Span& a, const Span& b) { return a.X0 == b.X0 && a.X1 == b.X1; });
+        const bool continues =
+            prevRowEnd > prevRowStart && m_spans[prevRowStart].Y + 1 == m_spans[i].Y &&
+            j - i == prevRowEnd - prevRowStart &&
+            std::equal(m_spans.begin() + static_cast<std::ptrdiff_t>(i),
+                       m_spans.begin() + static_cast<std::ptrdiff_t>(j),
+                       m_spans.begin() + static_cast<std::ptrdiff_t>(prevRowStart),
+                       [](const Span& a, const Span& b) { return a.X0 == b.X0 && a.X1 == b.X1; });
         if (continues) {
             for (std::size_t k = bandStart; k < rects.size(); ++k) rects[k].setBottom(m_spans[i].Y);
         } else {

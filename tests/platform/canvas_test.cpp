@@ -39,7 +39,9 @@ TRect paintedBounds(const QImage& image, TColor back = kBack) {
     return r;
 }
 
-TColor at(const QImage& image, int x, int y) { return FromQRgb(image.pixel(x, y)); }
+TColor at(const QImage& image, int x, int y) {
+    return FromQRgb(image.pixel(x, y));
+}
 
 // --- Rectangles ---------------------------------------------------------------------------------
 
@@ -56,14 +58,16 @@ TEST_P(FillRectCoverage, CoversLeftToRightMinusOne) {
     canvas.Brush().Color = clRed;
     canvas.FillRect(GetParam().rect);
     EXPECT_EQ(paintedBounds(image), GetParam().covered);
-    EXPECT_EQ(painted(image).size(), static_cast<std::size_t>(GetParam().covered.Width() * GetParam().covered.Height()));
+    EXPECT_EQ(painted(image).size(),
+              static_cast<std::size_t>(GetParam().covered.Width() * GetParam().covered.Height()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Canvas, FillRectCoverage,
                          ::testing::Values(RectCase{Rect(2, 3, 7, 9), Rect(2, 3, 7, 9)},
                                            RectCase{Rect(7, 9, 2, 3), Rect(2, 3, 7, 9)},  // reversed corners
                                            RectCase{Rect(7, 3, 2, 9), Rect(2, 3, 7, 9)},
-                                           RectCase{Rect(-5, -5, 3, 2), Rect(0, 0, 3, 2)},  // outside the image
+                                           RectCase{Rect(-5, -5, 3, 2),
+                                                    Rect(0, 0, 3, 2)},  // outside the image
                                            RectCase{Rect(18, 18, 40, 40), Rect(18, 18, 20, 20)},
                                            RectCase{Rect(4, 4, 4, 9), TRect{}}));
 
@@ -131,7 +135,8 @@ TEST(Canvas, CheckeredBrushFollowsTheImageGrid) {
     canvas.Brush() = {clBtnFace, BrushStyle::Checkered};
     canvas.FillRect(Rect(1, 0, 6, 4));
     for (int y = 0; y < 4; ++y)
-        for (int x = 1; x < 6; ++x) EXPECT_EQ(at(image, x, y), (x + y) % 2 == 0 ? clWhite : RGB(192, 192, 192));
+        for (int x = 1; x < 6; ++x)
+            EXPECT_EQ(at(image, x, y), (x + y) % 2 == 0 ? clWhite : RGB(192, 192, 192));
     EXPECT_EQ(at(image, 0, 0), kBack);
 }
 
@@ -327,7 +332,8 @@ TEST(Canvas, SelfOverlappingPolygonAlternateVersusWinding) {
     // A star drawn in one stroke: its centre is wound twice, its tips once.
     const std::vector<TPoint> star = {{10, 0}, {16, 19}, {0, 7}, {20, 7}, {4, 19}};
     // A square gone round twice: wound twice everywhere.
-    const std::vector<TPoint> twice = {{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}, {10, 0}, {10, 10}, {0, 10}};
+    const std::vector<TPoint> twice = {{0, 0}, {10, 0}, {10, 10}, {0, 10},
+                                       {0, 0}, {10, 0}, {10, 10}, {0, 10}};
     for (FillMode mode : {FillMode::Alternate, FillMode::Winding}) {
         const TColor doubled = mode == FillMode::Winding ? clRed : kBack;
         QImage image = blank(22, 22);
@@ -517,7 +523,8 @@ TEST(Canvas, EllipticClipRegionKeepsOnlyTheDisc) {
     canvas.Brush().Color = clRed;
     canvas.FillRect(Rect(0, 0, 12, 12));
     for (int y = 0; y < 12; ++y)
-        for (int x = 0; x < 12; ++x) EXPECT_EQ(at(image, x, y) == clRed, region.Contains({x, y})) << x << "," << y;
+        for (int x = 0; x < 12; ++x)
+            EXPECT_EQ(at(image, x, y) == clRed, region.Contains({x, y})) << x << "," << y;
     EXPECT_EQ(at(image, 0, 0), kBack);
     EXPECT_EQ(at(image, 0, 5), clRed);
 }
@@ -557,11 +564,11 @@ TEST(CanvasText, ExtentIsAdvanceByCellHeight) {
 
 TEST(CanvasText, JapaneseAndEveryBoxGlyphRender) {
     for (const char* name : {"ＭＳ Ｐゴシック", "ＭＳ Ｐ明朝", "ＭＳ ゴシック"}) {
-        for (const QString& text : {QStringLiteral("ポルポルMoxel!"), QStringLiteral("チマチマ数"),
-                                    QStringLiteral("┏"), QStringLiteral("┓"), QStringLiteral("┗"),
-                                    QStringLiteral("┛"), QStringLiteral("┃"), QStringLiteral("┣"),
-                                    QStringLiteral("┫"), QStringLiteral("━"), QStringLiteral("┳"),
-                                    QStringLiteral("┻"), QStringLiteral("╋")}) {
+        for (const QString& text :
+             {QStringLiteral("ポルポルMoxel!"), QStringLiteral("チマチマ数"), QStringLiteral("┏"),
+              QStringLiteral("┓"), QStringLiteral("┗"), QStringLiteral("┛"), QStringLiteral("┃"),
+              QStringLiteral("┣"), QStringLiteral("┫"), QStringLiteral("━"), QStringLiteral("┳"),
+              QStringLiteral("┻"), QStringLiteral("╋")}) {
             QImage image = blank(200, 40);
             Canvas canvas(image);
             canvas.SetBkMode(BackgroundMode::Transparent);

@@ -55,7 +55,8 @@ TEST(Region, RoundRectRegionCutsOnlyTheCorners) {
 TEST(Region, BalloonPolygonRegionHasItsTail) {
     const int W = 40;
     const int H = 30;
-    const Region r = CreatePolygonRgn({{14, 0}, {8, 9}, {0, 9}, {0, H}, {W, H}, {W, 9}, {14, 9}}, FillMode::Winding);
+    const Region r =
+        CreatePolygonRgn({{14, 0}, {8, 9}, {0, 9}, {0, H}, {W, H}, {W, 9}, {14, 9}}, FillMode::Winding);
     // The tip of the tail is a point: its first row holds no pixel centre.
     EXPECT_EQ(r.BoundingRect(), Rect(0, 1, W, H));
     EXPECT_TRUE(r.Contains({13, 2}));
@@ -84,7 +85,8 @@ TEST(Region, QRegionHasTheSamePixels) {
     const Region r = CreateEllipticRgn(0, 0, 17, 11).United(CreateRectRgn(20, 3, 25, 4));
     const QRegion q = r.ToQRegion();
     for (int y = -1; y < 13; ++y)
-        for (int x = -1; x < 27; ++x) EXPECT_EQ(q.contains(QPoint(x, y)), r.Contains({x, y})) << x << "," << y;
+        for (int x = -1; x < 27; ++x)
+            EXPECT_EQ(q.contains(QPoint(x, y)), r.Contains({x, y})) << x << "," << y;
 }
 
 }  // namespace
