@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <memory>
 #include <vector>
 
@@ -24,7 +25,9 @@ class MxBoardPanelTest : public testing::Test {
 protected:
     void SetUp() override {
         host = std::make_unique<QWidget>();
-        host->resize(632, 446);
+        host->setGeometry(0, 0, 632, 446);
+        // The pointer rests beside the board, so showing the host makes no cell hot.
+        QCursor::setPos(QPoint(620, 440));
         board = CreateBoardPanel(host.get(), [this](TMxButtonPanel* s, TMxSpeedButton* b, int i) {
             reports.push_back({s, b, i});
         });

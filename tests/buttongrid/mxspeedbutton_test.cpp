@@ -27,10 +27,13 @@ protected:
         a->setGeometry(0, 0, 18, 18);
         b->setGeometry(18, 0, 18, 18);
         for (TMxSpeedButton* btn : {a, b}) btn->SetOnClick([this](TMxSpeedButton* s) { clicks.push_back(s); });
+        // The pointer stays off the buttons unless a test puts it there, so showing enters none of them.
+        host->move(200, 200);
+        QCursor::setPos(QPoint(250, 225));
         host->show();
         QCoreApplication::processEvents();
-        // Keep the pointer away from the buttons unless a test puts it there.
-        QCursor::setPos(host->mapToGlobal(QPoint(50, 25)));
+        ASSERT_EQ(a->State(), bsUp);
+        ASSERT_EQ(b->State(), bsUp);
     }
 
     void pointerOver(TMxSpeedButton* btn, QPoint local = {9, 9}) { QCursor::setPos(btn->mapToGlobal(local)); }
