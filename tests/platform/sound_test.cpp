@@ -51,6 +51,17 @@ void runEventsFor(int ms) {
     while (!deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
+// Qt leaks a sound that is destroyed while it still loads, so each test lets the loads finish first.
+void waitForLoads(const QtSoundPlayer& player) {
+    const QDeadlineTimer deadline(5000);
+    auto loading = [&player] {
+        for (const QSoundEffect* e : player.findChildren<QSoundEffect*>())
+            if (e->status() == QSoundEffect::Loading || e->status() == QSoundEffect::Null) return true;
+        return false;
+    };
+    while (loading() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
 // Everything written to the console's error stream while it lives.
 class CapturedStderr {
 public:
@@ -95,6 +106,7 @@ TEST(QtSoundPlayerTest, LoadsTheFolderSoundsOnce) {
     player.Play("b.wav");
     player.Play("a.wav");
     EXPECT_EQ(player.findChildren<QSoundEffect*>().size(), 2);
+    waitForLoads(player);
 }
 
 TEST(QtSoundPlayerTest, NewSoundCutsOffTheOneStillPlaying) {
@@ -114,6 +126,7 @@ TEST(QtSoundPlayerTest, NewSoundCutsOffTheOneStillPlaying) {
     EXPECT_FALSE(a->isPlaying());
     player.Play("missing.wav");
     for (QSoundEffect* e : player.findChildren<QSoundEffect*>()) EXPECT_FALSE(e->isPlaying());
+    waitForLoads(player);
 }
 
 TEST(QtSoundPlayerTest, FileAddedLaterPlays) {
@@ -124,6 +137,7 @@ TEST(QtSoundPlayerTest, FileAddedLaterPlays) {
     writeTone(dir.filePath("late.wav"));
     player.Play("late.wav");
     EXPECT_EQ(player.findChildren<QSoundEffect*>().size(), 1);
+    waitForLoads(player);
 }
 
 TEST(QtSoundPlayerTest, PlaysWithoutAudioDeviceSilently) {
