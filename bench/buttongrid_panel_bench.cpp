@@ -42,8 +42,8 @@ void BM_HoverOneCell(benchmark::State& state) {
         cell->MouseEnter();
         cell->MouseExit();
     }
-    state.counters["paints"] = benchmark::Counter(static_cast<double>(cell->PaintCount()),
-                                                  benchmark::Counter::kAvgIterations);
+    state.counters["paints"] =
+        benchmark::Counter(static_cast<double>(cell->PaintCount()), benchmark::Counter::kAvgIterations);
 }
 
 // The panel and every cell painted again, as after an expose of the whole board.

@@ -78,7 +78,9 @@ void MxDrawStandardFrame(Canvas& canvas, TRect& rect, TMxBorderStyle style) {
 
 namespace {
 
-bool isFrameStyle(TMxBevelStyle s) { return s == bvFrameLowered || s == bvFrameRaised; }
+bool isFrameStyle(TMxBevelStyle s) {
+    return s == bvFrameLowered || s == bvFrameRaised;
+}
 
 unsigned edgeOf(TMxEdgeStyle style) {
     switch (style) {
@@ -193,7 +195,8 @@ void TMxBevel::Draw(Canvas& canvas, const TRect& rect) const {
             MxDrawStandardFrame(canvas, r, m_v.StandardStyle);
             break;
         case TMxBevelMode::bmEdge:
-            if (!m_v.BorderSides.IsEmpty()) canvas.DrawEdge(r, edgeOf(m_v.EdgeStyle), sideFlags(m_v.BorderSides) | BF_ADJUST);
+            if (!m_v.BorderSides.IsEmpty())
+                canvas.DrawEdge(r, edgeOf(m_v.EdgeStyle), sideFlags(m_v.BorderSides) | BF_ADJUST);
             break;
         case TMxBevelMode::bmWindows:
             canvas.DrawEdge(r, EDGE_SUNKEN, BF_RECT);
@@ -229,8 +232,10 @@ void TMxBevel::DrawBevel(Canvas& canvas, TRect& rect, TMxBevelStyle style, int w
         }
         case bvShadow:
             // A drop shadow along the right and bottom sides, our reading of the shadow bevel.
-            fill(canvas, Rect(rect.Right - width, rect.Top + width, rect.Right, rect.Bottom), m_v.ShadowColor);
-            fill(canvas, Rect(rect.Left + width, rect.Bottom - width, rect.Right, rect.Bottom), m_v.ShadowColor);
+            fill(canvas, Rect(rect.Right - width, rect.Top + width, rect.Right, rect.Bottom),
+                 m_v.ShadowColor);
+            fill(canvas, Rect(rect.Left + width, rect.Bottom - width, rect.Right, rect.Bottom),
+                 m_v.ShadowColor);
             break;
     }
     rect = rect.Inflated(-width, -width);

@@ -49,7 +49,9 @@ public:
     friend constexpr bool operator==(TMxBorderSides, TMxBorderSides) = default;
 
 private:
-    static constexpr std::uint8_t Bit(TMxBorderSide s) { return static_cast<std::uint8_t>(1u << static_cast<int>(s)); }
+    static constexpr std::uint8_t Bit(TMxBorderSide s) {
+        return static_cast<std::uint8_t>(1u << static_cast<int>(s));
+    }
     std::uint8_t m_bits = 0;
 };
 

@@ -105,7 +105,8 @@ void MxDrawBtnFace(Canvas& canvas, const TRect& rect, TMxUserButtonStyle style, 
 
     // The see-through styles keep whatever background the button laid down.
     if (!MxIsExplorerStyle(style)) {
-        const BrushStyle fillStyle = state == TMxButtonState::bsOptionSet ? BrushStyle::Checkered : BrushStyle::Solid;
+        const BrushStyle fillStyle =
+            state == TMxButtonState::bsOptionSet ? BrushStyle::Checkered : BrushStyle::Solid;
         canvas.Brush() = TBrush{color, fillStyle};
         canvas.FillRect(rect);
     }

@@ -48,8 +48,12 @@ void TMxButtonLayout::Assign(const TMxButtonLayout& source) {
 namespace {
 
 // 0, 1, 2 for the near, middle and far third of an alignment along one axis.
-int column(TMxAlignment a) { return static_cast<int>(a) % 3; }
-int row(TMxAlignment a) { return static_cast<int>(a) / 3; }
+int column(TMxAlignment a) {
+    return static_cast<int>(a) % 3;
+}
+int row(TMxAlignment a) {
+    return static_cast<int>(a) / 3;
+}
 
 // Start of a block of `size` placed at `third` of [lo, hi); the centre rounds toward zero.
 int place(int lo, int hi, int size, int third) {

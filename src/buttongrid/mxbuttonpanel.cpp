@@ -72,7 +72,9 @@ int TMxButtonPanel::AddButton() {
     return m_buttons.Count() - 1;
 }
 
-TMxSpecialButton& TMxButtonPanel::InsertButton(int index) { return m_buttons.Insert(index); }
+TMxSpecialButton& TMxButtonPanel::InsertButton(int index) {
+    return m_buttons.Insert(index);
+}
 
 void TMxButtonPanel::Loaded() {
     m_loading = false;
@@ -104,7 +106,9 @@ void TMxButtonPanel::LayoutButtons() {
     }
 }
 
-const QImage* TMxButtonPanel::BackBitmap() const { return m_back.isNull() ? nullptr : &m_back; }
+const QImage* TMxButtonPanel::BackBitmap() const {
+    return m_back.isNull() ? nullptr : &m_back;
+}
 
 void TMxButtonPanel::GetChange(TMxObject* sender) {
     update();
@@ -173,4 +177,6 @@ void TMxButtonPanel::paintEvent(QPaintEvent* e) {
     painter.drawImage(d.topLeft(), m_surface, d);
 }
 
-void TMxButtonPanel::resizeEvent(QResizeEvent*) { SizeChanged(); }
+void TMxButtonPanel::resizeEvent(QResizeEvent*) {
+    SizeChanged();
+}

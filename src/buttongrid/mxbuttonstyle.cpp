@@ -20,13 +20,17 @@ int MxGetButtonBevel(TMxUserButtonStyle style) {
     }
 }
 
-bool MxIsExplorerStyle(TMxUserButtonStyle style) { return style == ubsExplorer || style == ubsExplorerColored; }
+bool MxIsExplorerStyle(TMxUserButtonStyle style) {
+    return style == ubsExplorer || style == ubsExplorerColored;
+}
 
 bool MxIsUnColoredStyle(TMxUserButtonStyle style) {
     return style == ubsFlatUnColored || style == ubsNavigator || style == ubsExplorer;
 }
 
-bool MxIsFlatStyle(TMxUserButtonStyle style) { return style >= ubsDelphiFlat && style <= ubsExplorerColored; }
+bool MxIsFlatStyle(TMxUserButtonStyle style) {
+    return style >= ubsDelphiFlat && style <= ubsExplorerColored;
+}
 
 bool MxIsDownState(TMxButtonState state) {
     using enum TMxButtonState;

@@ -27,7 +27,9 @@ void TMxCustomControl::BackDrawArea(Canvas& canvas, const TRect& dest, TPoint so
     canvas.CopyRect(dest, *back, Bounds(source.X, source.Y, dest.Width(), dest.Height()));
 }
 
-void TMxCustomControl::NotifyBackChanged() { SendToChildren(MxBackChangedEvent()); }
+void TMxCustomControl::NotifyBackChanged() {
+    SendToChildren(MxBackChangedEvent());
+}
 
 bool TMxCustomControl::event(QEvent* e) {
     // A control without a back bitmap of its own draws from its parent's, so it repaints and passes the

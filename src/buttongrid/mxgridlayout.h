@@ -8,7 +8,7 @@ struct TMxGridLayout {
     TRect Inner;  // the client area less the bevel, where cell (0, 0) starts
     int Columns = 1;
     int Rows = 1;
-    int Width = 0;   // the panel's new outer size
+    int Width = 0;  // the panel's new outer size
     int Height = 0;
     int CellWidth = 1;
     int CellHeight = 1;

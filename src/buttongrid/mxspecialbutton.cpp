@@ -16,7 +16,9 @@ TMxSpecialButton::TMxSpecialButton(TMxSpecialButtons& collection, int index) : m
 }
 
 // The control goes before the rest, so nothing it does on the way out finds a half-destroyed item.
-TMxSpecialButton::~TMxSpecialButton() { m_btn.reset(); }
+TMxSpecialButton::~TMxSpecialButton() {
+    m_btn.reset();
+}
 
 void TMxSpecialButton::SetCaption(const QString& value) {
     m_caption = value;
@@ -43,18 +45,26 @@ void TMxSpecialButton::SetEnabled(bool value) {
     m_btn->SetEnabled(value);
 }
 
-bool TMxSpecialButton::ParentFont() const { return m_btn->ParentFont(); }
+bool TMxSpecialButton::ParentFont() const {
+    return m_btn->ParentFont();
+}
 
-void TMxSpecialButton::SetParentFont(bool value) { m_btn->SetParentFont(value); }
+void TMxSpecialButton::SetParentFont(bool value) {
+    m_btn->SetParentFont(value);
+}
 
 void TMxSpecialButton::SetGroupIndex(int value) {
     m_groupIndex = value;
     m_btn->SetGroupIndex(value);
 }
 
-int TMxSpecialButton::Index() const { return m_collection.IndexOf(*this); }
+int TMxSpecialButton::Index() const {
+    return m_collection.IndexOf(*this);
+}
 
-void TMxSpecialButton::SetIndex(int value) { m_collection.Move(Index(), value); }
+void TMxSpecialButton::SetIndex(int value) {
+    m_collection.Move(Index(), value);
+}
 
 void TMxSpecialButton::Assign(const TMxSpecialButton& source) {
     SetCaption(source.m_caption);

@@ -10,7 +10,8 @@ TMxSpecialButtons::~TMxSpecialButtons() {
 }
 
 int TMxSpecialButtons::IndexOf(const TMxSpecialButton& item) const {
-    const auto it = std::find_if(m_items.begin(), m_items.end(), [&](const auto& p) { return p.get() == &item; });
+    const auto it =
+        std::find_if(m_items.begin(), m_items.end(), [&](const auto& p) { return p.get() == &item; });
     return it == m_items.end() ? -1 : static_cast<int>(it - m_items.begin());
 }
 

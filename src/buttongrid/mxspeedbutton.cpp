@@ -254,9 +254,13 @@ TMxCustomControl* TMxSpeedButton::BackParent() const {
     return m_transparent ? qobject_cast<TMxCustomControl*>(parentWidget()) : nullptr;
 }
 
-bool TMxSpeedButton::PointerOnButton() const { return rect().contains(mapFromGlobal(QCursor::pos())); }
+bool TMxSpeedButton::PointerOnButton() const {
+    return rect().contains(mapFromGlobal(QCursor::pos()));
+}
 
-TMxButtonState TMxSpeedButton::RestState() const { return m_pressed ? bsOptionSet : bsUp; }
+TMxButtonState TMxSpeedButton::RestState() const {
+    return m_pressed ? bsOptionSet : bsUp;
+}
 
 void TMxSpeedButton::Paint(Canvas& canvas) const {
     TRect r = Rect(0, 0, width(), height());
@@ -361,9 +365,13 @@ void TMxSpeedButton::mouseReleaseEvent(QMouseEvent* e) {
     MouseUp(e->button(), p.x(), p.y());
 }
 
-void TMxSpeedButton::enterEvent(QEnterEvent*) { MouseEnter(); }
+void TMxSpeedButton::enterEvent(QEnterEvent*) {
+    MouseEnter();
+}
 
-void TMxSpeedButton::leaveEvent(QEvent*) { MouseExit(); }
+void TMxSpeedButton::leaveEvent(QEvent*) {
+    MouseExit();
+}
 
 void TMxSpeedButton::changeEvent(QEvent* e) {
     if (e->type() == QEvent::EnabledChange) {

@@ -51,24 +51,26 @@ using enum TMxBorderStyle;
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, MxBevelExtent,
-    testing::Values(ExtentRow{"board", bmCustom, bvNormal, bvNone, 1, 1, 0, 0, {}, lsSingleLowered, 1},
-                    ExtentRow{"no bevel", bmCustom, bvNone, bvNone, 3, 3, 0, 0, kAll, lsSingleLowered, 0},
-                    ExtentRow{"borders without bevels", bmCustom, bvNone, bvNone, 3, 3, 2, 1, kAll, lsNone, 3},
-                    ExtentRow{"both bevels", bmCustom, bvRaised, bvLowered, 2, 3, 1, 1, kAll, lsNone, 7},
-                    ExtentRow{"frame styles add one", bmCustom, bvFrameRaised, bvFrameLowered, 1, 1, 0, 0, kAll,
-                              lsNone, 4},
-                    ExtentRow{"inner shadow", bmCustom, bvRaised, bvShadow, 5, 2, 4, 1, kAll, lsNone, 3},
-                    ExtentRow{"standard none", bmStandard, bvNone, bvNone, 1, 1, 0, 1, kAll, lsNone, 1},
-                    ExtentRow{"standard single", bmStandard, bvNone, bvNone, 1, 1, 0, 0, kAll, lsSingleRaised, 1},
-                    ExtentRow{"standard double", bmStandard, bvNone, bvNone, 1, 1, 0, 2, kAll, lsFrameInset, 4},
-                    ExtentRow{"edge", bmEdge, bvNone, bvNone, 1, 1, 0, 1, {TMxBorderSide::sdTop}, lsNone, 3},
-                    ExtentRow{"edge without sides", bmEdge, bvNone, bvNone, 1, 1, 0, 1, {}, lsNone, 1},
-                    ExtentRow{"windows", bmWindows, bvNone, bvNone, 1, 1, 0, 1, kAll, lsNone, 3}),
+    testing::Values(
+        ExtentRow{"board", bmCustom, bvNormal, bvNone, 1, 1, 0, 0, {}, lsSingleLowered, 1},
+        ExtentRow{"no bevel", bmCustom, bvNone, bvNone, 3, 3, 0, 0, kAll, lsSingleLowered, 0},
+        ExtentRow{"borders without bevels", bmCustom, bvNone, bvNone, 3, 3, 2, 1, kAll, lsNone, 3},
+        ExtentRow{"both bevels", bmCustom, bvRaised, bvLowered, 2, 3, 1, 1, kAll, lsNone, 7},
+        ExtentRow{"frame styles add one", bmCustom, bvFrameRaised, bvFrameLowered, 1, 1, 0, 0, kAll, lsNone,
+                  4},
+        ExtentRow{"inner shadow", bmCustom, bvRaised, bvShadow, 5, 2, 4, 1, kAll, lsNone, 3},
+        ExtentRow{"standard none", bmStandard, bvNone, bvNone, 1, 1, 0, 1, kAll, lsNone, 1},
+        ExtentRow{"standard single", bmStandard, bvNone, bvNone, 1, 1, 0, 0, kAll, lsSingleRaised, 1},
+        ExtentRow{"standard double", bmStandard, bvNone, bvNone, 1, 1, 0, 2, kAll, lsFrameInset, 4},
+        ExtentRow{"edge", bmEdge, bvNone, bvNone, 1, 1, 0, 1, {TMxBorderSide::sdTop}, lsNone, 3},
+        ExtentRow{"edge without sides", bmEdge, bvNone, bvNone, 1, 1, 0, 1, {}, lsNone, 1},
+        ExtentRow{"windows", bmWindows, bvNone, bvNone, 1, 1, 0, 1, kAll, lsNone, 3}),
     [](const testing::TestParamInfo<ExtentRow>& info) { return "row" + std::to_string(info.index); });
 
 TEST(MxBevel, StandardFrameWidths) {
     EXPECT_EQ(MxStandardFrameWidth(lsNone), 0);
-    for (TMxBorderStyle s : {lsSingle, lsSingleRaised, lsSingleLowered}) EXPECT_EQ(MxStandardFrameWidth(s), 1);
+    for (TMxBorderStyle s : {lsSingle, lsSingleRaised, lsSingleLowered})
+        EXPECT_EQ(MxStandardFrameWidth(s), 1);
     for (int s = static_cast<int>(lsLowered); s <= static_cast<int>(lsDoubleLowered); ++s) {
         const auto style = static_cast<TMxBorderStyle>(s);
         if (style == lsSingleRaised || style == lsSingleLowered) continue;

@@ -29,10 +29,10 @@ TEST(MxButtonLayout, EveryAlignmentPlacesTheBlock) {
     };
     // A 6 × 4 caption in (10, 20, 30, 40), before the one-pixel move.
     const Row rows[] = {
-        {TMxAlignment::agTopLeft, {10, 20}},    {TMxAlignment::agTopCenter, {17, 20}},
-        {TMxAlignment::agTopRight, {24, 20}},   {TMxAlignment::agCenterLeft, {10, 28}},
-        {TMxAlignment::agCenter, {17, 28}},     {TMxAlignment::agCenterRight, {24, 28}},
-        {TMxAlignment::agBottomLeft, {10, 36}}, {TMxAlignment::agBottomCenter, {17, 36}},
+        {TMxAlignment::agTopLeft, {10, 20}},     {TMxAlignment::agTopCenter, {17, 20}},
+        {TMxAlignment::agTopRight, {24, 20}},    {TMxAlignment::agCenterLeft, {10, 28}},
+        {TMxAlignment::agCenter, {17, 28}},      {TMxAlignment::agCenterRight, {24, 28}},
+        {TMxAlignment::agBottomLeft, {10, 36}},  {TMxAlignment::agBottomCenter, {17, 36}},
         {TMxAlignment::agBottomRight, {24, 36}},
     };
     for (const Row& r : rows) {

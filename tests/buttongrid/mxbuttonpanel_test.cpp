@@ -143,7 +143,8 @@ TEST_F(MxBoardPanelTest, ExplorerCellShowsTheBackBitmapUnderItself) {
     cell(31)->Paint(canvas);
     const QImage& back = *board->BackBitmap();
     for (int y = 0; y < 18; ++y)
-        for (int x = 0; x < 18; ++x) ASSERT_EQ(image.pixel(x, y), back.pixel(19 + x, 19 + y)) << x << ", " << y;
+        for (int x = 0; x < 18; ++x)
+            ASSERT_EQ(image.pixel(x, y), back.pixel(19 + x, 19 + y)) << x << ", " << y;
 }
 
 TEST_F(MxBoardPanelTest, HoveringACellRepaintsThatCellAlone) {

@@ -30,19 +30,19 @@ TEST_P(MxButtonStyleTable, MatchesTheStyleTable) {
     EXPECT_EQ(MxIsFlatStyle(row.style), row.repaintsUpHot);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryStyle, MxButtonStyleTable,
-                         testing::Values(StyleRow{ubsAutoDetect, 0, TMxFaceKind::Win40, 2, false, false, false},
-                                         StyleRow{ubsWin31, 1, TMxFaceKind::Win31, 3, false, false, false},
-                                         StyleRow{ubsWin40, 2, TMxFaceKind::Win40, 2, false, false, false},
-                                         StyleRow{ubsDelphi, 3, TMxFaceKind::Delphi, 2, false, false, false},
-                                         StyleRow{ubsDelphiFlat, 4, TMxFaceKind::Flat, 2, false, false, true},
-                                         StyleRow{ubsFlat, 5, TMxFaceKind::Flat, 1, false, false, true},
-                                         StyleRow{ubsFlatUnColored, 6, TMxFaceKind::Flat, 1, false, true, true},
-                                         StyleRow{ubsNavigator, 7, TMxFaceKind::Flat, 2, false, true, true},
-                                         StyleRow{ubsExplorer, 8, TMxFaceKind::Flat, 1, true, true, true},
-                                         StyleRow{ubsExplorerColored, 9, TMxFaceKind::Flat, 1, true, false, true},
-                                         StyleRow{ubsIntegrated, 10, TMxFaceKind::Integrated, 2, false, false,
-                                                  false}));
+INSTANTIATE_TEST_SUITE_P(
+    EveryStyle, MxButtonStyleTable,
+    testing::Values(StyleRow{ubsAutoDetect, 0, TMxFaceKind::Win40, 2, false, false, false},
+                    StyleRow{ubsWin31, 1, TMxFaceKind::Win31, 3, false, false, false},
+                    StyleRow{ubsWin40, 2, TMxFaceKind::Win40, 2, false, false, false},
+                    StyleRow{ubsDelphi, 3, TMxFaceKind::Delphi, 2, false, false, false},
+                    StyleRow{ubsDelphiFlat, 4, TMxFaceKind::Flat, 2, false, false, true},
+                    StyleRow{ubsFlat, 5, TMxFaceKind::Flat, 1, false, false, true},
+                    StyleRow{ubsFlatUnColored, 6, TMxFaceKind::Flat, 1, false, true, true},
+                    StyleRow{ubsNavigator, 7, TMxFaceKind::Flat, 2, false, true, true},
+                    StyleRow{ubsExplorer, 8, TMxFaceKind::Flat, 1, true, true, true},
+                    StyleRow{ubsExplorerColored, 9, TMxFaceKind::Flat, 1, true, false, true},
+                    StyleRow{ubsIntegrated, 10, TMxFaceKind::Integrated, 2, false, false, false}));
 
 TEST(MxButtonStyle, AutoDetectIsTheNewStyleLook) {
     EXPECT_EQ(MxResolveButtonStyle(ubsAutoDetect), ubsWin40);
@@ -62,8 +62,8 @@ TEST(MxButtonStyle, PressedLookAndCaptionShiftByState) {
         bool shifted;
     };
     const Row rows[] = {
-        {bsUp, false, false},        {bsDisabledUp, false, false},  {bsMouseOver, false, false},
-        {bsOptionSet, true, true},   {bsDown, true, true},          {bsDragOver, false, false},
+        {bsUp, false, false},         {bsDisabledUp, false, false},  {bsMouseOver, false, false},
+        {bsOptionSet, true, true},    {bsDown, true, true},          {bsDragOver, false, false},
         {bsDropDownOpen, true, true}, {bsDisabledDown, true, false},
     };
     for (const Row& r : rows) {

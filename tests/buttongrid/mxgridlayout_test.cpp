@@ -5,7 +5,9 @@
 namespace {
 
 // The board: 542 × 272, a one-pixel bevel, 450 cells of 18 × 18.
-TMxGridLayout board() { return MxComputeGridLayout(542, 272, 1, 1, 450, 18, 18); }
+TMxGridLayout board() {
+    return MxComputeGridLayout(542, 272, 1, 1, 450, 18, 18);
+}
 
 TEST(MxGridLayout, BoardKeepsItsSizeWithThirtyColumnsAndFifteenRows) {
     const TMxGridLayout g = board();

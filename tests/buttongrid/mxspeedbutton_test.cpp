@@ -26,7 +26,8 @@ protected:
         b = new TMxSpeedButton(host.get());
         a->setGeometry(0, 0, 18, 18);
         b->setGeometry(18, 0, 18, 18);
-        for (TMxSpeedButton* btn : {a, b}) btn->SetOnClick([this](TMxSpeedButton* s) { clicks.push_back(s); });
+        for (TMxSpeedButton* btn : {a, b})
+            btn->SetOnClick([this](TMxSpeedButton* s) { clicks.push_back(s); });
         // The pointer stays off the buttons unless a test puts it there, so showing enters none of them.
         host->move(200, 200);
         QCursor::setPos(QPoint(250, 225));
@@ -38,8 +39,10 @@ protected:
 
     void pointerOver(TMxSpeedButton* btn, QPoint local = {9, 9}) { QCursor::setPos(btn->mapToGlobal(local)); }
 
-    static void send(TMxSpeedButton* btn, QEvent::Type type, QPoint local, Qt::MouseButton button = Qt::LeftButton) {
-        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    static void send(TMxSpeedButton* btn, QEvent::Type type, QPoint local,
+                     Qt::MouseButton button = Qt::LeftButton) {
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
         QMouseEvent e(type, local, btn->mapToGlobal(local), button, held, Qt::NoModifier);
         QCoreApplication::sendEvent(btn, &e);
     }
@@ -298,7 +301,8 @@ TRect ink(const QImage& image) {
     for (int y = 1; y < image.height() - 1; ++y) {
         for (int x = 1; x < image.width() - 1; ++x) {
             if ((image.pixel(x, y) & 0xFFFFFF) != 0) continue;
-            box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1), std::max(box.Bottom, y + 1)};
+            box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1),
+                   std::max(box.Bottom, y + 1)};
         }
     }
     return box;
