@@ -57,9 +57,9 @@ bool writeWave(const std::string& path, const std::vector<std::int16_t>& samples
     std::string bytes = "RIFF";
     put32(bytes, 36 + dataSize);
     bytes += "WAVEfmt ";
-    put32(bytes, 16);         // size of the format chunk
-    put16(bytes, 1);          // PCM
-    put16(bytes, 1);          // mono
+    put32(bytes, 16);  // size of the format chunk
+    put16(bytes, 1);   // PCM
+    put16(bytes, 1);   // mono
     put32(bytes, kRate);
     put32(bytes, kRate * 2);  // bytes per second
     put16(bytes, 2);          // bytes per frame

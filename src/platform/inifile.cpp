@@ -1,13 +1,13 @@
 #include "platform/inifile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QFile>
 #include <QRandomGenerator>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/exception.h"
 
@@ -16,7 +16,9 @@ namespace {
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 constexpr std::size_t npos = std::string::npos;
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trimmed(std::string_view s) {
     while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
@@ -24,7 +26,9 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool sameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -59,10 +63,14 @@ bool parseHex(std::string_view digits, int& out) {
     std::uint64_t v = 0;
     for (char c : digits) {
         int d = 0;
-        if (c >= '0' && c <= '9') d = c - '0';
-        else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-        else return false;
+        if (c >= '0' && c <= '9')
+            d = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
+        else
+            return false;
         v = v * 16 + static_cast<std::uint64_t>(d);
         if (v > 0xFFFFFFFFu) return false;
     }
@@ -157,17 +165,17 @@ bool replaceAtomically(const QByteArray& target, const std::string& bytes) {
     struct stat old {};
     const bool exists = ::stat(target.constData(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode)) return false;
+    // A write-protected file stays protected, although the rename alone would replace it.
+    if (exists && ::access(target.constData(), W_OK) != 0) return false;
 
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.left(slash);
-    const QByteArray base = slash < 0 ? target : target.mid(slash + 1);
 
     // Created with 0666 so that a new file gets the permissions the user's umask allows.
     QByteArray temp;
     int fd = -1;
     for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temp = folder + "/." + base + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36) +
-               ".tmp";
+        temp = folder + "/.moxel-" + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
         fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) return false;
     }
@@ -211,7 +219,8 @@ IniFile::IniFile(const QString& fileName) : m_fileName(fileName) {
         if (brk == npos) {
             rest = {};
         } else {
-            const std::size_t endLength = (rest[brk] == '\r' && brk + 1 < rest.size() && rest[brk + 1] == '\n') ? 2 : 1;
+            const std::size_t endLength =
+                (rest[brk] == '\r' && brk + 1 < rest.size() && rest[brk + 1] == '\n') ? 2 : 1;
             line.end = rest.substr(brk, endLength);
             rest.remove_prefix(brk + endLength);
         }
@@ -305,4 +314,6 @@ void IniFile::UpdateFile() {
     m_dirty = false;
 }
 
-void IniFile::Close() { UpdateFile(); }
+void IniFile::Close() {
+    UpdateFile();
+}

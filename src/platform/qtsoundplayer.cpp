@@ -15,8 +15,8 @@ QtMessageHandler g_previousHandler = nullptr;
 bool isAudioReport(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type != QtWarningMsg && type != QtCriticalMsg) return false;
     if (context.category != nullptr && qstrncmp(context.category, "qt.multimedia", 13) == 0) return true;
-    static const char* const prefixes[] = {"PulseAudioService:", "No audio device detected", "QAudioSink:",
-                                           "QSoundEffect("};
+    static const char* const prefixes[] = {"PulseAudioService:", "No audio device detected",
+                                           "QAudioSink:", "QSoundEffect("};
     for (const char* prefix : prefixes)
         if (message.startsWith(QLatin1String(prefix))) return true;
     return false;

@@ -27,4 +27,6 @@ void shellOpen(const QString& target) {
     QDesktopServices::openUrl(url);
 }
 
-ShellOpener SetShellOpener(ShellOpener next) { return std::exchange(opener(), std::move(next)); }
+ShellOpener SetShellOpener(ShellOpener next) {
+    return std::exchange(opener(), std::move(next));
+}

@@ -31,7 +31,8 @@ TEST(ApplicationTest, ErrorEscapingAHandlerIsShownAndDeliveryGoesOn) {
     EXPECT_EQ(boxes.shown, QStringList{"a.qvx に書き込めません."});
 
     QEvent next(QEvent::Type(QEvent::User + 1));
-    EXPECT_NO_THROW(Application::DeliverGuarded([&] { return QCoreApplication::sendEvent(&receiver, &next); }));
+    EXPECT_NO_THROW(
+        Application::DeliverGuarded([&] { return QCoreApplication::sendEvent(&receiver, &next); }));
     EXPECT_EQ(boxes.shown.size(), 1);
 }
 

@@ -20,14 +20,13 @@ TEST_P(ErrorBoxTextTest, AddsAPeriodAfterCharactersThatSortAfterIt) {
     EXPECT_EQ(ErrorBoxText(QString::fromUtf8(GetParam().message)), QString::fromUtf8(GetParam().shown));
 }
 
-INSTANTIATE_TEST_SUITE_P(Messages, ErrorBoxTextTest,
-                         ::testing::Values(TextRow{"", ""}, TextRow{"x", "x."}, TextRow{"done.", "done."},
-                                           TextRow{"stop!", "stop!"}, TextRow{"(a)", "(a)"},
-                                           TextRow{"a-", "a-"}, TextRow{"a/", "a/."}, TextRow{"12", "12."},
-                                           TextRow{"a b ", "a b "},
-                                           TextRow{"/tmp/a.qvx に書き込めません",
-                                                   "/tmp/a.qvx に書き込めません."},
-                                           TextRow{"終わり。", "終わり。."}));
+INSTANTIATE_TEST_SUITE_P(
+    Messages, ErrorBoxTextTest,
+    ::testing::Values(TextRow{"", ""}, TextRow{"x", "x."}, TextRow{"done.", "done."},
+                      TextRow{"stop!", "stop!"}, TextRow{"(a)", "(a)"}, TextRow{"a-", "a-"},
+                      TextRow{"a/", "a/."}, TextRow{"12", "12."}, TextRow{"a b ", "a b "},
+                      TextRow{"/tmp/a.qvx に書き込めません", "/tmp/a.qvx に書き込めません."},
+                      TextRow{"終わり。", "終わり。."}));
 
 TEST(ErrorBoxTest, ShowsTheTextThroughThePresenter) {
     RecordedErrorBoxes boxes;

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <fcntl.h>
-#include <optional>
-#include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/exception.h"
@@ -41,7 +41,9 @@ struct WriteRow {
     std::string after;
 };
 
-void PrintTo(const WriteRow& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const WriteRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class IniWriteTest : public ::testing::TestWithParam<WriteRow> {};
 
@@ -74,10 +76,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "[Setting]\r\nCount=1\r\n\r\n; next\r\n[Other]\r\nx=1\r\n",
                  {{"Setting", "Color", "7"}},
                  "[Setting]\r\nCount=1\r\nColor=7\r\n\r\n; next\r\n[Other]\r\nx=1\r\n"},
-        WriteRow{"OtherSectionsKeptByteForByte",
-                 "; made by hand\r\n[A]\r\n  Key = spaced value  \r\n\r\n[Setting]\r\nCount=1\r\n[B]\r\nz\r\n",
-                 {{"Setting", "Count", "2"}},
-                 "; made by hand\r\n[A]\r\n  Key = spaced value  \r\n\r\n[Setting]\r\nCount=2\r\n[B]\r\nz\r\n"},
+        WriteRow{
+            "OtherSectionsKeptByteForByte",
+            "; made by hand\r\n[A]\r\n  Key = spaced value  \r\n\r\n[Setting]\r\nCount=1\r\n[B]\r\nz\r\n",
+            {{"Setting", "Count", "2"}},
+            "; made by hand\r\n[A]\r\n  Key = spaced value  \r\n\r\n[Setting]\r\nCount=2\r\n[B]\r\nz\r\n"},
         WriteRow{"NamesMatchWithoutCase",
                  "[SETTING]\r\ncOuNt=1\r\n",
                  {{"Setting", "Count", "9"}},
@@ -134,20 +137,17 @@ TEST_P(IniIntegerTest, ParsesOrGivesDefault) {
     EXPECT_EQ(IniFile(path).ReadInteger("Setting", "Count", 4242), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, IniIntegerTest,
-                         ::testing::Values(IntegerRow{"0x1F", 31}, IntegerRow{"0X1f", 31}, IntegerRow{"$FF", 255},
-                                           IntegerRow{"abc", 4242}, IntegerRow{"-5", -5}, IntegerRow{"+7", 7},
-                                           IntegerRow{"2147483647", 2147483647},
-                                           IntegerRow{"2147483648", 4242},
-                                           IntegerRow{"-2147483648", -2147483647 - 1},
-                                           IntegerRow{"-2147483649", 4242},
-                                           IntegerRow{"99999999999999999999", 4242},
-                                           IntegerRow{"$FFFFFFFF", -1}, IntegerRow{"$80000000", -2147483647 - 1},
-                                           IntegerRow{"$100000000", 4242}, IntegerRow{"$", 4242},
-                                           IntegerRow{"0x", 4242}, IntegerRow{"-$5", 4242},
-                                           IntegerRow{"12abc", 4242}, IntegerRow{"1 2", 4242},
-                                           IntegerRow{"-", 4242}, IntegerRow{"", 4242},
-                                           IntegerRow{"  8454143  ", 8454143}));
+INSTANTIATE_TEST_SUITE_P(
+    Values, IniIntegerTest,
+    ::testing::Values(IntegerRow{"0x1F", 31}, IntegerRow{"0X1f", 31}, IntegerRow{"$FF", 255},
+                      IntegerRow{"abc", 4242}, IntegerRow{"-5", -5}, IntegerRow{"+7", 7},
+                      IntegerRow{"2147483647", 2147483647}, IntegerRow{"2147483648", 4242},
+                      IntegerRow{"-2147483648", -2147483647 - 1}, IntegerRow{"-2147483649", 4242},
+                      IntegerRow{"99999999999999999999", 4242}, IntegerRow{"$FFFFFFFF", -1},
+                      IntegerRow{"$80000000", -2147483647 - 1}, IntegerRow{"$100000000", 4242},
+                      IntegerRow{"$", 4242}, IntegerRow{"0x", 4242}, IntegerRow{"-$5", 4242},
+                      IntegerRow{"12abc", 4242}, IntegerRow{"1 2", 4242}, IntegerRow{"-", 4242},
+                      IntegerRow{"", 4242}, IntegerRow{"  8454143  ", 8454143}));
 
 TEST(IniFileTest, LongValueReadAsItsFirst2047Characters) {
     QTemporaryDir dir;
@@ -264,7 +264,8 @@ TEST_P(IniUnreadableTest, ReadsAsEmpty) {
     EXPECT_EQ(ini.ReadString("Setting", "Poru", "d"), "d");
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, IniUnreadableTest, ::testing::Values("missing", "folder", "fifo", "overlarge"));
+INSTANTIATE_TEST_SUITE_P(Kinds, IniUnreadableTest,
+                         ::testing::Values("missing", "folder", "fifo", "overlarge"));
 
 TEST(IniFileTest, FileAtTheCapIsRead) {
     QTemporaryDir dir;
@@ -344,6 +345,23 @@ TEST(IniFileFailureTest, ReadOnlyFolderRaisesAndKeepsTheFile) {
     EXPECT_EQ(outcome->message, path + " に書き込めません");
     EXPECT_EQ(readBytes(path), original);
     EXPECT_EQ(entries(folder), QStringList{"板.qvx"});
+}
+
+TEST(IniFileFailureTest, WriteProtectedFileRaisesAndStaysAsItWas) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("locked.qvx");
+    const std::string original = "[Setting]\r\nCount=1\r\n";
+    writeBytes(path, original);
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
+
+    const std::optional<SaveOutcome> outcome = saveCountUnprivileged(path);
+    if (!outcome) GTEST_SKIP() << "running as root without the right to give up privileges";
+
+    EXPECT_TRUE(outcome->raised);
+    EXPECT_EQ(outcome->message, path + " に書き込めません");
+    EXPECT_EQ(readBytes(path), original);
+    EXPECT_EQ(entries(dir.path()), QStringList{"locked.qvx"});
 }
 
 TEST(IniFileFailureTest, PathThatIsAFolderRaisesAndLeavesNothing) {

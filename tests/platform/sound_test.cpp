@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -7,7 +8,6 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <cstdio>
-#include <unistd.h>
 
 #include "platform/qtsoundplayer.h"
 #include "platform/sound.h"
