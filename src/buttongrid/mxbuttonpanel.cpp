@@ -148,7 +148,8 @@ void TMxButtonPanel::CreateBack(bool force) {
 }
 
 void TMxButtonPanel::ButtonClick(TMxSpeedButton* button) {
-    if (m_onButtonClick) m_onButtonClick(this, button, button->Tag());
+    const TMxBtnClickEvent handler = m_onButtonClick;
+    if (handler) handler(this, button, button->Tag());
 }
 
 void TMxButtonPanel::Paint(Canvas& canvas, const TRect& dirty) const {

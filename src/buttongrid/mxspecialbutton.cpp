@@ -87,5 +87,6 @@ void TMxSpecialButton::Change() {
 }
 
 void TMxSpecialButton::ButtonClicked() {
-    if (m_onClick) m_onClick(this, Index());
+    const TMxOnCustomBtnClick handler = m_onClick;
+    if (handler) handler(this, Index());
 }

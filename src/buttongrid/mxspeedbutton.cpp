@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <algorithm>
 
 #include "buttongrid/mxbtnface.h"
@@ -131,7 +132,9 @@ void TMxSpeedButton::SetPressed(bool value) {
 }
 
 void TMxSpeedButton::Click() {
-    if (m_onClick) m_onClick(this);
+    // A copy, because the handler may re-route this button's clicks (a layout does) while it runs.
+    const TClickEvent handler = m_onClick;
+    if (handler) handler(this);
 }
 
 void TMxSpeedButton::MouseEnter() {
@@ -177,8 +180,11 @@ void TMxSpeedButton::MouseUp(Qt::MouseButton button, int x, int y) {
         Click();
         return;
     }
-    // These styles show the click's result while still pressed, then settle where the pointer is now.
+    // These styles show the click's result while still pressed, then settle where the pointer is now,
+    // unless the click took the button away.
+    const QPointer<TMxSpeedButton> alive(this);
     Click();
+    if (!alive) return;
     SetState(PointerOnButton() ? hot : RestState());
 }
 

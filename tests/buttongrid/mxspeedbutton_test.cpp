@@ -144,6 +144,27 @@ TEST_F(MxSpeedButtonTest, ExplorerSettlesWherethePointerIsAfterTheClick) {
     EXPECT_EQ(a->State(), bsUp);
 }
 
+TEST_F(MxSpeedButtonTest, AClickThatRemovesTheButtonEndsItsRelease) {
+    a->SetStyle(ubsExplorer);
+    a->SetOnClick([](TMxSpeedButton* s) { delete s; });
+    a->MouseDown(Qt::LeftButton, 9, 9);
+    a->MouseUp(Qt::LeftButton, 9, 9);
+    EXPECT_EQ(host->findChildren<TMxSpeedButton*>().size(), 1);
+}
+
+TEST_F(MxSpeedButtonTest, AHandlerMayReplaceItselfWhileItRuns) {
+    int first = 0;
+    int second = 0;
+    a->SetOnClick([&](TMxSpeedButton* s) {
+        s->SetOnClick([&](TMxSpeedButton*) { ++second; });
+        ++first;
+    });
+    a->Click();
+    a->Click();
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(second, 1);
+}
+
 TEST_F(MxSpeedButtonTest, ColouredStylesTurnHotBeforeTheClick) {
     for (TMxUserButtonStyle style : {ubsAutoDetect, ubsExplorerColored, ubsFlat}) {
         a->SetStyle(style);
