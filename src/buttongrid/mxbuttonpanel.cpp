@@ -142,6 +142,9 @@ void TMxButtonPanel::CreateBack(bool force) {
         if (m_back.size() == size()) return;
     }
     m_back = QImage(size(), QImage::Format_RGB32);
+    // A fill that leaves pixels untouched (a clear brush, an unstretched picture) shows the panel's colour
+    // there, never whatever the fresh image's memory held.
+    m_back.fill(ToQRgb(m_color));
     Canvas canvas(m_back);
     m_fill.FillCanvas(canvas, Rect(0, 0, width(), height()), m_color);
     ++m_backRenders;

@@ -340,6 +340,18 @@ TEST(MxButtonPanel, TransparentPanelKeepsNoBackBitmap) {
     EXPECT_EQ(panel.BackBitmap(), nullptr);
 }
 
+TEST(MxButtonPanel, PixelsTheFillLeavesShowThePanelColour) {
+    TMxButtonPanel panel;
+    panel.SetColor(clRed);
+    panel.AddButton();
+    panel.FillObject().SetBrush(TMxBrush{clBlue, TMxBrushStyle::bsClear});
+    panel.FillObject().SetStyle(TMxFillStyle::sfBrush);
+    const QImage* back = panel.BackBitmap();
+    ASSERT_NE(back, nullptr);
+    for (int y = 0; y < back->height(); ++y)
+        for (int x = 0; x < back->width(); ++x) ASSERT_EQ(back->pixel(x, y), qRgb(255, 0, 0)) << x << ',' << y;
+}
+
 TEST(MxButtonPanel, DeletingItemsRemovesTheirButtons) {
     TMxButtonPanel panel;
     for (int i = 0; i < 3; ++i) panel.AddButton();
