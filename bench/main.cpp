@@ -4,8 +4,11 @@
 
 #include <QApplication>
 
+#include "platform/runtimedir.h"
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    PrepareRuntimeDir();
     QApplication app(argc, argv);
     ::benchmark::Initialize(&argc, argv);
     if (::benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -1,7 +1,9 @@
 #include "app/mainwindow1.h"
 #include "platform/application.h"
+#include "platform/runtimedir.h"
 
 int main(int argc, char** argv) {
+    PrepareRuntimeDir();
     Application app(argc, argv);
     return Application::Run([] {
         TMainForm1 form;

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "app/mainwindow1.h"
+#include "platform/runtimedir.h"
 #include "buttongrid/mxboardpanel.h"
 
 namespace {
@@ -81,6 +82,7 @@ bool save(QWidget& widget, const QString& path) {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    PrepareRuntimeDir();
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments().mid(1);
     if (args.isEmpty() || args.size() > 3) return usage();
