@@ -1,19 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "buttongrid/mxfillobject.h"
+#include "support/changecounter.h"
 
 namespace {
-
-struct Counter {
-    int calls = 0;
-    TMxObject* lastSender = nullptr;
-    void Hook(TMxObject& object) {
-        object.SetOnChange([this](TMxObject* sender) {
-            ++calls;
-            lastSender = sender;
-        });
-    }
-};
 
 QImage SmallPicture() {
     QImage image(3, 2, QImage::Format_RGB32);
@@ -40,7 +30,7 @@ TEST(MxFillObject, Defaults) {
 
 TEST(MxFillObject, GradientChangeReachesTheOwnerWithTheFillAsSender) {
     TMxFillObject fill;
-    Counter counter;
+    ChangeCounter counter;
     counter.Hook(fill);
     fill.Gradient().SetStyle(TMxGradientStyle::gstElliptic);
     EXPECT_EQ(counter.calls, 1);
@@ -51,7 +41,7 @@ TEST(MxFillObject, GradientChangeReachesTheOwnerWithTheFillAsSender) {
 
 TEST(MxFillObject, GradientChangeInsideAnUpdateIsHeldBack) {
     TMxFillObject fill;
-    Counter counter;
+    ChangeCounter counter;
     counter.Hook(fill);
     fill.BeginUpdate();
     fill.Gradient().SetColor(clRed);
@@ -71,7 +61,7 @@ class FillSetterTest : public ::testing::TestWithParam<FillSetterRow> {};
 
 TEST_P(FillSetterTest, NotifiesOnceForANewValueAndNotForTheSame) {
     TMxFillObject fill;
-    Counter counter;
+    ChangeCounter counter;
     counter.Hook(fill);
     GetParam().set(fill);
     EXPECT_EQ(counter.calls, 1);
@@ -93,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MxFillObject, SettingTheGradientCopiesItAndNotifiesOncePerCall) {
     TMxFillObject fill;
-    Counter counter;
+    ChangeCounter counter;
     counter.Hook(fill);
     TMxGradient g;
     g.SetColor(clRed);
@@ -107,7 +97,7 @@ TEST(MxFillObject, SettingTheGradientCopiesItAndNotifiesOncePerCall) {
 
 TEST(MxFillObject, EveryBitmapAssignmentNotifies) {
     TMxFillObject fill;
-    Counter counter;
+    ChangeCounter counter;
     counter.Hook(fill);
     fill.SetBitmap(SmallPicture());
     fill.SetListBitmap(SmallPicture());
@@ -146,7 +136,7 @@ TEST(MxFillObject, AssignCopiesEverythingWithOneNotification) {
     source.Gradient().SetStyle(TMxGradientStyle::gstSquare);
 
     TMxFillObject fill;
-    Counter counter;
+    ChangeCounter counter;
     counter.Hook(fill);
     fill.Assign(source);
     EXPECT_EQ(counter.calls, 1);

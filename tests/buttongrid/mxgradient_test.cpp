@@ -1,17 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "buttongrid/mxgradient.h"
+#include "support/changecounter.h"
 
 namespace {
 
 constexpr TColor kBoardColor{8454143};  // red 255, green 255, blue 128
-
-struct Counter {
-    int calls = 0;
-    void Hook(TMxObject& object) {
-        object.SetOnChange([this](TMxObject*) { ++calls; });
-    }
-};
 
 void MakeBoardGradient(TMxGradient& g) {
     g.SetColor(kBoardColor);
@@ -160,7 +154,7 @@ class GradientSetterTest : public ::testing::TestWithParam<SetterRow> {};
 
 TEST_P(GradientSetterTest, NotifiesOnceForANewValueAndNotForTheSame) {
     TMxGradient g;
-    Counter counter;
+    ChangeCounter counter;
     counter.Hook(g);
     GetParam().set(g);
     EXPECT_EQ(counter.calls, 1);
@@ -182,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(MxGradient, ClampedEqualCountNotifiesNothing) {
     TMxGradient g;
     g.SetColorCount(236);
-    Counter counter;
+    ChangeCounter counter;
     counter.Hook(g);
     g.SetColorCount(500);
     EXPECT_EQ(counter.calls, 0);
@@ -202,7 +196,7 @@ TEST(MxGradient, AssignCopiesEverythingWithOneNotification) {
     source.SetPaletteRealize(true);
     source.SetColors({clRed, clLime, clBlue});
     TMxGradient g;
-    Counter counter;
+    ChangeCounter counter;
     counter.Hook(g);
     g.Assign(source);
     EXPECT_EQ(counter.calls, 1);

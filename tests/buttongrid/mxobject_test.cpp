@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "buttongrid/mxobject.h"
+#include "support/changecounter.h"
 
 namespace {
 
@@ -9,20 +10,9 @@ public:
     void Touch() { Changed(); }
 };
 
-struct Counter {
-    int calls = 0;
-    TMxObject* lastSender = nullptr;
-    void Hook(TMxObject& object) {
-        object.SetOnChange([this](TMxObject* sender) {
-            ++calls;
-            lastSender = sender;
-        });
-    }
-};
-
 TEST(MxObject, ChangeCallsTheNotificationWithItself) {
     Probe probe;
-    Counter counter;
+    ChangeCounter counter;
     counter.Hook(probe);
     probe.Touch();
     EXPECT_EQ(counter.calls, 1);
@@ -39,7 +29,7 @@ TEST(MxObject, ChangeWithoutNotificationIsHarmless) {
 
 TEST(MxObject, UpdateHoldsBackChangesUntilEndUpdateNotifies) {
     Probe probe;
-    Counter counter;
+    ChangeCounter counter;
     counter.Hook(probe);
     probe.BeginUpdate();
     EXPECT_TRUE(probe.Updating());
@@ -53,7 +43,7 @@ TEST(MxObject, UpdateHoldsBackChangesUntilEndUpdateNotifies) {
 
 TEST(MxObject, EndUpdateWithoutNotifyStaysSilent) {
     Probe probe;
-    Counter counter;
+    ChangeCounter counter;
     counter.Hook(probe);
     probe.BeginUpdate();
     probe.Touch();
