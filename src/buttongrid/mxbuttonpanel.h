@@ -8,7 +8,7 @@
 #include "buttongrid/mxcustomcontrol.h"
 #include "buttongrid/mxfillobject.h"
 #include "buttongrid/mxgridlayout.h"
-#include "buttongrid/mxspecialbuttons.h"
+#include "buttongrid/mxbuttonitems.h"
 #include "platform/color.h"
 
 class Canvas;

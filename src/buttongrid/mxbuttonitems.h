@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "buttongrid/mxspecialbutton.h"
+#include "buttongrid/mxbuttonitem.h"
 
 // The items of a button panel, in index order. The owner is the control the items' buttons sit on.
 class TMxSpecialButtons {

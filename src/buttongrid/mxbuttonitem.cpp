@@ -1,6 +1,6 @@
-#include "buttongrid/mxspecialbutton.h"
+#include "buttongrid/mxbuttonitem.h"
 
-#include "buttongrid/mxspecialbuttons.h"
+#include "buttongrid/mxbuttonitems.h"
 #include "buttongrid/mxspeedbutton.h"
 
 TMxSpecialButton::TMxSpecialButton(TMxSpecialButtons& collection, int index) : m_collection(collection) {

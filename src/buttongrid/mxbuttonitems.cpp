@@ -1,4 +1,4 @@
-#include "buttongrid/mxspecialbuttons.h"
+#include "buttongrid/mxbuttonitems.h"
 
 #include <algorithm>
 
