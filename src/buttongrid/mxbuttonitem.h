@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "buttongrid/mxbuttonlayout.h"
-#include "buttongrid/mxcursor.h"
+#include "platform/cursor.h"
 #include "platform/font.h"
 
 class TMxSpecialButtons;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "buttongrid/mxalignment.h"
+#include "platform/alignment.h"
 #include "buttongrid/mxobject.h"
 #include "platform/geometry.h"
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "buttongrid/mxalignment.h"
+#include "platform/alignment.h"
 #include "buttongrid/mxgradient.h"
 #include "buttongrid/mxobject.h"
 #include "platform/color.h"

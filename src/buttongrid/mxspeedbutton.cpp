@@ -71,7 +71,7 @@ void TMxSpeedButton::SetHint(const QString& value) {
 
 void TMxSpeedButton::SetCursor(TCursor value) {
     m_cursor = value;
-    MxApplyCursor(*this, value);
+    applyCursor(*this, value);
 }
 
 void TMxSpeedButton::SetColor(TColor value) {

@@ -8,7 +8,7 @@
 
 #include "buttongrid/mxbuttonlayout.h"
 #include "buttongrid/mxbuttonstyle.h"
-#include "buttongrid/mxcursor.h"
+#include "platform/cursor.h"
 #include "platform/color.h"
 #include "platform/font.h"
 #include "platform/geometry.h"

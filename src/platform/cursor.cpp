@@ -1,8 +1,8 @@
-#include "buttongrid/mxcursor.h"
+#include "platform/cursor.h"
 
 #include <QWidget>
 
-void MxApplyCursor(QWidget& widget, TCursor cursor) {
+void applyCursor(QWidget& widget, TCursor cursor) {
     switch (cursor) {
         case crDefault:
             widget.unsetCursor();
@@ -12,6 +12,9 @@ void MxApplyCursor(QWidget& widget, TCursor cursor) {
             return;
         case crIBeam:
             widget.setCursor(Qt::IBeamCursor);
+            return;
+        case crHelp:
+            widget.setCursor(Qt::WhatsThisCursor);
             return;
         case crHandPoint:
             widget.setCursor(Qt::PointingHandCursor);
