@@ -5,7 +5,7 @@
 
 TMxSpecialButton::TMxSpecialButton(TMxSpecialButtons& collection, int index) : m_collection(collection) {
     m_layout.SetOnChange([this](TMxObject*) { Change(); });
-    m_font.OnChange = [this] { Change(); };
+    m_font.SetOnChange([this] { Change(); });
 
     m_btn = std::make_unique<TMxSpeedButton>(collection.Owner());
     m_btn->SetOnClick([this](TMxSpeedButton*) { ButtonClicked(); });

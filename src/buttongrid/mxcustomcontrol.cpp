@@ -15,10 +15,10 @@ QEvent::Type MxParentFontChangedEvent() {
 }
 
 TMxCustomControl::TMxCustomControl(QWidget* parent) : QWidget(parent) {
-    m_font.OnChange = [this] {
+    m_font.SetOnChange([this] {
         SendToChildren(MxParentFontChangedEvent());
         update();
-    };
+    });
 }
 
 void TMxCustomControl::BackDrawArea(Canvas& canvas, const TRect& dest, TPoint source) const {

@@ -41,10 +41,10 @@ TMxSpeedButton::TMxSpeedButton(QWidget* parent) : QWidget(parent) {
     resize(23, 22);
     m_hoverTimer.setInterval(kHoverInterval);
     connect(&m_hoverTimer, &QTimer::timeout, this, &TMxSpeedButton::VerifyMouseOver);
-    m_font.OnChange = [this] {
+    m_font.SetOnChange([this] {
         if (!m_adoptingFont) m_parentFont = false;
         RepaintContent();
-    };
+    });
     m_layout.SetOnChange([this](TMxObject*) { update(); });
     AdoptParentFont();
     if (parent) show();

@@ -50,7 +50,8 @@ QString SubstituteFontFamily(const QString& windowsName) {
 }
 
 Font::Font(const Font& other)
-    : m_name(other.m_name),
+    : ChangeNotify(),
+      m_name(other.m_name),
       m_height(other.m_height),
       m_style(other.m_style),
       m_color(other.m_color),
@@ -63,15 +64,11 @@ Font& Font::operator=(const Font& other) {
 }
 
 void Font::SetName(const QString& name) {
-    if (name == m_name) return;
-    m_name = name;
-    Changed();
+    if (assignIfDiffers(m_name, name)) Changed();
 }
 
 void Font::SetHeight(int height) {
-    if (height == m_height) return;
-    m_height = height;
-    Changed();
+    if (assignIfDiffers(m_height, height)) Changed();
 }
 
 int Font::Size() const {
@@ -83,27 +80,19 @@ void Font::SetSize(int points) {
 }
 
 void Font::SetStyle(FontStyles style) {
-    if (style == m_style) return;
-    m_style = style;
-    Changed();
+    if (assignIfDiffers(m_style, style)) Changed();
 }
 
 void Font::SetColor(TColor color) {
-    if (color == m_color) return;
-    m_color = color;
-    Changed();
+    if (assignIfDiffers(m_color, color)) Changed();
 }
 
 void Font::SetCharset(int charset) {
-    if (charset == m_charset) return;
-    m_charset = charset;
-    Changed();
+    if (assignIfDiffers(m_charset, charset)) Changed();
 }
 
 void Font::SetEscapement(int tenthsOfDegree) {
-    if (tenthsOfDegree == m_escapement) return;
-    m_escapement = tenthsOfDegree;
-    Changed();
+    if (assignIfDiffers(m_escapement, tenthsOfDegree)) Changed();
 }
 
 void Font::Assign(const Font& source) {
@@ -129,10 +118,10 @@ QFont Font::ToQFont() const {
     font.setStyleHint(hint, QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);
-    font.setBold(m_style.testFlag(FontStyle::Bold));
-    font.setItalic(m_style.testFlag(FontStyle::Italic));
-    font.setUnderline(m_style.testFlag(FontStyle::Underline));
-    font.setStrikeOut(m_style.testFlag(FontStyle::StrikeOut));
+    font.setBold(m_style.has(FontStyle::Bold));
+    font.setItalic(m_style.has(FontStyle::Italic));
+    font.setUnderline(m_style.has(FontStyle::Underline));
+    font.setStrikeOut(m_style.has(FontStyle::StrikeOut));
     if (m_height < 0)
         font.setPixelSize(-m_height);
     else if (m_height > 0)
@@ -145,8 +134,4 @@ QFont Font::ToQFont() const {
 bool operator==(const Font& a, const Font& b) {
     return a.m_name == b.m_name && a.m_height == b.m_height && a.m_style == b.m_style &&
            a.m_color == b.m_color && a.m_charset == b.m_charset && a.m_escapement == b.m_escapement;
-}
-
-void Font::Changed() {
-    if (OnChange) OnChange();
 }

@@ -1,15 +1,14 @@
 #pragma once
 
+#include "platform/change.h"
 #include "platform/color.h"
+#include "platform/flagset.h"
 
-#include <QFlags>
 #include <QFont>
 #include <QString>
-#include <functional>
 
-enum class FontStyle : unsigned { Bold = 1, Italic = 2, Underline = 4, StrikeOut = 8 };
-using FontStyles = QFlags<FontStyle>;
-Q_DECLARE_OPERATORS_FOR_FLAGS(FontStyles)
+enum class FontStyle { Bold, Italic, Underline, StrikeOut };
+using FontStyles = FlagSet<FontStyle>;
 
 // Character sets as the stored layout names them; kept with the font, never used for drawing.
 constexpr int DEFAULT_CHARSET = 1;
@@ -28,10 +27,10 @@ QString SubstituteFontFamily(const QString& windowsName);
 // 0 the default height. Size is in points at 96 pixels per inch: Size = -MulDiv(Height, 72, 96), and
 // SetSize(s) sets Height = -MulDiv(s, 96, 72).
 //
-// Change notification: setting a property to a different value (or an Assign that changes anything) calls
-// OnChange once. OnChange is a plain std::function the owner points at its own handler; it belongs to this
-// object and is never copied: a copy starts without one, and assignment keeps the target's own handler.
-class Font {
+// Change notification: setting a property to a different value (or an Assign that changes anything)
+// notifies once. The handler belongs to this object: a copy starts without one, and assignment keeps the
+// target's own handler.
+class Font : public ChangeNotify {
 public:
     Font() = default;
     Font(const Font& other);
@@ -54,7 +53,7 @@ public:
     int Escapement() const { return m_escapement; }
     void SetEscapement(int tenthsOfDegree);
 
-    // Copies every value from source; OnChange fires once when anything changed.
+    // Copies every value from source; notifies once when anything changed.
     void Assign(const Font& source);
 
     // The Qt font to draw with: substituted family (with a Japanese sans or serif fallback, then Qt's
@@ -62,14 +61,10 @@ public:
     // the canvas.
     QFont ToQFont() const;
 
-    std::function<void()> OnChange;
-
     // Values only; the handler takes no part.
     friend bool operator==(const Font& a, const Font& b);
 
 private:
-    void Changed();
-
     QString m_name = QStringLiteral("MS Sans Serif");
     int m_height = -11;
     FontStyles m_style;

@@ -587,7 +587,7 @@ TEST(CanvasText, GlyphPixelsAreExactlyTheFontColourAndRepeatable) {
         canvas.SetBkMode(BackgroundMode::Transparent);
         Font font = ipaFont("ＭＳ Ｐ明朝", -30);
         font.SetColor(clRed);
-        font.SetStyle(FontStyle::Bold);
+        font.SetStyle({FontStyle::Bold});
         font.SetEscapement(350);
         canvas.SetFont(font);
         canvas.TextOut(20, 30, QStringLiteral("┣あ"));

@@ -37,7 +37,7 @@ TEST(Font, ToQFontUsesTheIpaFontsAtTheEmHeightWithoutAntialiasing) {
     Font font;
     font.SetName(QStringLiteral("ＭＳ Ｐ明朝"));
     font.SetHeight(-133);
-    font.SetStyle(FontStyle::Bold | FontStyle::Underline);
+    font.SetStyle({FontStyle::Bold, FontStyle::Underline});
     const QFont q = font.ToQFont();
     EXPECT_EQ(QFontInfo(q).family(), QStringLiteral("IPAPMincho"));
     EXPECT_EQ(q.pixelSize(), 133);
@@ -67,7 +67,7 @@ TEST(Font, PositiveHeightIsTheCellHeight) {
 TEST(Font, ChangeNotifiesOncePerRealChange) {
     Font font;
     int changes = 0;
-    font.OnChange = [&] { ++changes; };
+    font.SetOnChange([&] { ++changes; });
     font.SetHeight(-16);
     font.SetHeight(-16);
     EXPECT_EQ(changes, 1);
@@ -77,8 +77,8 @@ TEST(Font, ChangeNotifiesOncePerRealChange) {
     font.SetName(QStringLiteral("ＭＳ Ｐゴシック"));
     font.SetColor(clWhite);
     font.SetColor(clWhite);
-    font.SetStyle(FontStyle::Bold);
-    font.SetStyle(FontStyle::Bold);
+    font.SetStyle({FontStyle::Bold});
+    font.SetStyle({FontStyle::Bold});
     font.SetCharset(SHIFTJIS_CHARSET);
     font.SetCharset(SHIFTJIS_CHARSET);
     font.SetEscapement(900);
@@ -93,7 +93,7 @@ TEST(Font, AssignCopiesValuesAndNotifiesOnce) {
     source.SetColor(clGray);
     Font target;
     int changes = 0;
-    target.OnChange = [&] { ++changes; };
+    target.SetOnChange([&] { ++changes; });
     target.Assign(source);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(target, source);
@@ -103,15 +103,15 @@ TEST(Font, AssignCopiesValuesAndNotifiesOnce) {
     source.SetHeight(-20);
     target = source;
     EXPECT_EQ(changes, 2);
-    EXPECT_TRUE(static_cast<bool>(target.OnChange));
+    EXPECT_TRUE(static_cast<bool>(target.OnChange()));
 }
 
 TEST(Font, CopiesStartWithoutAHandler) {
     Font font;
     int changes = 0;
-    font.OnChange = [&] { ++changes; };
+    font.SetOnChange([&] { ++changes; });
     Font copy(font);
-    EXPECT_FALSE(static_cast<bool>(copy.OnChange));
+    EXPECT_FALSE(static_cast<bool>(copy.OnChange()));
     copy.SetHeight(-30);
     EXPECT_EQ(changes, 0);
     EXPECT_NE(copy, font);
