@@ -48,7 +48,6 @@ public:
     static constexpr int kLeaveCheckInterval = 200;  // ms between checks for a pointer that left unnoticed
 
     explicit TShineSpeedButton(QWidget* parent = nullptr);
-    ~TShineSpeedButton() override;
 
     int GroupIndex() const { return m_groupIndex; }
     void SetGroupIndex(int value);
