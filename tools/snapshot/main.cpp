@@ -3,6 +3,7 @@
 //   moxel-snapshot OUT.png                 the whole main window
 //   moxel-snapshot OUT.png NAME            the main window's control with that object name
 //   moxel-snapshot OUT.png --make WIDGET   a widget built on its own (see kFactories)
+//   moxel-snapshot OUT.png --make palette:K:ANGLE:SIZE   palette label K at one angle and font size
 
 #include <QApplication>
 #include <QPixmap>
@@ -12,8 +13,9 @@
 #include <memory>
 
 #include "app/mainwindow1.h"
-#include "platform/runtimedir.h"
 #include "buttongrid/mxboardpanel.h"
+#include "platform/runtimedir.h"
+#include "widgetsamples.h"
 
 namespace {
 
@@ -23,8 +25,9 @@ using Factory = std::function<std::unique_ptr<QWidget>()>;
 std::unique_ptr<QWidget> makeBoard(TMxUserButtonStyle look, TMxGradientStyle shape) {
     std::unique_ptr<TMxButtonPanel> board(CreateBoardPanel(nullptr));
     const QStringList rows = {
-        QStringLiteral("┏━━━━┳━━━━┓"), QStringLiteral("┃　　　　┃　　　　┃"), QStringLiteral("┣━━━━╋━━━━┫"),
-        QStringLiteral("┃　　　　┃　　　　┃"), QStringLiteral("┗━━━━┻━━━━┛"),
+        QStringLiteral("┏━━━━┳━━━━┓"), QStringLiteral("┃　　　　┃　　　　┃"),
+        QStringLiteral("┣━━━━╋━━━━┫"), QStringLiteral("┃　　　　┃　　　　┃"),
+        QStringLiteral("┗━━━━┻━━━━┛"),
     };
     for (int r = 0; r < rows.size(); ++r) {
         for (int c = 0; c < rows[r].size(); ++c) {
@@ -45,7 +48,8 @@ const std::map<QString, Factory>& factories() {
     static const std::map<QString, Factory> kFactories = {
         {"mainform", [] { return std::make_unique<TMainForm1>(); }},
         {"board", [] { return makeBoard(TMxUserButtonStyle::ubsExplorer, TMxGradientStyle::gstElliptic); }},
-        {"board-grid", [] { return makeBoard(TMxUserButtonStyle::ubsAutoDetect, TMxGradientStyle::gstElliptic); }},
+        {"board-grid",
+         [] { return makeBoard(TMxUserButtonStyle::ubsAutoDetect, TMxGradientStyle::gstElliptic); }},
         {"board-style0", [] { return makeBoardStyle(0); }},
         {"board-style1", [] { return makeBoardStyle(1); }},
         {"board-style2", [] { return makeBoardStyle(2); }},
@@ -56,6 +60,12 @@ const std::map<QString, Factory>& factories() {
         {"board-style7", [] { return makeBoardStyle(7); }},
         {"board-style8", [] { return makeBoardStyle(8); }},
         {"board-style9", [] { return makeBoardStyle(9); }},
+        {"palette-sweep", [] { return makePaletteSweep(); }},
+        {"text-labels", [] { return makeTextLabels(); }},
+        {"hint-fukidashi", [] { return makeHint(0); }},
+        {"hint-roundrect", [] { return makeHint(1); }},
+        {"hint-linestring", [] { return makeHint(2); }},
+        {"hint-ownerdraw", [] { return makeHint(3); }},
     };
     return kFactories;
 }
@@ -90,9 +100,15 @@ int main(int argc, char** argv) {
 
     if (args.size() == 3) {
         if (args[1] != "--make") return usage();
-        const auto it = factories().find(args[2]);
-        if (it == factories().end()) return usage();
-        std::unique_ptr<QWidget> widget = it->second();
+        std::unique_ptr<QWidget> widget;
+        const QStringList palette = args[2].split(u':');
+        if (palette.size() == 4 && palette[0] == "palette") {
+            widget = makePaletteLabel(palette[1].toInt(), palette[2].toInt(), palette[3].toInt());
+        } else {
+            const auto it = factories().find(args[2]);
+            if (it == factories().end()) return usage();
+            widget = it->second();
+        }
         widget->show();
         return save(*widget, out) ? 0 : 1;
     }
