@@ -61,6 +61,7 @@ const std::map<QString, Factory>& factories() {
         {"board-style8", [] { return makeBoardStyle(8); }},
         {"board-style9", [] { return makeBoardStyle(9); }},
         {"palette-sweep", [] { return makePaletteSweep(); }},
+        {"label-styles", [] { return makeLabelStyles(); }},
         {"text-labels", [] { return makeTextLabels(); }},
         {"hint-fukidashi", [] { return makeHint(0); }},
         {"hint-roundrect", [] { return makeHint(1); }},
