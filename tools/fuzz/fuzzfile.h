@@ -12,6 +12,7 @@ inline QString FuzzFolder() {
     static const QString folder = [] {
         QByteArray pattern = QDir::tempPath().toLocal8Bit() + "/moxel-fuzz-XXXXXX";
         if (!::mkdtemp(pattern.data())) std::abort();
+        std::atexit([] { QDir(FuzzFolder()).removeRecursively(); });
         return QString::fromLocal8Bit(pattern);
     }();
     return folder;
