@@ -200,6 +200,7 @@ struct SaveRow {
     // Makes the situation in folder and returns the name the board is saved under.
     std::function<QString(const QString& folder)> make;
     bool fails = true;
+    bool onAFullFileSystem = false;
 };
 
 void PrintTo(const SaveRow& row, std::ostream* os) {
@@ -214,7 +215,7 @@ TEST_P(HostileSaveTest, ShowsTheWriteErrorOrSavesAndNeverLosesTheOldFile) {
     QTemporaryDir dir;
     ASSERT_EQ(::chmod(native(dir.path()).constData(), 0777), 0);
     std::optional<FullFileSystem> full;
-    if (std::string(GetParam().name) == "FullFileSystem") {
+    if (GetParam().onAFullFileSystem) {
         full.emplace(dir.filePath("full"));
         if (!full->mounted())
             GTEST_SKIP() << "no small tmpfs can be mounted here (it needs root's CAP_SYS_ADMIN)";
@@ -260,44 +261,46 @@ QString boardIn(const QString& folder, mode_t mode) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, HostileSaveTest,
-    ::testing::Values(
-        SaveRow{"ReadOnlyFolder",
-                [](const QString& folder) {
-                    QDir(folder).mkdir("ro");
-                    const QString path = boardIn(folder + "/ro", 0666);
-                    ::chmod(native(folder + "/ro").constData(), 0555);
-                    return path;
-                }},
-        SaveRow{"ReadOnlyFile", [](const QString& folder) { return boardIn(folder, 0444); }},
-        SaveRow{"Folder",
-                [](const QString& folder) {
-                    QDir(folder).mkpath("board.qvx/inside");
-                    return folder + "/board.qvx";
-                }},
-        SaveRow{"FileWithoutReadPermission", [](const QString& folder) { return boardIn(folder, 0222); }},
-        SaveRow{"FileOverTheSizeLimit",
-                [](const QString& folder) {
-                    const QString path = boardIn(folder, 0666);
-                    ::truncate(native(path).constData(), static_cast<off_t>(IniFile::kMaxFileSize) + 1);
-                    return path;
-                }},
-        SaveRow{"FullFileSystem", [](const QString& folder) { return folder + "/full/board.qvx"; }},
-        SaveRow{"ThroughASymbolicLink",
-                [](const QString& folder) {
-                    QDir(folder).mkdir("real");
-                    ::chmod(native(folder + "/real").constData(), 0777);
-                    boardIn(folder + "/real", 0666);
-                    ::symlink("real/board.qvx", native(folder + "/link.qvx").constData());
-                    return folder + "/link.qvx";
-                },
-                false},
-        // What a save killed half-way leaves behind blocks nothing.
-        SaveRow{"StaleTemporaryBeside",
-                [](const QString& folder) {
-                    writeBytes(folder + "/.moxel-stale.tmp", "half a board");
-                    return boardIn(folder, 0666);
-                },
-                false}),
+    ::testing::Values(SaveRow{"ReadOnlyFolder",
+                              [](const QString& folder) {
+                                  QDir(folder).mkdir("ro");
+                                  const QString path = boardIn(folder + "/ro", 0666);
+                                  ::chmod(native(folder + "/ro").constData(), 0555);
+                                  return path;
+                              }},
+                      SaveRow{"ReadOnlyFile", [](const QString& folder) { return boardIn(folder, 0444); }},
+                      SaveRow{"Folder",
+                              [](const QString& folder) {
+                                  QDir(folder).mkpath("board.qvx/inside");
+                                  return folder + "/board.qvx";
+                              }},
+                      SaveRow{"FileWithoutReadPermission",
+                              [](const QString& folder) { return boardIn(folder, 0222); }},
+                      SaveRow{"FileOverTheSizeLimit",
+                              [](const QString& folder) {
+                                  const QString path = boardIn(folder, 0666);
+                                  ::truncate(native(path).constData(),
+                                             static_cast<off_t>(IniFile::kMaxFileSize) + 1);
+                                  return path;
+                              }},
+                      SaveRow{"FullFileSystem",
+                              [](const QString& folder) { return folder + "/full/board.qvx"; }, true, true},
+                      SaveRow{"ThroughASymbolicLink",
+                              [](const QString& folder) {
+                                  QDir(folder).mkdir("real");
+                                  ::chmod(native(folder + "/real").constData(), 0777);
+                                  boardIn(folder + "/real", 0666);
+                                  ::symlink("real/board.qvx", native(folder + "/link.qvx").constData());
+                                  return folder + "/link.qvx";
+                              },
+                              false},
+                      // What a save killed half-way leaves behind blocks nothing.
+                      SaveRow{"StaleTemporaryBeside",
+                              [](const QString& folder) {
+                                  writeBytes(folder + "/.moxel-stale.tmp", "half a board");
+                                  return boardIn(folder, 0666);
+                              },
+                              false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HostileSaveTest, TheLinkStaysALink) {

@@ -8,14 +8,16 @@
 #include <string_view>
 
 // Every target reads its input from a file, as the program does; one private folder per process holds it.
-inline QString FuzzFolder() {
-    static const QString folder = [] {
+inline const QString& FuzzFolder() {
+    // Never destroyed, so that the exit handler that removes the folder can still name it.
+    static const QString* const folder = [] {
         QByteArray pattern = QDir::tempPath().toLocal8Bit() + "/moxel-fuzz-XXXXXX";
         if (!::mkdtemp(pattern.data())) std::abort();
+        const QString* path = new QString(QString::fromLocal8Bit(pattern));
         std::atexit([] { QDir(FuzzFolder()).removeRecursively(); });
-        return QString::fromLocal8Bit(pattern);
+        return path;
     }();
-    return folder;
+    return *folder;
 }
 
 // Writes bytes to name in the private folder, replacing what was there; returns the file's path.
