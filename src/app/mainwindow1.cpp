@@ -49,7 +49,9 @@ TMainForm1::TMainForm1(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHin
 
 TMainForm1::~TMainForm1() = default;
 
-void TMainForm1::FormCreate(const QStringList& arguments) { LoadCommandLineFiles(*this, arguments); }
+void TMainForm1::FormCreate(const QStringList& arguments) {
+    LoadCommandLineFiles(*this, arguments);
+}
 
 QString TMainForm1::InfoAddress() {
     const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
@@ -59,17 +61,25 @@ QString TMainForm1::InfoAddress() {
 
 // --- BoardHost --------------------------------------------------------------------------------------------
 
-QString TMainForm1::CellCaption(int index) const { return MultiButton1->Buttons()[index].Caption(); }
+QString TMainForm1::CellCaption(int index) const {
+    return MultiButton1->Buttons()[index].Caption();
+}
 
 void TMainForm1::SetCellCaption(int index, const QString& caption) {
     MultiButton1->Buttons()[index].SetCaption(caption);
 }
 
-void TMainForm1::SetCounterLabel(const QString& text) { dxfLabel13->SetCaption(text); }
+void TMainForm1::SetCounterLabel(const QString& text) {
+    dxfLabel13->SetCaption(text);
+}
 
-TColor TMainForm1::BoardGradientColor() const { return MultiButton1->FillObject().Gradient().Color(); }
+TColor TMainForm1::BoardGradientColor() const {
+    return MultiButton1->FillObject().Gradient().Color();
+}
 
-void TMainForm1::SetBoardGradientColor(TColor color) { MultiButton1->FillObject().Gradient().SetColor(color); }
+void TMainForm1::SetBoardGradientColor(TColor color) {
+    MultiButton1->FillObject().Gradient().SetColor(color);
+}
 
 DrawingMode TMainForm1::CurrentDrawingMode() const {
     const TShineSpeedButton* const modeButtons[] = {SpeedButton1, SpeedButton2, SpeedButton3,
@@ -84,13 +94,19 @@ void TMainForm1::PlaySound(const QString& fileName) {
     if (ShineSpeedButton2->Down()) playSound(fileName);
 }
 
-void TMainForm1::SetPulseMark(int paletteLabel) { dxfLabel(paletteLabel)->SetTag(1); }
+void TMainForm1::SetPulseMark(int paletteLabel) {
+    dxfLabel(paletteLabel)->SetTag(1);
+}
 
 // --- Board editing ----------------------------------------------------------------------------------------
 
-void TMainForm1::MultiButton1ButtonClick(TMxButtonPanel*, TMxSpeedButton*, int Btn) { ClickCell(*this, Btn); }
+void TMainForm1::MultiButton1ButtonClick(TMxButtonPanel*, TMxSpeedButton*, int Btn) {
+    ClickCell(*this, Btn);
+}
 
-void TMainForm1::SpeedButton1Click() { PlaySound(kClickSound); }
+void TMainForm1::SpeedButton1Click() {
+    PlaySound(kClickSound);
+}
 
 void TMainForm1::PaletteLabelClick(int k) {
     PlaySound(GlyphSound(static_cast<Glyph>(k)));
@@ -102,16 +118,36 @@ void TMainForm1::SetBoardGradientStyle(TMxGradientStyle style) {
     MultiButton1->FillObject().Gradient().SetStyle(style);
 }
 
-void TMainForm1::ColorButton4Click() { SetBoardGradientStyle(TMxGradientStyle::gstHorizontal); }
-void TMainForm1::dxfColorButton5Click() { SetBoardGradientStyle(TMxGradientStyle::gstVertical); }
-void TMainForm1::ColorButton5Click() { SetBoardGradientStyle(TMxGradientStyle::gstSquare); }
-void TMainForm1::ColorButton3Click() { SetBoardGradientStyle(TMxGradientStyle::gstElliptic); }
-void TMainForm1::dxfColorButton1Click() { SetBoardGradientStyle(TMxGradientStyle::gstTopLeft); }
-void TMainForm1::ColorButton8Click() { SetBoardGradientStyle(TMxGradientStyle::gstTopRight); }
-void TMainForm1::ColorButton1Click() { SetBoardGradientStyle(TMxGradientStyle::gstBottomLeft); }
-void TMainForm1::ColorButton2Click() { SetBoardGradientStyle(TMxGradientStyle::gstBottomRight); }
-void TMainForm1::ColorButton7Click() { SetBoardGradientStyle(TMxGradientStyle::gstTopLeftDiagonal); }
-void TMainForm1::ColorButton9Click() { SetBoardGradientStyle(TMxGradientStyle::gstTopRightDiagonal); }
+void TMainForm1::ColorButton4Click() {
+    SetBoardGradientStyle(TMxGradientStyle::gstHorizontal);
+}
+void TMainForm1::dxfColorButton5Click() {
+    SetBoardGradientStyle(TMxGradientStyle::gstVertical);
+}
+void TMainForm1::ColorButton5Click() {
+    SetBoardGradientStyle(TMxGradientStyle::gstSquare);
+}
+void TMainForm1::ColorButton3Click() {
+    SetBoardGradientStyle(TMxGradientStyle::gstElliptic);
+}
+void TMainForm1::dxfColorButton1Click() {
+    SetBoardGradientStyle(TMxGradientStyle::gstTopLeft);
+}
+void TMainForm1::ColorButton8Click() {
+    SetBoardGradientStyle(TMxGradientStyle::gstTopRight);
+}
+void TMainForm1::ColorButton1Click() {
+    SetBoardGradientStyle(TMxGradientStyle::gstBottomLeft);
+}
+void TMainForm1::ColorButton2Click() {
+    SetBoardGradientStyle(TMxGradientStyle::gstBottomRight);
+}
+void TMainForm1::ColorButton7Click() {
+    SetBoardGradientStyle(TMxGradientStyle::gstTopLeftDiagonal);
+}
+void TMainForm1::ColorButton9Click() {
+    SetBoardGradientStyle(TMxGradientStyle::gstTopRightDiagonal);
+}
 
 // Spin, shrink, grow, each label completely before the next. The label ignores angles outside 0 … 360, so
 // a label at 0 turning backwards keeps 0 at the first step and is then set to 360.
@@ -186,11 +222,17 @@ void TMainForm1::ShineSpeedButton3Click() {
     shellOpen(InfoAddress());
 }
 
-void TMainForm1::ColorButton11Click() { close(); }
+void TMainForm1::ColorButton11Click() {
+    close();
+}
 
-void TMainForm1::ColorButton12Click() { showMinimized(); }
+void TMainForm1::ColorButton12Click() {
+    showMinimized();
+}
 
-void TMainForm1::ColorButton13Click() { shellOpen(m_programDirectory + QStringLiteral("/Readme.txt")); }
+void TMainForm1::ColorButton13Click() {
+    shellOpen(m_programDirectory + QStringLiteral("/Readme.txt"));
+}
 
 // --- Moving the window ------------------------------------------------------------------------------------
 
@@ -208,4 +250,6 @@ void TMainForm1::mouseMoveEvent(QMouseEvent* e) {
     if (m_dragOffset && (e->buttons() & Qt::LeftButton)) move(e->globalPosition().toPoint() - *m_dragOffset);
 }
 
-void TMainForm1::mouseReleaseEvent(QMouseEvent*) { m_dragOffset.reset(); }
+void TMainForm1::mouseReleaseEvent(QMouseEvent*) {
+    m_dragOffset.reset();
+}

@@ -23,6 +23,7 @@ using Handler = void (TMainForm1::*)();
 const char* const kPGothic = "ＭＳ Ｐゴシック";
 const char* const kPMincho = "ＭＳ Ｐ明朝";
 const char* const kGothic = "ＭＳ ゴシック";
+constexpr FontStyles kBold{FontStyle::Bold};
 
 ::Font makeFont(const char* name, int height, TColor color, FontStyles style = {}) {
     ::Font font;
@@ -43,7 +44,9 @@ Control* place(QWidget* parent, const char* name, const QRect& bounds) {
 }
 
 // Windowless controls laid straight on the form take no mouse input: a press there moves the window.
-void partOfDragSurface(QWidget* control) { control->setAttribute(Qt::WA_TransparentForMouseEvents); }
+void partOfDragSurface(QWidget* control) {
+    control->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
 
 // A plain panel with a white, black-framed shape of its full size behind its buttons.
 TPanel* framedPanel(TMainForm1& form, const char* panelName, const char* shapeName, const QRect& bounds,
@@ -65,10 +68,12 @@ struct GradBoxRow {
     TColor lastColor;
 };
 
+// clang-format off
 const GradBoxRow kGradBoxes[] = {
     {&TMainForm1::GradBox1, "GradBox1", {0, 0, 610, 446}, clLime, clWhite},
     {&TMainForm1::GradBox2, "GradBox2", {610, 0, 22, 446}, clYellow, clLime},
 };
+// clang-format on
 
 void createGradBox(TMainForm1& form, const GradBoxRow& row) {
     TGradBox* box = place<TGradBox>(&form, row.name, row.bounds);
@@ -91,14 +96,16 @@ struct TitleLabelRow {
     TdxfOrientation orientation;
 };
 
+// clang-format off
 const TitleLabelRow kTitleLabels[] = {
-    {&TMainForm1::dxfLabel0, "dxfLabel0", {615, 6, 14, 180}, "Orvane - ポルポルMoxel!", 270, FontStyle::Bold,
+    {&TMainForm1::dxfLabel0, "dxfLabel0", {615, 6, 14, 180}, "Orvane - ポルポルMoxel!", 270, kBold,
      TdxfOrientation::dxfLeftBottom},
     {&TMainForm1::dxfLabel12, "dxfLabel12", {442, 356, 60, 20}, "チマチマ数", 356, {},
      TdxfOrientation::dxfRightBottom},
-    {&TMainForm1::dxfLabel13, "dxfLabel13", {502, 363, 40, 15}, "0", 356, FontStyle::Bold,
+    {&TMainForm1::dxfLabel13, "dxfLabel13", {502, 363, 40, 15}, "0", 356, kBold,
      TdxfOrientation::dxfRightBottom},
 };
+// clang-format on
 
 void createTitleLabel(TMainForm1& form, const TitleLabelRow& row) {
     TdxfLabel* label = place<TdxfLabel>(&form, row.name, row.bounds);
@@ -125,9 +132,10 @@ void createBackground(TMainForm1& form) {
 // --- The board ------------------------------------------------------------------------------------------
 
 void createBoard(TMainForm1& form) {
-    form.MultiButton1 = CreateBoardPanel(&form, [&form](TMxButtonPanel* sender, TMxSpeedButton* button, int index) {
-        form.MultiButton1ButtonClick(sender, button, index);
-    });
+    form.MultiButton1 =
+        CreateBoardPanel(&form, [&form](TMxButtonPanel* sender, TMxSpeedButton* button, int index) {
+            form.MultiButton1ButtonClick(sender, button, index);
+        });
 }
 
 // --- Style beads around the board -----------------------------------------------------------------------
@@ -139,6 +147,7 @@ struct StyleBeadRow {
     Handler onClick;
 };
 
+// clang-format off
 const StyleBeadRow kStyleBeads[] = {
     {&TMainForm1::ColorButton1, "ColorButton1", {34, 352}, &TMainForm1::ColorButton1Click},
     {&TMainForm1::ColorButton2, "ColorButton2", {564, 352}, &TMainForm1::ColorButton2Click},
@@ -151,6 +160,7 @@ const StyleBeadRow kStyleBeads[] = {
     {&TMainForm1::ColorButton9, "ColorButton9", {578, 84}, &TMainForm1::ColorButton9Click},
     {&TMainForm1::dxfColorButton5, "dxfColorButton5", {298, 64}, &TMainForm1::dxfColorButton5Click},
 };
+// clang-format on
 
 void createStyleBeads(TMainForm1& form) {
     for (const StyleBeadRow& row : kStyleBeads) {
@@ -207,6 +217,7 @@ TShineSpeedButton* createShineButton(TMainForm1& form, QWidget* panel, const Shi
     return button;
 }
 
+// clang-format off
 const ShineButtonRow kModeButtons[] = {
     {&TMainForm1::SpeedButton1, "SpeedButton1", {1, 1, 316, 20}, "┏ ┓ ┗ ┛ ┃ ┣ ┫ ━ ┳ ┻ ╋",
      " ┏ → ┓ → ┗ → ┛ → ┃ → ┣ → ┫ → ━ → ┳ → ┻ → ╋ → □", &TMainForm1::SpeedButton1Click, 1, false, true},
@@ -221,33 +232,38 @@ const ShineButtonRow kModeButtons[] = {
     {&TMainForm1::SpeedButton0, "SpeedButton0", {277, 21, 40, 20}, "□", " □", &TMainForm1::SpeedButton1Click, 1,
      false, false},
 };
+// clang-format on
 
 void createModePanel(TMainForm1& form) {
     form.Panel1 = framedPanel(form, "Panel1", "Shape1", {8, 8, 318, 42}, form.Shape1);
     for (const ShineButtonRow& row : kModeButtons) {
         // The eraser's lone "□" is drawn larger than the other captions.
         const int height = row.field == &TMainForm1::SpeedButton0 ? -15 : -12;
-        TShineSpeedButton* button = createShineButton(form, form.Panel1, row, makeFont(kPGothic, height, clBlack));
+        TShineSpeedButton* button =
+            createShineButton(form, form.Panel1, row, makeFont(kPGothic, height, clBlack));
         button->SetCursor(crHandPoint);
         button->SetFontHighlight(clWhite);
         button->SetFontShadow(clGray);
     }
 }
 
+// clang-format off
 const ShineButtonRow kViewButtons[] = {
     {&TMainForm1::SpeedButton6, "SpeedButton6", {1, 1, 125, 32}, "TextOut", " テキスト化",
      &TMainForm1::SpeedButton6Click, 2, true, false},
     {&TMainForm1::SpeedButton7, "SpeedButton7", {126, 1, 125, 32}, "GridLine", " グリッドライン",
      &TMainForm1::SpeedButton7Click, 3, true, false},
 };
+// clang-format on
 
 void createViewPanel(TMainForm1& form) {
     form.Panel2 = framedPanel(form, "Panel2", "Shape2", {344, 14, 252, 34}, form.Shape2);
     for (const ShineButtonRow& row : kViewButtons) {
-        createShineButton(form, form.Panel2, row, makeFont(kPGothic, -21, clBlack, FontStyle::Bold));
+        createShineButton(form, form.Panel2, row, makeFont(kPGothic, -21, clBlack, kBold));
     }
 }
 
+// clang-format off
 const ShineButtonRow kCommandButtons[] = {
     {&TMainForm1::SpeedButton8, "SpeedButton8", {1, 1, 58, 16}, "New", " 新規作成", &TMainForm1::SpeedButton8Click,
      0, false, false},
@@ -262,25 +278,30 @@ const ShineButtonRow kCommandButtons[] = {
     {&TMainForm1::ShineSpeedButton3, "ShineSpeedButton3", {59, 33, 58, 16}, "Info.", " インフォメーション",
      &TMainForm1::ShineSpeedButton3Click, 0, false, false},
 };
+// clang-format on
 
 void createCommandPanel(TMainForm1& form) {
     form.Panel4 = framedPanel(form, "Panel4", "Shape3", {16, 392, 118, 50}, form.Shape3);
     for (const ShineButtonRow& row : kCommandButtons) {
-        createShineButton(form, form.Panel4, row, makeFont(kPGothic, -12, clBlack, FontStyle::Bold));
+        createShineButton(form, form.Panel4, row, makeFont(kPGothic, -12, clBlack, kBold));
     }
 }
 
 // --- The palette: eleven spinning glyph labels on a silver panel ---------------------------------------
 
+// clang-format off
 const Handler kPaletteClicks[TMainForm1::kPaletteSize] = {
     &TMainForm1::dxfLabel1Click, &TMainForm1::dxfLabel2Click,  &TMainForm1::dxfLabel3Click,
     &TMainForm1::dxfLabel4Click, &TMainForm1::dxfLabel5Click,  &TMainForm1::dxfLabel6Click,
     &TMainForm1::dxfLabel7Click, &TMainForm1::dxfLabel8Click,  &TMainForm1::dxfLabel9Click,
     &TMainForm1::dxfLabel10Click, &TMainForm1::dxfLabel11Click,
 };
+// clang-format on
 
 // Lime for the first glyph, red rising by 25 a label, yellow for the last.
-TColor paletteFontColor(int k) { return k == TMainForm1::kPaletteSize ? clYellow : RGB(25 * (k - 1), 255, 0); }
+TColor paletteFontColor(int k) {
+    return k == TMainForm1::kPaletteSize ? clYellow : RGB(25 * (k - 1), 255, 0);
+}
 
 void createPalette(TMainForm1& form) {
     form.Panel3 = place<TPanel>(&form, "Panel3", {146, 396, 452, 42});
@@ -289,7 +310,7 @@ void createPalette(TMainForm1& form) {
         const QByteArray name = "dxfLabel" + QByteArray::number(k);
         auto* label = place<TdxfLabel>(form.Panel3, name.constData(), {1 + 41 * (k - 1), 1, 40, 40});
         label->SetColor(clBlack);
-        label->SetFont(makeFont(kPMincho, -133, paletteFontColor(k), FontStyle::Bold));
+        label->SetFont(makeFont(kPMincho, -133, paletteFontColor(k), kBold));
         label->SetCaption(GlyphCaption(static_cast<Glyph>(k)));
         label->Effect3D().SetStyle(TdxfEffectStyle::dxfFun);
         label->Effect3D().SetOrientation(TdxfOrientation::dxfTop);
@@ -311,17 +332,19 @@ struct TitleBeadRow {
     Handler onClick;
 };
 
+// clang-format off
 const TitleBeadRow kTitleBeads[] = {
     {&TMainForm1::ColorButton11, "ColorButton11", 426, "×", &TMainForm1::ColorButton11Click},
     {&TMainForm1::ColorButton12, "ColorButton12", 406, "＿", &TMainForm1::ColorButton12Click},
     {&TMainForm1::ColorButton13, "ColorButton13", 386, "？", &TMainForm1::ColorButton13Click},
 };
+// clang-format on
 
 void createTitleBeads(TMainForm1& form) {
     for (const TitleBeadRow& row : kTitleBeads) {
         auto* bead = place<TdxfColorButton>(&form, row.name, {613, row.top, 16, 16});
         bead->SetColor(clLime);
-        bead->SetFont(makeFont(kPGothic, -12, clGreen, FontStyle::Bold));
+        bead->SetFont(makeFont(kPGothic, -12, clGreen, kBold));
         bead->SetCaption({QString::fromUtf8(row.caption)});
         bead->SetCursor(crHandPoint);
         bead->SetOnClick([&form, handler = row.onClick] { (form.*handler)(); });
