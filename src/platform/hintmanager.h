@@ -57,7 +57,7 @@ public:
     // Pointer tracking, fed by the application-wide event filter; tests drive it directly.
     // The pointer rests on control (nullptr: on nothing) at globalPos.
     void PointerAt(QWidget* control, QPoint globalPos);
-    // A click or key press: the hint goes and the control shows none until the pointer leaves it.
+    // A click or key press: the hint goes, and the control shows none until the pointer leaves it.
     void CancelHint();
 
     // The one hint timer; tests fire it instead of waiting.
@@ -87,7 +87,7 @@ private:
     QPointer<QWidget> m_control;
     QPoint m_cursorPos;
     bool m_showing = false;
-    bool m_cancelled = false;
+    bool m_active = false;  // a hint was up a moment ago: the next one needs only the short pause
     Pending m_pending = Pending::None;
     QTimer m_timer;
 };

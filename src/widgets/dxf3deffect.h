@@ -7,7 +7,14 @@
 
 enum class TdxfEffectStyle { dxfFun, dxfExtrude, dxfCool };
 enum class TdxfOrientation {
-    dxfLeft, dxfRight, dxfTop, dxfBottom, dxfLeftTop, dxfLeftBottom, dxfRightTop, dxfRightBottom,
+    dxfLeft,
+    dxfRight,
+    dxfTop,
+    dxfBottom,
+    dxfLeftTop,
+    dxfLeftBottom,
+    dxfRightTop,
+    dxfRightBottom,
 };
 
 // The 3D effect of a rotated label: copies of the caption behind the face. The owning label listens to
