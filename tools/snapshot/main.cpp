@@ -14,6 +14,7 @@
 #include "app/boardpanel.h"
 #include "app/mainwindow1.h"
 #include "platform/runtimedir.h"
+#include "widgetsamples.h"
 
 namespace {
 
@@ -43,22 +44,27 @@ std::unique_ptr<QWidget> makeBoardStyle(int shape) {
 }
 
 const std::map<QString, Factory>& factories() {
-    static const std::map<QString, Factory> kFactories = {
-        {"mainform", [] { return std::make_unique<TMainForm1>(); }},
-        {"board", [] { return makeBoard(TMxUserButtonStyle::ubsExplorer, TMxGradientStyle::gstElliptic); }},
-        {"board-grid",
-         [] { return makeBoard(TMxUserButtonStyle::ubsAutoDetect, TMxGradientStyle::gstElliptic); }},
-        {"board-style0", [] { return makeBoardStyle(0); }},
-        {"board-style1", [] { return makeBoardStyle(1); }},
-        {"board-style2", [] { return makeBoardStyle(2); }},
-        {"board-style3", [] { return makeBoardStyle(3); }},
-        {"board-style4", [] { return makeBoardStyle(4); }},
-        {"board-style5", [] { return makeBoardStyle(5); }},
-        {"board-style6", [] { return makeBoardStyle(6); }},
-        {"board-style7", [] { return makeBoardStyle(7); }},
-        {"board-style8", [] { return makeBoardStyle(8); }},
-        {"board-style9", [] { return makeBoardStyle(9); }},
-    };
+    static const std::map<QString, Factory> kFactories = [] {
+        std::map<QString, Factory> all = {
+            {"mainform", [] { return std::make_unique<TMainForm1>(); }},
+            {"board",
+             [] { return makeBoard(TMxUserButtonStyle::ubsExplorer, TMxGradientStyle::gstElliptic); }},
+            {"board-grid",
+             [] { return makeBoard(TMxUserButtonStyle::ubsAutoDetect, TMxGradientStyle::gstElliptic); }},
+            {"board-style0", [] { return makeBoardStyle(0); }},
+            {"board-style1", [] { return makeBoardStyle(1); }},
+            {"board-style2", [] { return makeBoardStyle(2); }},
+            {"board-style3", [] { return makeBoardStyle(3); }},
+            {"board-style4", [] { return makeBoardStyle(4); }},
+            {"board-style5", [] { return makeBoardStyle(5); }},
+            {"board-style6", [] { return makeBoardStyle(6); }},
+            {"board-style7", [] { return makeBoardStyle(7); }},
+            {"board-style8", [] { return makeBoardStyle(8); }},
+            {"board-style9", [] { return makeBoardStyle(9); }},
+        };
+        all.merge(WidgetSamples());
+        return all;
+    }();
     return kFactories;
 }
 
