@@ -187,8 +187,8 @@ struct ShineButtonRow {
     bool down;
 };
 
-// Only the mode buttons' colours are stored; every glossy button of the window shares them, so that all
-// twelve look alike: lime into yellow, pressed light green into light yellow.
+// Only the mode buttons' colours are stored; every glossy button of the window shares them, so that they
+// all look alike: lime into yellow, pressed light green into light yellow.
 void applyGlossyColors(TShineSpeedButton& button) {
     button.Colors().SetColor(clLime);
     button.Colors().SetGradColor(clYellow);

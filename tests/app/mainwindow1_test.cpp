@@ -12,16 +12,20 @@
 #include "app/mainwindow1.h"
 #include "app/textlines.h"
 #include "buttongrid/mxbuttonpanel.h"
+#include "buttongrid/mxspeedbutton.h"
 #include "platform/application.h"
+#include "platform/hintmanager.h"
 #include "platform/memo.h"
 #include "support/paintcounter.h"
 #include "support/pointer.h"
+#include "support/quietoffscreen.h"
 #include "support/recordeddialogs.h"
 #include "support/recordederrorboxes.h"
 #include "support/recordedshellopens.h"
 #include "support/recordingsoundplayer.h"
 #include "widgets/dxfcolorbutton.h"
 #include "widgets/dxflabel.h"
+#include "widgets/newhint.h"
 #include "widgets/shinespdbtn.h"
 
 namespace {
@@ -295,6 +299,32 @@ TEST_F(MainForm1Test, WindowCommands) {
     form.showNormal();
     pointer.Click(form.ColorButton11);
     EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(MainForm1Test, EveryHintShowsInTheMainWindowsHintStyle) {
+    EXPECT_EQ(form.ColorButton11->toolTip(), " 閉じる");
+    EXPECT_EQ(form.ColorButton12->toolTip(), " 最小化");
+    EXPECT_EQ(form.ColorButton13->toolTip(), " ヘルプ");
+    QuietOffscreen quiet;
+    HintManager& hints = HintManager::Instance();
+    int controlsWithHints = 0;
+    for (QWidget* control : form.findChildren<QWidget*>()) {
+        if (control->toolTip().isEmpty()) continue;
+        ++controlsWithHints;
+        hints.CancelHint();
+        hints.PointerAt(nullptr, {});
+        const QPoint at = control->mapToGlobal(control->rect().center());
+        hints.PointerAt(control, at);
+        EXPECT_EQ(hints.TimerInterval(), 500);
+        hints.TimerExpired();
+        const auto* window = dynamic_cast<const THintEx*>(hints.CurrentHintWindow());
+        ASSERT_NE(window, nullptr) << control->objectName().toStdString();
+        EXPECT_EQ(window->Caption(), control->toolTip());
+        EXPECT_EQ(window->HintRect().Top, at.y() + HintManager::kCursorHeight - 8);
+        EXPECT_FALSE(window->WindowRegion().IsEmpty());
+    }
+    EXPECT_EQ(controlsWithHints, 17);  // fourteen glossy buttons and three title beads
+    hints.CancelHint();
 }
 
 struct DragRow {
