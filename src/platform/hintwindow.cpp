@@ -22,10 +22,12 @@ TRect placedInside(TRect rect, const QRect& desktop) {
 }  // namespace
 
 HintWindow::HintWindow()
-    : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                           Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput) {
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                           Qt::BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus |
+                           Qt::WindowTransparentForInput) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::NoFocus);
 }
 
@@ -47,7 +49,11 @@ void HintWindow::ActivateHint(TRect rect, const QString& hint) {
         rect = placedInside(rect, screen->virtualGeometry());
     setGeometry(rect.Left, rect.Top, rect.Width(), rect.Height());
     show();
-    raise();
+    update();
+}
+
+void HintWindow::SetWindowRegion(const Region& region) {
+    m_region = region;
     update();
 }
 
@@ -56,6 +62,12 @@ QImage HintWindow::Render() {
     face.fill(ErasesBackground() ? ToQRgb(clInfoBk) : qRgba(0, 0, 0, 0));
     Canvas canvas(face);
     Paint(canvas);
+    if (m_region.IsEmpty()) return face;
+    for (int y = 0; y < face.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(face.scanLine(y));
+        for (int x = 0; x < face.width(); ++x)
+            if (!m_region.Contains({x, y})) row[x] = 0;
+    }
     return face;
 }
 

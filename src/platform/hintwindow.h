@@ -6,11 +6,15 @@
 
 #include "platform/font.h"
 #include "platform/geometry.h"
+#include "platform/region.h"
 
 class Canvas;
 
 // The window a hint is shown in: no border, topmost, never takes the focus or the pointer. Subclasses
 // restyle it by overriding ActivateHint (shape and size) and Paint.
+//
+// The window's shape is cut out of its face as transparency rather than given to the window system as a
+// mask, which not every platform supports; the window never takes input, so only the look matters.
 class HintWindow : public QWidget {
     Q_OBJECT
 
@@ -29,7 +33,11 @@ public:
     ::Font& Font() { return m_font; }
     const ::Font& Font() const { return m_font; }
 
-    // The window's face as paintEvent shows it.
+    // The window's shape in window coordinates; empty: the whole window.
+    const Region& WindowRegion() const { return m_region; }
+    void SetWindowRegion(const Region& region);
+
+    // The window's face as paintEvent shows it, transparent outside the shape.
     QImage Render();
 
 protected:
@@ -43,4 +51,5 @@ protected:
 private:
     QString m_caption;
     ::Font m_font;
+    Region m_region;
 };

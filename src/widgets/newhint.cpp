@@ -88,40 +88,38 @@ THintEx::THintEx() {
         Font().Assign(appHint->Font());
         m_style = appHint->HintStyle();
     }
-    // The leader-line hint has no background: only its text and line cover what lies below.
-    setAttribute(Qt::WA_TranslucentBackground, m_style == THintStyle::hsLineString);
 }
 
 void THintEx::ActivateHint(TRect rect, const QString& hint) {
-    m_region = Region();
+    Region region;
     m_points.clear();
-    clearMask();
     switch (m_style) {
         case THintStyle::hsFukidashi: {
             rect.Bottom += 9;
             const int w = rect.Width();
             const int h = rect.Height();
-            m_region = CreatePolygonRgn({{14, 0}, {8, 9}, {0, 9}, {0, h}, {w, h}, {w, 9}, {14, 9}},
-                                        FillMode::Winding);
+            region = CreatePolygonRgn({{14, 0}, {8, 9}, {0, 9}, {0, h}, {w, h}, {w, 9}, {14, 9}},
+                                      FillMode::Winding);
             m_points = {{14, 0}, {9, 9}, {0, 9}, {0, h - 1}, {w - 1, h - 1}, {w - 1, 9}, {13, 9}, {13, 0}};
             break;
         }
         case THintStyle::hsRoundRect:
-            m_region = CreateRoundRectRgn(0, 0, rect.Width() + 1, rect.Height() + 1, 8, 8);
+            region = CreateRoundRectRgn(0, 0, rect.Width() + 1, rect.Height() + 1, 8, 8);
             break;
         case THintStyle::hsLineString:
             rect.Right += 21;
             rect.Bottom += 12;
-            m_region = CreateRectRgn(1, 1, rect.Width() - 1, rect.Height() - 1);
+            region = CreateRectRgn(1, 1, rect.Width() - 1, rect.Height() - 1);
             break;
         case THintStyle::hsOwnerDraw:
             break;
     }
     m_hintRect = rect;
-    if (!m_region.IsEmpty()) setMask(m_region.ToQRegion());
+    SetWindowRegion(region);
     HintWindow::ActivateHint(rect, hint);
 }
 
+// The leader-line hint has no background: only its text and line cover what lies below.
 bool THintEx::ErasesBackground() const {
     return m_style != THintStyle::hsLineString;
 }

@@ -95,8 +95,6 @@ public:
 
     // The rectangle last activated, after the style enlarged it (screen coordinates).
     TRect HintRect() const { return m_hintRect; }
-    // The window's shape (window coordinates); empty for owner-drawn hints.
-    const Region& WindowRegion() const { return m_region; }
     // The balloon's outline.
     const std::vector<TPoint>& OutlinePoints() const { return m_points; }
 
@@ -107,6 +105,5 @@ protected:
 private:
     THintStyle m_style = THintStyle::hsFukidashi;
     TRect m_hintRect;
-    Region m_region;
     std::vector<TPoint> m_points;
 };

@@ -3,6 +3,7 @@
 //   moxel-snapshot OUT.png                 the whole main window
 //   moxel-snapshot OUT.png NAME            the main window's control with that object name
 //   moxel-snapshot OUT.png --make WIDGET   a widget built on its own (see kFactories)
+//   moxel-snapshot OUT.png --make palette:K:ANGLE:SIZE   palette label K at one angle and font size
 //   moxel-snapshot OUT.png --open FILE...  the main window started with these board files
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 
 #include "app/boardpanel.h"
 #include "app/mainwindow1.h"
+#include "labelsamples.h"
 #include "platform/runtimedir.h"
 #include "widgetsamples.h"
 
@@ -62,6 +64,12 @@ const std::map<QString, Factory>& factories() {
             {"board-style7", [] { return makeBoardStyle(7); }},
             {"board-style8", [] { return makeBoardStyle(8); }},
             {"board-style9", [] { return makeBoardStyle(9); }},
+            {"palette-sweep", [] { return makePaletteSweep(); }},
+            {"text-labels", [] { return makeTextLabels(); }},
+            {"hint-fukidashi", [] { return makeHint(0); }},
+            {"hint-roundrect", [] { return makeHint(1); }},
+            {"hint-linestring", [] { return makeHint(2); }},
+            {"hint-ownerdraw", [] { return makeHint(3); }},
         };
         all.merge(WidgetSamples());
         return all;
@@ -106,9 +114,15 @@ int main(int argc, char** argv) {
     if (args.size() > 3) return usage();
     if (args.size() == 3) {
         if (args[1] != "--make") return usage();
-        const auto it = factories().find(args[2]);
-        if (it == factories().end()) return usage();
-        std::unique_ptr<QWidget> widget = it->second();
+        std::unique_ptr<QWidget> widget;
+        const QStringList palette = args[2].split(u':');
+        if (palette.size() == 4 && palette[0] == "palette") {
+            widget = makePaletteLabel(palette[1].toInt(), palette[2].toInt(), palette[3].toInt());
+        } else {
+            const auto it = factories().find(args[2]);
+            if (it == factories().end()) return usage();
+            widget = it->second();
+        }
         widget->show();
         return save(*widget, out) ? 0 : 1;
     }
