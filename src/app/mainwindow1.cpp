@@ -21,7 +21,6 @@
 #include "platform/sound.h"
 #include "widgets/dxfcolorbutton.h"
 #include "widgets/dxflabel.h"
-#include "widgets/newhint.h"
 #include "widgets/shinespdbtn.h"
 
 namespace {
@@ -41,13 +40,10 @@ TMainForm1::TMainForm1(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHin
 
     m_programDirectory = QCoreApplication::applicationDirPath();
     for (int i = 0; i < kCellCount; ++i) SetCellCaption(i, GlyphCaption(Glyph::Blank));
-    m_clickCounter = 0;
     ColorButton11->SetHint(QStringLiteral(" 閉じる"));
     ColorButton12->SetHint(QStringLiteral(" 最小化"));
     ColorButton13->SetHint(QStringLiteral(" ヘルプ"));
 }
-
-TMainForm1::~TMainForm1() = default;
 
 void TMainForm1::FormCreate(const QStringList& arguments) {
     LoadCommandLineFiles(*this, arguments);

@@ -37,7 +37,6 @@ public:
 
     // Builds the stored layout and the start state; the command line is read by FormCreate.
     explicit TMainForm1(QWidget* parent = nullptr);
-    ~TMainForm1() override;
 
     // Loads the board files named in arguments (the program's own name excluded).
     void FormCreate(const QStringList& arguments);

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
+#include <QKeyEvent>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -235,6 +236,8 @@ TEST_F(MainForm1Test, TextOutShowsASnapshotOfTheBoard) {
     // The text box covers the board: a press there no longer reaches the cells.
     EXPECT_EQ(pointer.Hit(cell(40)->mapTo(&form, QPoint(9, 9))), form.Memo1->viewport());
     form.SetCellCaption(0, "╋");
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+    QCoreApplication::sendEvent(form.Memo1, &enter);
     EXPECT_EQ(form.Memo1->toPlainText(), shown);
 
     pointer.Click(form.SpeedButton6);
