@@ -207,11 +207,8 @@ void TdxfColorButton::DrawCaption(Canvas& canvas) const {
 
 void TdxfColorButton::UpdateExclusive() {
     if (m_groupIndex == 0 || !parentWidget()) return;
-    QList<QPointer<TdxfColorButton>> members;
     for (QObject* child : parentWidget()->children())
-        if (auto* b = qobject_cast<TdxfColorButton*>(child)) members.append(b);
-    for (const QPointer<TdxfColorButton>& b : members)
-        if (b) b->ButtonPressed(m_groupIndex, this);
+        if (auto* b = qobject_cast<TdxfColorButton*>(child)) b->ButtonPressed(m_groupIndex, this);
 }
 
 void TdxfColorButton::ButtonPressed(int groupIndex, const TdxfColorButton* sender) {

@@ -231,12 +231,9 @@ void TShineSpeedButton::GroupUpdateStatus(int groupIndex) {
     m_groupIndex = groupIndex;
     if (groupIndex == 0 || !parentWidget()) return;
     const GroupNotice notice{groupIndex, this, m_down, m_allowAllUp};
-    // A member may be taken away by a handler of another; walk a snapshot with guards.
-    QList<QPointer<TShineSpeedButton>> members;
+    // Receiving only stores and repaints, so the parent's children stay as they are while we walk them.
     for (QObject* child : parentWidget()->children())
-        if (auto* b = qobject_cast<TShineSpeedButton*>(child)) members.append(b);
-    for (const QPointer<TShineSpeedButton>& b : members)
-        if (b) b->ButtonPressed(notice);
+        if (auto* b = qobject_cast<TShineSpeedButton*>(child)) b->ButtonPressed(notice);
 }
 
 void TShineSpeedButton::ButtonPressed(const GroupNotice& notice) {

@@ -156,6 +156,16 @@ TEST_F(AppHintTest, EachStyleShapesTheNextHint) {
     }
 }
 
+// A destroyed TAppHint no longer moves hints: its handlers go with it.
+TEST_F(AppHintTest, HandlersGoWithTheAppHint) {
+    int shown = 0;
+    appHint->SetOnShowHint([&](QString&, bool&, THintInfo&) { ++shown; });
+    EXPECT_EQ(showHint().geometry().top(), 100 + HintManager::kCursorHeight - 8);
+    appHint.reset();
+    EXPECT_EQ(showHint().geometry().top(), 100 + HintManager::kCursorHeight);
+    EXPECT_EQ(shown, 1);
+}
+
 TEST(HintExTest, PaintsNothingOfItsOwnWithoutAnAppHint) {
     ASSERT_EQ(TAppHint::Instance(), nullptr);
     THintEx window;

@@ -30,7 +30,18 @@ struct Cell {
     int k;
     int angle;
     int size;
+    TdxfLabelStyle style = TdxfLabelStyle::dxfNormal;
+    bool texture = false;
 };
+
+// A 4 x 4 checker of red and blue for texture fills.
+QImage checker() {
+    QImage image(4, 4, QImage::Format_RGB32);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            image.setPixel(x, y, (x / 2 + y / 2) % 2 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
+    return image;
+}
 
 // Cells of 40 x 40 labels in rows on silver, each scaled up, with a one-pixel silver gap as on the palette.
 class LabelSheet : public QWidget {
@@ -49,6 +60,9 @@ protected:
             configurePalette(label, m_cells[i].k);
             label.Font().SetSize(m_cells[i].size);
             label.SetAngle(m_cells[i].angle);
+            label.SetStyle(m_cells[i].style);
+            label.SetPenWidth(2);
+            if (m_cells[i].texture) label.SetGlyph(checker());
             QImage face(40, 40, QImage::Format_RGB32);
             QPainter painter(&face);
             label.Paint(painter);
@@ -121,6 +135,15 @@ std::unique_ptr<QWidget> makePaletteSweep() {
     for (const int size : {100, 80, 60, 40, 20, 10}) cells.push_back({1, 0, size});
     for (const int size : {100, 80, 60, 40, 20, 10}) cells.push_back({11, 130, size});
     return std::make_unique<LabelSheet>(std::move(cells), 6);
+}
+
+std::unique_ptr<QWidget> makeLabelStyles() {
+    std::vector<Cell> cells;
+    for (const bool texture : {false, true})
+        for (const auto style : {TdxfLabelStyle::dxfNormal, TdxfLabelStyle::dxfRaised,
+                                 TdxfLabelStyle::dxfLowered, TdxfLabelStyle::dxfOutLine})
+            cells.push_back({6, 20, 30, style, texture});
+    return std::make_unique<LabelSheet>(std::move(cells), 4);
 }
 
 std::unique_ptr<QWidget> makeTextLabels() {

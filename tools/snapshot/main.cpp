@@ -65,6 +65,7 @@ const std::map<QString, Factory>& factories() {
             {"board-style8", [] { return makeBoardStyle(8); }},
             {"board-style9", [] { return makeBoardStyle(9); }},
             {"palette-sweep", [] { return makePaletteSweep(); }},
+            {"label-styles", [] { return makeLabelStyles(); }},
             {"text-labels", [] { return makeTextLabels(); }},
             {"hint-fukidashi", [] { return makeHint(0); }},
             {"hint-roundrect", [] { return makeHint(1); }},
@@ -112,6 +113,7 @@ int main(int argc, char** argv) {
         return save(form, out) ? 0 : 1;
     }
     if (args.size() > 3) return usage();
+
     if (args.size() == 3) {
         if (args[1] != "--make") return usage();
         std::unique_ptr<QWidget> widget;
