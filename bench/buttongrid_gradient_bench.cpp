@@ -9,9 +9,9 @@
 
 namespace {
 
-const char* const kStyleNames[] = {"gstHorizontal",     "gstVertical",        "gstSquare",     "gstElliptic",
-                                   "gstTopLeft",        "gstTopRight",        "gstBottomLeft", "gstBottomRight",
-                                   "gstTopLeftDiagonal", "gstTopRightDiagonal"};
+const char* const kStyleNames[] = {
+    "gstHorizontal", "gstVertical",   "gstSquare",      "gstElliptic",        "gstTopLeft",
+    "gstTopRight",   "gstBottomLeft", "gstBottomRight", "gstTopLeftDiagonal", "gstTopRightDiagonal"};
 
 void BM_BoardBackBitmap(benchmark::State& state) {
     TMxFillObject fill;

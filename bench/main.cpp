@@ -1,10 +1,34 @@
 // The one entry point of moxel_bench: widgets and fonts need an application object, so the benchmarks run
-// on Qt's offscreen platform like the tests do.
+// on Qt's offscreen platform like the tests do. After the benchmarks it prints every speed target as the
+// ratio of two benchmarks of this same run.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <iostream>
+#include <string>
 
 #include "platform/runtimedir.h"
+#include "ratioreporter.h"
+
+namespace {
+
+std::vector<RatioReporter::Target> targets() {
+    std::vector<RatioReporter::Target> list = {
+        {"solid FillRect, whole board / std::fill", "BM_FillRectWholeBoard", "BM_StdFillWholeBoard", 2.0},
+        {"CopyRect, whole board / std::memcpy", "BM_CopyRectWholeBoard", "BM_MemcpyWholeBoard", 2.0},
+    };
+    const char* const styles[] = {
+        "gstHorizontal", "gstVertical",   "gstSquare",      "gstElliptic",        "gstTopLeft",
+        "gstTopRight",   "gstBottomLeft", "gstBottomRight", "gstTopLeftDiagonal", "gstTopRightDiagonal"};
+    for (int style = 0; style < 10; ++style)
+        list.push_back({std::string("gradient ") + styles[style] + " / solid FillRect",
+                        "BM_BoardBackBitmap/style:" + std::to_string(style), "BM_FillRectWholeBoard", 3.0});
+    list.push_back(
+        {"palette tick with repaint / copy 11 labels", "BM_PaletteTick", "BM_CopyElevenLabelImages", 3.0});
+    return list;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -12,7 +36,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ::benchmark::Initialize(&argc, argv);
     if (::benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    ::benchmark::RunSpecifiedBenchmarks();
+    RatioReporter reporter;
+    ::benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatios(std::cout, targets());
     ::benchmark::Shutdown();
     return 0;
 }

@@ -2,39 +2,23 @@
 
 #include <algorithm>
 
+#include "buttongrid/mxgradientrows.h"
+
 #include "platform/canvas.h"
 #include "platform/intmath.h"
 
 namespace {
 
-// Paints every step into canvas with the anchor moved to origin; pen and brush are set by the caller.
-void PaintSteps(Canvas& canvas, TPoint origin, int width, int height, TMxGradientStyle style,
-                const TMxColorList& colors) {
-    const int count = static_cast<int>(colors.size());
-    const bool upwards = MxGradientPaintsUpwards(style);
-    for (int n = 0; n < count; ++n) {
-        const int step = upwards ? n : count - 1 - n;
-        const TMxGradientShape shape = MxGradientStepShape(style, width, height, count, step);
-        const TRect box = shape.Box.Offset(origin.X, origin.Y);
-        canvas.Brush().Color = colors[static_cast<std::size_t>(step)];
-        switch (shape.ShapeKind) {
-            case TMxGradientShape::Kind::Band:
-                canvas.FillRect(box);
-                break;
-            case TMxGradientShape::Kind::Rectangle:
-                canvas.Rectangle(box);
-                break;
-            case TMxGradientShape::Kind::Ellipse:
-                canvas.Ellipse(box);
-                break;
-            case TMxGradientShape::Kind::Polygon: {
-                std::vector<TPoint> points(shape.Points.begin(), shape.Points.end());
-                for (TPoint& p : points) p = {p.X + origin.X, p.Y + origin.Y};
-                canvas.Polygon(points);
-                break;
-            }
-        }
-    }
+// Resolves the rows [top, bottom) and columns [left, right) of the gradient, relative to its rectangle, and
+// hands each row's covered runs to draw(y, x, pixels, count).
+template <typename DrawFn>
+void PaintRows(int width, int height, TMxGradientStyle style, const TMxColorList& colors, TRect window,
+               DrawFn&& draw) {
+    if (window.IsEmpty()) return;
+    MxGradientRows rows(style, width, height, colors, window.Left, window.Right);
+    for (int y = window.Top; y < window.Bottom; ++y)
+        for (const MxGradientRows::Run& run : rows.Resolve(y))
+            draw(y, window.Left + run.first, rows.Pixels() + run.first, run.second - run.first);
 }
 
 }  // namespace
@@ -164,24 +148,21 @@ void MxGradientPaintExt(Canvas& canvas, const TRect& rect, TMxGradientStyle styl
     if (!colors || colors->empty() || rect.IsEmpty()) return;
     const int width = rect.Width();
     const int height = rect.Height();
-    const TPen savedPen = canvas.Pen();
-    const TBrush savedBrush = canvas.Brush();
 
     if (flags & kMxGradientUseBitmap) {
         // The few pixels no shape covers (a corner of some elliptic sizes) lie on the far side, so the
         // buffer starts in the last table colour rather than in whatever the target held.
         QImage buffer(width, height, QImage::Format_RGB32);
         buffer.fill(ToQRgb(colors->back()));
-        Canvas target(buffer);
-        target.SetPen({clBlack, 1, PenStyle::Clear});
-        target.SetBrush({clBlack, BrushStyle::Solid});
-        PaintSteps(target, {0, 0}, width, height, style, *colors);
+        PaintRows(width, height, style, *colors, Rect(0, 0, width, height),
+                  [&](int y, int x, const QRgb* pixels, int count) {
+                      auto* row = reinterpret_cast<QRgb*>(buffer.scanLine(y));
+                      std::copy(pixels, pixels + count, row + x);
+                  });
         canvas.Draw(rect.Left, rect.Top, buffer);
         return;
     }
 
-    canvas.SetPen({clBlack, 1, PenStyle::Clear});
-    canvas.SetBrush({clBlack, BrushStyle::Solid});
     // The clip narrows the caller's clip for the painting and gives it back afterwards.
     const Region savedClip = canvas.ClipRegion();
     if (flags & kMxGradientClip) {
@@ -189,10 +170,12 @@ void MxGradientPaintExt(Canvas& canvas, const TRect& rect, TMxGradientStyle styl
         const int dy = static_cast<std::int16_t>(offset >> 16);
         canvas.IntersectClipRect(rect.Offset(dx, dy));
     }
-    PaintSteps(canvas, {rect.Left, rect.Top}, width, height, style, *colors);
+    // The larger shapes reach past the rectangle, onto whatever part of the canvas they cover.
+    const TRect window = Rect(0, 0, canvas.Width(), canvas.Height()).Offset(-rect.Left, -rect.Top);
+    PaintRows(width, height, style, *colors, window, [&](int y, int x, const QRgb* pixels, int count) {
+        canvas.DrawPixels(rect.Left + x, rect.Top + y, pixels, count);
+    });
     if (flags & kMxGradientClip) canvas.SelectClipRgn(savedClip);
-    canvas.SetPen(savedPen);
-    canvas.SetBrush(savedBrush);
 }
 
 TMxGradient::TMxGradient() {

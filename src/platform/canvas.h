@@ -178,6 +178,8 @@ public:
     void DrawTransparent(int x, int y, const QImage& src, TColor key);
     // As CopyRect, leaving out every source pixel of exactly the key colour.
     void CopyRectTransparent(const TRect& dest, const QImage& src, const TRect& srcRect, TColor key);
+    // A row of ready pixels (read as RGB) with the first at (x, y); for callers that resolve whole rows.
+    void DrawPixels(int x, int y, const QRgb* pixels, int count);
     // Raster operation 0x00E20746 with a monochrome mask at (x, y): where the mask is black the brush
     // colour is painted, where it is white the destination stays.
     void StampMask(int x, int y, const QImage& mask);

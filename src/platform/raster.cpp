@@ -33,28 +33,27 @@ std::int64_t ceilDiv(std::int64_t a, std::int64_t b) {
     return -floorDiv(-a, b);
 }
 
-// Columns of one ellipse row, or false when the row holds no pixel centre. In doubled coordinates a pixel
-// x sits at X = 2x + 1 - left - right and row y at Y = 2y + 1 - top - bottom; it is inside when
-// X^2 * h^2 + Y^2 * w^2 <= w^2 * h^2.
-bool ellipseRow(const TRect& box, int y, int& x0, int& x1) {
-    const Wide w = box.Right - box.Left;
-    const Wide h = box.Bottom - box.Top;
-    const Wide Y = Wide(2) * y + 1 - box.Top - box.Bottom;
-    const Wide rem = w * w * h * h - Y * Y * w * w;
-    if (rem < 0) return false;
-    const std::int64_t xMax = isqrt(static_cast<std::uint64_t>(rem / (h * h)));
-    const std::int64_t c = static_cast<std::int64_t>(box.Left) + box.Right - 1;
-    const std::int64_t lo = ceilDiv(c - xMax, 2);
-    const std::int64_t hi = floorDiv(c + xMax, 2);
-    if (lo > hi) return false;
-    x0 = static_cast<int>(lo);
-    x1 = static_cast<int>(hi) + 1;
-    return true;
+// The first column at or right of the edge lo -> hi on row y, exactly (lo above hi): a point on a left edge
+// is in, one on a right edge out.
+std::int64_t edgeColumn(TPoint lo, TPoint hi, int y) {
+    const std::int64_t dy = static_cast<std::int64_t>(hi.Y) - lo.Y;
+    const std::int64_t num = static_cast<std::int64_t>(lo.X) * dy +
+                             (static_cast<std::int64_t>(y) - lo.Y) * (static_cast<std::int64_t>(hi.X) - lo.X);
+    return ceilDiv(num, dy);
 }
 
 TRect clampedBox(const TRect& box) {
     const TRect b = box.Normalized();
     return {clampCoord(b.Left), clampCoord(b.Top), clampCoord(b.Right), clampCoord(b.Bottom)};
+}
+
+// Largest r with r * r * d <= n, for boxes small enough that every product fits 64 bits: no division,
+// which the wide path needs and which dominates a gradient of hundreds of nested ellipses.
+std::int64_t scaledSqrt(std::int64_t n, std::int64_t d) {
+    auto r = static_cast<std::int64_t>(std::sqrt(static_cast<double>(n) / static_cast<double>(d)));
+    while (r > 0 && r * r * d > n) --r;
+    while ((r + 1) * (r + 1) * d <= n) ++r;
+    return r;
 }
 
 struct Crossing {
@@ -83,6 +82,52 @@ void emitRow(std::vector<Crossing>& crossings, FillMode mode, int y, std::vector
 
 }  // namespace
 
+// In doubled coordinates a pixel x sits at X = 2x + 1 - left - right and row y at Y = 2y + 1 - top - bottom;
+// it is inside when X^2 * h^2 + Y^2 * w^2 <= w^2 * h^2.
+bool EllipseRow(const TRect& box, int y, int& x0, int& x1) {
+    const std::int64_t w = box.Right - box.Left;
+    const std::int64_t h = box.Bottom - box.Top;
+    const std::int64_t Y = std::int64_t(2) * y + 1 - box.Top - box.Bottom;
+    if (w <= 0 || h <= 0 || Y < -h || Y > h) return false;
+    std::int64_t xMax = 0;
+    constexpr std::int64_t kSmall = std::int64_t(1) << 15;
+    if (w < kSmall && h < kSmall) {
+        xMax = scaledSqrt(w * w * (h * h - Y * Y), h * h);
+    } else {
+        const Wide rem = Wide(w) * w * h * h - Wide(Y) * Y * w * w;
+        xMax = isqrt(static_cast<std::uint64_t>(rem / (Wide(h) * h)));
+    }
+    const std::int64_t c = static_cast<std::int64_t>(box.Left) + box.Right - 1;
+    const std::int64_t lo = ceilDiv(c - xMax, 2);
+    const std::int64_t hi = floorDiv(c + xMax, 2);
+    if (lo > hi) return false;
+    x0 = static_cast<int>(lo);
+    x1 = static_cast<int>(hi) + 1;
+    return true;
+}
+
+bool ConvexPolygonRow(const TPoint* points, std::size_t count, int y, int& x0, int& x1) {
+    std::int64_t left = 0;
+    std::int64_t right = 0;
+    int crossings = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const TPoint a = points[i];
+        const TPoint b = points[(i + 1) % count];
+        if (a.Y == b.Y) continue;
+        const TPoint lo = a.Y < b.Y ? a : b;
+        const TPoint hi = a.Y < b.Y ? b : a;
+        if (y < lo.Y || y >= hi.Y) continue;
+        const std::int64_t col = std::clamp<std::int64_t>(edgeColumn(lo, hi, y), -kCoordLimit, kCoordLimit);
+        left = crossings == 0 ? col : std::min(left, col);
+        right = crossings == 0 ? col : std::max(right, col);
+        ++crossings;
+    }
+    if (crossings < 2 || right <= left) return false;
+    x0 = static_cast<int>(left);
+    x1 = static_cast<int>(right);
+    return true;
+}
+
 std::vector<Span> EllipseSpans(const TRect& box, int rowBegin, int rowEnd) {
     const TRect b = clampedBox(box);
     std::vector<Span> spans;
@@ -92,7 +137,7 @@ std::vector<Span> EllipseSpans(const TRect& box, int rowBegin, int rowEnd) {
     for (int y = y0; y < y1; ++y) {
         int x0 = 0;
         int x1 = 0;
-        if (ellipseRow(b, y, x0, x1)) spans.push_back({y, x0, x1});
+        if (EllipseRow(b, y, x0, x1)) spans.push_back({y, x0, x1});
     }
     return spans;
 }
@@ -114,7 +159,7 @@ std::vector<Span> RoundRectSpans(const TRect& box, int ellipseWidth, int ellipse
         if (ew > 0 && d < eh / 2) {
             int x0 = 0;
             int x1 = 0;
-            left = ellipseRow(corner, b.Top + d, x0, x1) ? x0 : b.Left + ew / 2;
+            left = EllipseRow(corner, b.Top + d, x0, x1) ? x0 : b.Left + ew / 2;
         }
         const int right = b.Left + b.Right - left;
         if (right > left) spans.push_back({y, left, right});
@@ -145,13 +190,7 @@ std::vector<Span> PolygonSpans(const std::vector<TPoint>& points, FillMode mode,
             // Half-open in y: a row through the upper vertex counts, one through the lower does not, so a
             // top edge is in and a bottom edge out.
             if (y < lo.Y || y >= hi.Y) continue;
-            // First column at or right of the edge, ceil(xEdge), exactly: a point on a left edge is in,
-            // one on a right edge out.
-            const std::int64_t dy = static_cast<std::int64_t>(hi.Y) - lo.Y;
-            const std::int64_t num =
-                static_cast<std::int64_t>(lo.X) * dy +
-                (static_cast<std::int64_t>(y) - lo.Y) * (static_cast<std::int64_t>(hi.X) - lo.X);
-            const std::int64_t col = ceilDiv(num, dy);
+            const std::int64_t col = edgeColumn(lo, hi, y);
             crossings.push_back(
                 {static_cast<double>(std::clamp<std::int64_t>(col, -kCoordLimit, kCoordLimit)),
                  a.Y < b.Y ? 1 : -1});

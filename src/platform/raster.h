@@ -15,6 +15,9 @@
 // Symmetric about the box's centre in both directions. Empty when the box has no width or height.
 std::vector<Span> EllipseSpans(const TRect& box, int rowBegin, int rowEnd);
 
+// One row of EllipseSpans for a box already normalised: false when row y holds no pixel of the ellipse.
+bool EllipseRow(const TRect& box, int y, int& x0, int& x1);
+
 // A rectangle on the box whose corners are quarters of an ellipseWidth x ellipseHeight ellipse (both
 // clamped to the box); a zero corner size gives the plain rectangle.
 std::vector<Span> RoundRectSpans(const TRect& box, int ellipseWidth, int ellipseHeight, int rowBegin,
@@ -23,6 +26,10 @@ std::vector<Span> RoundRectSpans(const TRect& box, int ellipseWidth, int ellipse
 // The pixels whose integer point (x, y) lies inside a closed polygon with integer vertices; points on a left
 // or top edge are in, on a right or bottom edge out. Exact integer arithmetic.
 std::vector<Span> PolygonSpans(const std::vector<TPoint>& points, FillMode mode, int rowBegin, int rowEnd);
+
+// One row of PolygonSpans for a convex polygon, which has at most one span per row; false when the row is
+// empty. Needs no allocation, for callers that resolve many shapes row by row.
+bool ConvexPolygonRow(const TPoint* points, std::size_t count, int y, int& x0, int& x1);
 
 // The same for several closed outlines with fractional vertices (text paths).
 std::vector<Span> OutlineSpans(const std::vector<std::vector<QPointF>>& outlines, FillMode mode, int rowBegin,

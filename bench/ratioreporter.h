@@ -1,0 +1,31 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <ostream>
+#include <string>
+#include <vector>
+
+// The console reporter that also keeps every benchmark's time per iteration, so that the suite can print
+// each speed target as a ratio of two benchmarks measured in the same run.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override;
+
+    // One target: the time of `measured` over the time of `baseline`, to be at most `limit`.
+    struct Target {
+        std::string title;
+        std::string measured;
+        std::string baseline;
+        double limit;
+    };
+    // A table of every target with both times, the ratio and whether it holds; a target whose benchmarks
+    // did not run (filtered out) is left out.
+    void PrintRatios(std::ostream& out, const std::vector<Target>& targets) const;
+
+private:
+    // Fastest CPU time per iteration in seconds per benchmark name: with repetitions, the run least disturbed by
+    // whatever else the machine does.
+    std::map<std::string, double> m_seconds;
+};

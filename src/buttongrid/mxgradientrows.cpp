@@ -1,0 +1,163 @@
+#include "buttongrid/mxgradientrows.h"
+
+#include <algorithm>
+
+#include "platform/raster.h"
+
+MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, const TMxColorList& colors,
+                               int left, int right)
+    : m_left(left),
+      m_right(right),
+      m_pixels(static_cast<std::size_t>(std::max(right - left, 0))),
+      m_columnColors(m_pixels.size()) {
+    using Kind = TMxGradientShape::Kind;
+    const int count = static_cast<int>(colors.size());
+    const bool upwards = MxGradientPaintsUpwards(style);
+    m_lastPaintedFirst.reserve(colors.size());
+    for (int n = 0; n < count; ++n) {
+        const int step = upwards ? count - 1 - n : n;
+        const TMxGradientShape shape = MxGradientStepShape(style, width, height, count, step);
+        Step s{shape.ShapeKind,
+               shape.Box.Normalized(),
+               shape.Points,
+               0,
+               0,
+               ToQRgb(colors[static_cast<std::size_t>(step)])};
+        switch (shape.ShapeKind) {
+            case Kind::Band:
+                break;
+            case Kind::Rectangle:
+            case Kind::Ellipse:
+                // Outline-less: one pixel less in width and height.
+                s.box = {s.box.Left, s.box.Top, s.box.Right - 1, s.box.Bottom - 1};
+                break;
+            case Kind::Polygon: {
+                const auto [lo, hi] = std::minmax_element(shape.Points.begin(), shape.Points.end(),
+                                                          [](TPoint a, TPoint b) { return a.Y < b.Y; });
+                s.box = {0, lo->Y, 0, hi->Y};
+                break;
+            }
+        }
+        s.top = s.box.Top;
+        s.bottom = s.box.Bottom;
+        if (s.kind != Kind::Polygon && s.box.IsEmpty()) continue;
+        m_lastPaintedFirst.push_back(s);
+        m_straight = m_straight && (s.kind == Kind::Band || s.kind == Kind::Rectangle);
+        m_rowChanges.push_back(s.top);
+        m_rowChanges.push_back(s.bottom);
+    }
+    std::sort(m_rowChanges.begin(), m_rowChanges.end());
+    prepareNested();
+}
+
+void MxGradientRows::prepareNested() {
+    const auto& steps = m_lastPaintedFirst;
+    if (!m_straight || steps.empty()) return;
+    for (std::size_t i = 1; i < steps.size(); ++i) {
+        const TRect& inner = steps[i - 1].box;
+        const TRect& outer = steps[i].box;
+        if (inner.Intersected(outer) != inner) return;
+    }
+    m_nested = true;
+    // Each column takes the colour of the first box that reaches it; every column is set once.
+    const int width = m_right - m_left;
+    TRect reached{};
+    for (const Step& step : steps) {
+        const int x0 = std::clamp(step.box.Left - m_left, 0, width);
+        const int x1 = std::clamp(step.box.Right - m_left, 0, width);
+        const int r0 = std::clamp(reached.Left, x0, x1);
+        const int r1 = std::clamp(reached.Right, r0, x1);
+        std::fill(m_columnColors.begin() + x0, m_columnColors.begin() + r0, step.color);
+        std::fill(m_columnColors.begin() + r1, m_columnColors.begin() + x1, step.color);
+        reached = {x0, 0, x1, 0};
+    }
+    if (reached.Right > reached.Left) m_nestedRun = {reached.Left, reached.Right};
+}
+
+const std::vector<MxGradientRows::Run>& MxGradientRows::resolveNested(int y) {
+    // The boxes holding row y are the last ones from the first that does, since each holds the one before.
+    const auto& steps = m_lastPaintedFirst;
+    const auto first = std::partition_point(
+        steps.begin(), steps.end(), [y](const Step& step) { return y < step.top || y >= step.bottom; });
+    m_covered.clear();
+    if (first == steps.end() || m_nestedRun.second <= m_nestedRun.first) return m_covered;
+    // Inside the first box its colour; outside it each column has the colour of the first box reaching it.
+    const auto [a, b] = m_nestedRun;
+    std::copy(m_columnColors.begin() + a, m_columnColors.begin() + b, m_pixels.begin() + a);
+    const int x0 = std::clamp(first->box.Left - m_left, a, b);
+    const int x1 = std::clamp(first->box.Right - m_left, x0, b);
+    std::fill(m_pixels.begin() + x0, m_pixels.begin() + x1, first->color);
+    m_covered.push_back(m_nestedRun);
+    return m_covered;
+}
+
+bool MxGradientRows::sameAsRowBefore(int y) const {
+    return m_straight && m_resolved && y == m_lastRow + 1 &&
+           !std::binary_search(m_rowChanges.begin(), m_rowChanges.end(), y);
+}
+
+bool MxGradientRows::columnsOf(const Step& step, int y, int& x0, int& x1) const {
+    using Kind = TMxGradientShape::Kind;
+    switch (step.kind) {
+        case Kind::Band:
+        case Kind::Rectangle:
+            x0 = step.box.Left;
+            x1 = step.box.Right;
+            break;
+        case Kind::Ellipse:
+            if (!EllipseRow(step.box, y, x0, x1)) return false;
+            break;
+        case Kind::Polygon:
+            if (!ConvexPolygonRow(step.points.data(), step.points.size(), y, x0, x1)) return false;
+            break;
+    }
+    x0 = std::max(x0, m_left) - m_left;
+    x1 = std::min(x1, m_right) - m_left;
+    return x0 < x1;
+}
+
+void MxGradientRows::paintUncovered(int x0, int x1, QRgb color) {
+    QRgb* pixels = m_pixels.data();
+    m_merged.clear();
+    int at = x0;
+    bool placed = false;
+    for (const Run& run : m_covered) {
+        if (run.second < x0 || run.first > x1) {
+            if (!placed && run.first > x1) {
+                std::fill(pixels + at, pixels + x1, color);
+                m_merged.push_back({x0, x1});
+                placed = true;
+            }
+            m_merged.push_back(run);
+            continue;
+        }
+        // Overlapping or touching: paint the gap before it, then merge the run into the new one.
+        if (run.first > at) std::fill(pixels + at, pixels + run.first, color);
+        at = std::max(at, run.second);
+        x0 = std::min(x0, run.first);
+        x1 = std::max(x1, run.second);
+    }
+    if (!placed) {
+        if (at < x1) std::fill(pixels + at, pixels + x1, color);
+        m_merged.push_back({x0, x1});
+    }
+    std::swap(m_covered, m_merged);
+}
+
+const std::vector<MxGradientRows::Run>& MxGradientRows::Resolve(int y) {
+    const bool same = sameAsRowBefore(y);
+    m_lastRow = y;
+    m_resolved = true;
+    if (same) return m_covered;
+    if (m_nested) return resolveNested(y);
+    m_covered.clear();
+    for (const Step& step : m_lastPaintedFirst) {
+        if (y < step.top || y >= step.bottom) continue;
+        int x0 = 0;
+        int x1 = 0;
+        if (!columnsOf(step, y, x0, x1)) continue;
+        paintUncovered(x0, x1, step.color);
+        if (m_covered.size() == 1 && m_covered.front() == Run{0, m_right - m_left}) break;
+    }
+    return m_covered;
+}

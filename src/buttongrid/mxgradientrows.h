@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QRgb>
+#include <array>
+#include <utility>
+#include <vector>
+
+#include "buttongrid/mxgradient.h"
+
+// A gradient resolved row by row instead of painted shape over shape: each pixel gets the colour of the last
+// shape that covers it, and is written once. Gives exactly the pixels of painting every step's shape in
+// painting order, at about the cost of one fill.
+class MxGradientRows {
+public:
+    // A column range [first, second) of a row.
+    using Run = std::pair<int, int>;
+
+    // The gradient of a width × height rectangle, resolved on the columns [left, right) relative to it: the
+    // shapes reach past the rectangle wherever the target does.
+    MxGradientRows(TMxGradientStyle style, int width, int height, const TMxColorList& colors, int left,
+                   int right);
+
+    // Resolves row y (relative to the rectangle) into Pixels(), indexed from `left`: the columns some shape
+    // covers get its colour, the others hold nothing meaningful. Returns the covered runs, left to right,
+    // in the same indices.
+    const std::vector<Run>& Resolve(int y);
+    const QRgb* Pixels() const { return m_pixels.data(); }
+
+private:
+    // One step's shape as it lands on pixels, with the rows it can touch.
+    struct Step {
+        TMxGradientShape::Kind kind;
+        TRect box;  // pixels covered (bands, rectangles) or the ellipse's box, normalised
+        std::array<TPoint, 4> points;
+        int top;
+        int bottom;
+        QRgb color;
+    };
+    bool columnsOf(const Step& step, int y, int& x0, int& x1) const;
+    // Writes the part of [x0, x1) not covered yet and adds it to the covered runs.
+    void paintUncovered(int x0, int x1, QRgb color);
+    // Rows of bands and rectangles differ only where a shape starts or ends: the row before y is reused.
+    bool sameAsRowBefore(int y) const;
+    // Rectangles each inside the next (square and corner styles): a pixel's colour is that of the first box
+    // holding both its row and its column, so a row is the columns' colours with the first box's colour
+    // laid over its part.
+    void prepareNested();
+    const std::vector<Run>& resolveNested(int y);
+
+    int m_left;
+    int m_right;
+    std::vector<Step> m_lastPaintedFirst;
+    std::vector<Run> m_covered;
+    std::vector<Run> m_merged;
+    std::vector<QRgb> m_pixels;
+    // The rows where a shape starts or ends, sorted; empty when some shape's columns depend on the row.
+    std::vector<int> m_rowChanges;
+    bool m_straight = true;
+    int m_lastRow = 0;
+    bool m_resolved = false;
+    bool m_nested = false;
+    std::vector<QRgb> m_columnColors;
+    Run m_nestedRun{0, 0};
+};

@@ -1,0 +1,98 @@
+// The gradient resolved row by row against the painter's-order reference, for every style on sizes from a
+// single pixel to the board, with the rectangle inside a larger canvas so that the shapes reaching past it
+// are compared as well.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <tuple>
+
+#include "buttongrid/mxgradient.h"
+#include "platform/canvas.h"
+#include "support/gradientreference.h"
+
+namespace {
+
+constexpr QRgb kUntouched = 0xFF0102FAu;
+constexpr int kMargin = 9;
+
+TMxColorList Table(int count) {
+    TMxGradient gradient;
+    gradient.SetColor(TColor(8454143));
+    gradient.SetEndColor(clWhite);
+    gradient.SetColorCount(count);
+    // Two neighbouring entries can share a colour; the reference decides which shape shows anyway.
+    return gradient.ColorTable();
+}
+
+// Distinct entries, so that any pixel that takes a wrong step's colour shows.
+TMxColorList DistinctTable(int count) {
+    TMxColorList table;
+    for (int i = 0; i < count; ++i) table.push_back(RGB(i, 255 - i, 7 + i % 3));
+    return table;
+}
+
+QImage Blank(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(kUntouched);
+    return image;
+}
+
+// First differing pixel as text, or empty when the images match.
+std::string FirstDifference(const QImage& a, const QImage& b) {
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                return "(" + std::to_string(x) + ", " + std::to_string(y) +
+                       "): " + std::to_string(a.pixel(x, y)) + " vs " + std::to_string(b.pixel(x, y));
+    return {};
+}
+
+using Case = std::tuple<int, QSize, int>;  // style, size, colour count
+
+class GradientRowsTest : public testing::TestWithParam<Case> {};
+
+TEST_P(GradientRowsTest, MatchesPaintersOrderOnTheCanvasAndThroughABitmap) {
+    const auto [styleIndex, size, count] = GetParam();
+    const auto style = static_cast<TMxGradientStyle>(styleIndex);
+    for (const TMxColorList& table : {DistinctTable(count), Table(count)}) {
+        const TRect rect = Bounds(kMargin, kMargin / 2, size.width(), size.height());
+        for (const std::uint16_t flags : {std::uint16_t(0), kMxGradientUseBitmap, kMxGradientClip}) {
+            QImage expected = Blank(size.width() + 2 * kMargin, size.height() + kMargin);
+            {
+                Canvas canvas(expected);
+                if (flags & kMxGradientUseBitmap) {
+                    QImage buffer(size.width(), size.height(), QImage::Format_RGB32);
+                    buffer.fill(ToQRgb(table.back()));
+                    Canvas bufferCanvas(buffer);
+                    PaintGradientInPaintersOrder(bufferCanvas, {0, 0}, size.width(), size.height(), style,
+                                                 table);
+                    canvas.Draw(rect.Left, rect.Top, buffer);
+                } else {
+                    if (flags & kMxGradientClip) canvas.IntersectClipRect(rect);
+                    PaintGradientInPaintersOrder(canvas, {rect.Left, rect.Top}, size.width(), size.height(),
+                                                 style, table);
+                }
+            }
+            QImage actual = Blank(expected.width(), expected.height());
+            Canvas canvas(actual);
+            MxGradientPaintExt(canvas, rect, style, &table, nullptr, flags, 0);
+            EXPECT_EQ(FirstDifference(actual, expected), "") << "flags " << flags;
+        }
+    }
+}
+
+std::string CaseName(const testing::TestParamInfo<Case>& info) {
+    const auto [style, size, count] = info.param;
+    return "style" + std::to_string(style) + "_" + std::to_string(size.width()) + "x" +
+           std::to_string(size.height()) + "_" + std::to_string(count);
+}
+
+INSTANTIATE_TEST_SUITE_P(StylesAndSizes, GradientRowsTest,
+                         testing::Combine(testing::Range(0, kMxGradientStyleCount),
+                                          testing::Values(QSize(1, 1), QSize(1, 6), QSize(5, 1), QSize(2, 3),
+                                                          QSize(7, 7), QSize(13, 4), QSize(31, 58),
+                                                          QSize(99, 50), QSize(542, 272)),
+                                          testing::Values(2, 3, 17, 236)),
+                         CaseName);
+
+}  // namespace
