@@ -53,9 +53,7 @@ void TdxfLabel::SetStyle(TdxfLabelStyle value) {
 
 void TdxfLabel::SetAngle(int value) {
     if (value != 0) {
-        Canvas canvas(DrawBmp());
-        canvas.SetFont(m_font);
-        if (!canvas.GetTextMetrics().IsTrueType()) {
+        if (!fontIsTrueType()) {
             QApplication::beep();
             ShowMessage(QStringLiteral("The Angle property is applicable for the TrueType fonts only"));
             return;
@@ -63,6 +61,18 @@ void TdxfLabel::SetAngle(int value) {
     }
     if (value < 0 || value > 360) return;
     if (assignIfDiffers(m_angle, value)) update();
+}
+
+bool TdxfLabel::fontIsTrueType() {
+    // Reading the metrics means a canvas and a font lookup, and a spinning label asks every tick; the
+    // answer changes only with the font.
+    if (!m_trueTypeChecked || !(*m_trueTypeChecked == m_font)) {
+        Canvas canvas(DrawBmp());
+        canvas.SetFont(m_font);
+        m_isTrueType = canvas.GetTextMetrics().IsTrueType();
+        m_trueTypeChecked = m_font;
+    }
+    return m_isTrueType;
 }
 
 void TdxfLabel::SetGlyph(const QImage& value) {
@@ -124,17 +134,37 @@ TPoint TdxfLabel::TextStart(int cx, int cy, int angle, int w, int h) {
 }
 
 void TdxfLabel::Paint(QPainter& screen) const {
+    TdxfFaceKey key = faceKey();
+    const QImage* face = m_faces.Find(key);
+    if (face == nullptr) face = &m_faces.Insert(std::move(key), composeFace());
+    screen.drawImage(QPoint(0, 0), *face);
+}
+
+TdxfFaceKey TdxfLabel::faceKey() const {
+    return {m_angle,
+            m_font,
+            m_caption,
+            m_style,
+            m_effect3D.Style(),
+            m_effect3D.Orientation(),
+            m_effect3D.Depth(),
+            m_effect3D.ShadowedColor(),
+            Color(),
+            m_penWidth,
+            m_glyph.cacheKey(),
+            size(),
+            m_transparent};
+}
+
+QImage TdxfLabel::composeFace() const {
     EnlargeDrawBmp(width(), height());
     QImage& bitmap = DrawBmp();
     {
         Canvas canvas(bitmap);
         compose(canvas);
     }
-    const QRect part(0, 0, width(), height());
-    if (m_transparent)
-        screen.drawImage(QPoint(0, 0), ColorKeyedImage(bitmap.copy(part), Color()));
-    else
-        screen.drawImage(QPoint(0, 0), bitmap, part);
+    const QImage part = bitmap.copy(0, 0, width(), height());
+    return m_transparent ? ColorKeyedImage(part, Color()) : part;
 }
 
 void TdxfLabel::compose(Canvas& canvas) const {

@@ -4,12 +4,14 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "platform/color.h"
 #include "platform/cursor.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
 #include "widgets/dxf3deffect.h"
+#include "widgets/dxffacecache.h"
 
 class Canvas;
 class QPainter;
@@ -74,6 +76,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    bool fontIsTrueType();
+    TdxfFaceKey faceKey() const;
+    // The label-sized face, composed in DrawBmp and colour-keyed when Transparent.
+    QImage composeFace() const;
     void compose(Canvas& canvas) const;
     void drawEffect(Canvas& canvas, TPoint start) const;
     void drawFace(Canvas& canvas, TPoint start, bool textureFill, bool trueType) const;
@@ -93,4 +99,8 @@ private:
     int m_tag = 0;
     TNotifyEvent m_onClick;
     bool m_pressed = false;
+    std::optional<::Font> m_trueTypeChecked;
+    bool m_isTrueType = false;
+    // Painting reads the state only; the faces it has composed are kept to be shown again.
+    mutable TdxfFaceCache m_faces;
 };

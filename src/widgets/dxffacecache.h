@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <cstddef>
+#include <list>
+#include <utility>
+
+#include "platform/color.h"
+#include "platform/font.h"
+#include "widgets/dxf3deffect.h"
+
+enum class TdxfLabelStyle;
+
+// Everything a rotated label's face depends on; two equal keys give the same pixels. The angle comes first,
+// since it is what differs between the faces of one spinning label.
+struct TdxfFaceKey {
+    int angle = 0;
+    ::Font font;
+    QString caption;
+    TdxfLabelStyle style{};
+    TdxfEffectStyle effectStyle{};
+    TdxfOrientation orientation{};
+    int depth = 0;
+    TColor shadowedColor;
+    TColor color;
+    int penWidth = 0;
+    qint64 glyph = 0;
+    QSize size;
+    bool transparent = false;
+
+    friend bool operator==(const TdxfFaceKey&, const TdxfFaceKey&) = default;
+};
+
+// The faces one label has composed. A spinning label comes back to the same few dozen faces every turn, so
+// each is composed once; when the cache is full the face shown longest ago goes.
+class TdxfFaceCache {
+public:
+    // A full turn at rest (36 angles) and the faces of one pulse.
+    static constexpr std::size_t kCapacity = 52;
+
+    // The face for key, now the most recent one, or null.
+    const QImage* Find(const TdxfFaceKey& key);
+    const QImage& Insert(TdxfFaceKey key, QImage face);
+
+private:
+    std::list<std::pair<TdxfFaceKey, QImage>> m_faces;  // most recent first
+};
