@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# The benchmark suite in one command: builds the benchmarks, runs them (each three times; the fastest CPU
+# time counts, since the machine may be busy with other work) and prints every speed target as a ratio of
+# two benchmarks of the same run, then measures the idle cost of the whole program under Xvfb.
+#   bash bench/run.sh [IDLE_SECONDS]
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+cmake --build build --target moxel moxel_bench moxel_idle_baseline >/dev/null
+QT_QPA_PLATFORM=offscreen build/bin/moxel_bench --benchmark_repetitions=3 --benchmark_min_time=0.2 \
+    --benchmark_color=false
+bash bench/idle.sh "${1:-30}"
