@@ -1,6 +1,7 @@
 #include "buttongrid/mxgradient.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "buttongrid/mxgradientrows.h"
 
@@ -10,15 +11,20 @@
 namespace {
 
 // Resolves the rows [top, bottom) and columns [left, right) of the gradient, relative to its rectangle, and
-// hands each row's covered runs to draw(y, x, pixels, count).
+// hands each row to draw(y, runs, pixels): the covered runs, in columns from left, and the row's pixels.
 template <typename DrawFn>
 void PaintRows(int width, int height, TMxGradientStyle style, const TMxColorList& colors, TRect window,
                DrawFn&& draw) {
     if (window.IsEmpty()) return;
     MxGradientRows rows(style, width, height, colors, window.Left, window.Right);
-    for (int y = window.Top; y < window.Bottom; ++y)
-        for (const MxGradientRows::Run& run : rows.Resolve(y))
-            draw(y, window.Left + run.first, rows.Pixels() + run.first, run.second - run.first);
+    for (int y = window.Top; y < window.Bottom; ++y) {
+        // A row with a mirror above it in the window was drawn together with that one.
+        const std::optional<int> mirror = rows.MirrorOf(y);
+        if (mirror && *mirror < y && *mirror >= window.Top) continue;
+        const std::vector<MxGradientRows::Run>& runs = rows.Resolve(y);
+        draw(y, runs, rows.Pixels());
+        if (mirror && *mirror > y && *mirror < window.Bottom) draw(*mirror, runs, rows.Pixels());
+    }
 }
 
 }  // namespace
@@ -150,16 +156,22 @@ void MxGradientPaintExt(Canvas& canvas, const TRect& rect, TMxGradientStyle styl
     const int height = rect.Height();
 
     if (flags & kMxGradientUseBitmap) {
-        // The few pixels no shape covers (a corner of some elliptic sizes) lie on the far side, so the
-        // buffer starts in the last table colour rather than in whatever the target held.
-        QImage buffer(width, height, QImage::Format_RGB32);
-        buffer.fill(ToQRgb(colors->back()));
+        // As if painted into a bitmap of the rectangle's size and copied: the few pixels no shape covers (a
+        // corner of some elliptic sizes) lie on the far side, so they take the last table colour rather
+        // than whatever the target held. Each row is composed whole and copied once.
+        std::vector<QRgb> row(static_cast<std::size_t>(width));
+        const QRgb back = ToQRgb(colors->back());
         PaintRows(width, height, style, *colors, Rect(0, 0, width, height),
-                  [&](int y, int x, const QRgb* pixels, int count) {
-                      auto* row = reinterpret_cast<QRgb*>(buffer.scanLine(y));
-                      std::copy(pixels, pixels + count, row + x);
+                  [&](int y, const std::vector<MxGradientRows::Run>& runs, const QRgb* pixels) {
+                      int at = 0;
+                      for (const auto& [x0, x1] : runs) {
+                          std::fill(row.begin() + at, row.begin() + x0, back);
+                          std::copy(pixels + x0, pixels + x1, row.begin() + x0);
+                          at = x1;
+                      }
+                      std::fill(row.begin() + at, row.end(), back);
+                      canvas.DrawPixels(rect.Left, rect.Top + y, row.data(), width);
                   });
-        canvas.Draw(rect.Left, rect.Top, buffer);
         return;
     }
 
@@ -172,9 +184,11 @@ void MxGradientPaintExt(Canvas& canvas, const TRect& rect, TMxGradientStyle styl
     }
     // The larger shapes reach past the rectangle, onto whatever part of the canvas they cover.
     const TRect window = Rect(0, 0, canvas.Width(), canvas.Height()).Offset(-rect.Left, -rect.Top);
-    PaintRows(width, height, style, *colors, window, [&](int y, int x, const QRgb* pixels, int count) {
-        canvas.DrawPixels(rect.Left + x, rect.Top + y, pixels, count);
-    });
+    PaintRows(width, height, style, *colors, window,
+              [&](int y, const std::vector<MxGradientRows::Run>& runs, const QRgb* pixels) {
+                  for (const auto& [x0, x1] : runs)
+                      canvas.DrawPixels(rect.Left + window.Left + x0, rect.Top + y, pixels + x0, x1 - x0);
+              });
     if (flags & kMxGradientClip) canvas.SelectClipRgn(savedClip);
 }
 

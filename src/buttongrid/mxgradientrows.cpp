@@ -1,6 +1,7 @@
 #include "buttongrid/mxgradientrows.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/raster.h"
 
@@ -48,6 +49,15 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
     }
     std::sort(m_rowChanges.begin(), m_rowChanges.end());
     prepareNested();
+    // Ellipses about one centre row: each row above it is the mirror of one below.
+    const bool ellipses =
+        !m_lastPaintedFirst.empty() &&
+        std::all_of(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(), [&](const Step& step) {
+            const Step& first = m_lastPaintedFirst.front();
+            return step.kind == Kind::Ellipse &&
+                   step.box.Top + step.box.Bottom == first.box.Top + first.box.Bottom;
+        });
+    if (ellipses) m_mirrorSum = m_lastPaintedFirst.front().box.Top + m_lastPaintedFirst.front().box.Bottom;
 }
 
 void MxGradientRows::prepareNested() {
@@ -91,6 +101,11 @@ const std::vector<MxGradientRows::Run>& MxGradientRows::resolveNested(int y) {
     return m_covered;
 }
 
+std::optional<int> MxGradientRows::MirrorOf(int y) const {
+    if (!m_mirrorSum) return std::nullopt;
+    return *m_mirrorSum - 1 - y;
+}
+
 bool MxGradientRows::sameAsRowBefore(int y) const {
     return m_straight && m_resolved && y == m_lastRow + 1 &&
            !std::binary_search(m_rowChanges.begin(), m_rowChanges.end(), y);
@@ -118,6 +133,15 @@ bool MxGradientRows::columnsOf(const Step& step, int y, int& x0, int& x1) const 
 
 void MxGradientRows::paintUncovered(int x0, int x1, QRgb color) {
     QRgb* pixels = m_pixels.data();
+    // Nested shapes, the usual case: the new span holds everything covered so far.
+    if (m_covered.empty() ||
+        (m_covered.size() == 1 && x0 <= m_covered.front().first && x1 >= m_covered.front().second)) {
+        const Run inner = m_covered.empty() ? Run{x1, x1} : m_covered.front();
+        std::fill(pixels + x0, pixels + inner.first, color);
+        std::fill(pixels + inner.second, pixels + x1, color);
+        m_covered.assign(1, {x0, x1});
+        return;
+    }
     m_merged.clear();
     int at = x0;
     bool placed = false;

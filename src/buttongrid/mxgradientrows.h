@@ -2,6 +2,7 @@
 
 #include <QRgb>
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -25,6 +26,8 @@ public:
     // in the same indices.
     const std::vector<Run>& Resolve(int y);
     const QRgb* Pixels() const { return m_pixels.data(); }
+    // The row that resolves exactly like row y, when the shapes are symmetric about a row.
+    std::optional<int> MirrorOf(int y) const;
 
 private:
     // One step's shape as it lands on pixels, with the rows it can touch.
@@ -61,4 +64,5 @@ private:
     bool m_nested = false;
     std::vector<QRgb> m_columnColors;
     Run m_nestedRun{0, 0};
+    std::optional<int> m_mirrorSum;
 };
