@@ -8,8 +8,8 @@
 #include <QPainter>
 #include <QTransform>
 #include <algorithm>
-#include <cstring>
 #include <climits>
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -447,6 +447,14 @@ void Canvas::DrawPixels(int x, int y, const QRgb* pixels, int count) {
     if (y < 0 || y >= Height()) return;
     QRgb* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));
     forEachClippedRun(y, x, x + count, [row, pixels, x](int a, int b) {
+        std::memcpy(row + a, pixels + (a - x), static_cast<std::size_t>(b - a) * sizeof(QRgb));
+    });
+}
+
+void Canvas::copyRow(int x, int y, const QRgb* pixels, int count) {
+    if (y < 0 || y >= Height()) return;
+    QRgb* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));
+    forEachClippedRun(y, x, x + count, [row, pixels, x](int a, int b) {
         // A plain copy is far faster than any loop that writes: the loop only reads, to see whether some
         // source pixel needs its alpha made opaque afterwards.
         QRgb* to = row + a;
@@ -475,7 +483,7 @@ void Canvas::transfer(const TRect& dest, const QImage& src, const TRect& srcRect
         const int y1 = std::min({inside.Bottom + dy, clipBottom(), Height()});
         for (int y = y0; y < y1; ++y) {
             const auto* srcRow = reinterpret_cast<const QRgb*>(source.constScanLine(y - dy));
-            DrawPixels(inside.Left + dx, y, srcRow + inside.Left, inside.Width());
+            copyRow(inside.Left + dx, y, srcRow + inside.Left, inside.Width());
         }
         return;
     }

@@ -178,7 +178,8 @@ public:
     void DrawTransparent(int x, int y, const QImage& src, TColor key);
     // As CopyRect, leaving out every source pixel of exactly the key colour.
     void CopyRectTransparent(const TRect& dest, const QImage& src, const TRect& srcRect, TColor key);
-    // A row of ready pixels (read as RGB) with the first at (x, y); for callers that resolve whole rows.
+    // A row of ready opaque pixels (alpha 255) with the first at (x, y), copied as they are; for callers
+    // that resolve whole rows.
     void DrawPixels(int x, int y, const QRgb* pixels, int count);
     // Raster operation 0x00E20746 with a monochrome mask at (x, y): where the mask is black the brush
     // colour is painted, where it is white the destination stays.
@@ -235,6 +236,8 @@ private:
     // Outlined convex shapes (ellipse, round rectangle): spans of the outer shape, eroded by the pen.
     void drawOutlinedConvex(const std::vector<Span>& outer, int rowBegin, int rowEnd);
     void setClip(const Region& region);
+    // DrawPixels for pixels of any alpha: they land opaque.
+    void copyRow(int x, int y, const QRgb* pixels, int count);
     void transfer(const TRect& dest, const QImage& src, const TRect& srcRect, std::optional<TColor> key);
     void drawTextLine(int x, int y, const QString& text, int escapement, int underlineIndex);
     // Rows the clip can touch: shapes compute spans only for these.

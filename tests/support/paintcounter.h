@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QHash>
 #include <QObject>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QWidget>
 
 // Counts the paint events every widget of the application receives while it lives, from outside: an
@@ -14,20 +16,29 @@ public:
     ~PaintCounter() override { qApp->removeEventFilter(this); }
 
     int Of(const QWidget* widget) const { return m_counts.value(widget); }
+    // Everything painted in widget, in its own coordinates.
+    QRegion RegionOf(const QWidget* widget) const { return m_regions.value(widget); }
     // Paints of widget and everything inside it.
     int Within(const QWidget* widget) const {
         int total = Of(widget);
         for (const QWidget* child : widget->findChildren<QWidget*>()) total += Of(child);
         return total;
     }
-    void Clear() { m_counts.clear(); }
+    void Clear() {
+        m_counts.clear();
+        m_regions.clear();
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++m_counts[watched];
+        if (event->type() == QEvent::Paint) {
+            ++m_counts[watched];
+            m_regions[watched] += static_cast<QPaintEvent*>(event)->region();
+        }
         return false;
     }
 
 private:
     QHash<const QObject*, int> m_counts;
+    QHash<const QObject*, QRegion> m_regions;
 };
