@@ -19,5 +19,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 # and are loaded by name, so no link names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho")
+# The help and information buttons hand Readme.txt and the web page to the desktop's opener.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 
 include(CPack)
