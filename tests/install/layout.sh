@@ -38,7 +38,7 @@ check_layout() {
   cp -r "$prefix/share/mime" "$data/mime"
   if XDG_DATA_DIRS=$data update-mime-database "$data/mime"; then
     grep -q "^[0-9]*:$type:\*\.qvx$" "$data/mime/globs2" || fail "no *.qvx glob for $type"
-    grep -q "<icon name=\"$icon\"/>" "$data/mime/$type.xml" || fail "$type does not show the icon $icon"
+    grep -qx "$type:$icon" "$data/mime/icons" || fail "$type does not show the icon $icon"
   else
     fail "the file type does not load"
   fi
