@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the project plainly and with sanitizers, and runs every test in both.
+# Installs what is missing, checks the include direction of every layer, builds the project plainly and
+# with sanitizers, and runs every test in both.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 bash "$root/tools/install-deps.sh"
 cd "$root"
+bash tools/check-layers.sh
 for preset in default asan; do
   echo "== $preset =="
   cmake --preset "$preset" >/dev/null

@@ -11,9 +11,9 @@
 #include <map>
 #include <memory>
 
+#include "app/boardpanel.h"
 #include "app/mainwindow1.h"
 #include "platform/runtimedir.h"
-#include "buttongrid/mxboardpanel.h"
 
 namespace {
 
@@ -23,8 +23,9 @@ using Factory = std::function<std::unique_ptr<QWidget>()>;
 std::unique_ptr<QWidget> makeBoard(TMxUserButtonStyle look, TMxGradientStyle shape) {
     std::unique_ptr<TMxButtonPanel> board(CreateBoardPanel(nullptr));
     const QStringList rows = {
-        QStringLiteral("┏━━━━┳━━━━┓"), QStringLiteral("┃　　　　┃　　　　┃"), QStringLiteral("┣━━━━╋━━━━┫"),
-        QStringLiteral("┃　　　　┃　　　　┃"), QStringLiteral("┗━━━━┻━━━━┛"),
+        QStringLiteral("┏━━━━┳━━━━┓"), QStringLiteral("┃　　　　┃　　　　┃"),
+        QStringLiteral("┣━━━━╋━━━━┫"), QStringLiteral("┃　　　　┃　　　　┃"),
+        QStringLiteral("┗━━━━┻━━━━┛"),
     };
     for (int r = 0; r < rows.size(); ++r) {
         for (int c = 0; c < rows[r].size(); ++c) {
@@ -45,7 +46,8 @@ const std::map<QString, Factory>& factories() {
     static const std::map<QString, Factory> kFactories = {
         {"mainform", [] { return std::make_unique<TMainForm1>(); }},
         {"board", [] { return makeBoard(TMxUserButtonStyle::ubsExplorer, TMxGradientStyle::gstElliptic); }},
-        {"board-grid", [] { return makeBoard(TMxUserButtonStyle::ubsAutoDetect, TMxGradientStyle::gstElliptic); }},
+        {"board-grid",
+         [] { return makeBoard(TMxUserButtonStyle::ubsAutoDetect, TMxGradientStyle::gstElliptic); }},
         {"board-style0", [] { return makeBoardStyle(0); }},
         {"board-style1", [] { return makeBoardStyle(1); }},
         {"board-style2", [] { return makeBoardStyle(2); }},

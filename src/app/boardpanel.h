@@ -8,6 +8,5 @@
 // is rendered once and the buttons laid out once.
 TMxButtonPanel* CreateBoardPanel(QWidget* parent, TMxButtonPanel::TMxBtnClickEvent onButtonClick = {});
 
-constexpr int kBoardCellCount = 450;
 // Cells before this one carry a 15-pixel font of their own; the rest show the panel's 12-pixel font.
 constexpr int kBoardLargeFontCells = 299;

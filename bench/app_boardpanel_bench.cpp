@@ -6,7 +6,8 @@
 #include <QImage>
 #include <memory>
 
-#include "buttongrid/mxboardpanel.h"
+#include "app/boardpanel.h"
+#include "app/glyphs.h"
 #include "buttongrid/mxspeedbutton.h"
 #include "platform/canvas.h"
 
@@ -15,7 +16,7 @@ namespace {
 // A shown board with a glyph in every cell, so every face draws a caption.
 std::unique_ptr<TMxButtonPanel> shownBoard() {
     std::unique_ptr<TMxButtonPanel> board(CreateBoardPanel(nullptr));
-    for (int i = 0; i < kBoardCellCount; ++i) board->Buttons()[i].SetCaption(QStringLiteral("╋"));
+    for (int i = 0; i < kCellCount; ++i) board->Buttons()[i].SetCaption(QStringLiteral("╋"));
     board->show();
     QCoreApplication::processEvents();
     return board;
@@ -50,7 +51,7 @@ void BM_HoverOneCell(benchmark::State& state) {
 void BM_FullPanelRepaint(benchmark::State& state) {
     auto board = shownBoard();
     QImage target(board->size(), QImage::Format_RGB32);
-    TMxSpeedButton* last = board->Buttons()[kBoardCellCount - 1].Btn();
+    TMxSpeedButton* last = board->Buttons()[kCellCount - 1].Btn();
     const int before = last->PaintCount();
     for (auto _ : state) board->render(&target);
     state.counters["cell paints"] = benchmark::Counter(static_cast<double>(last->PaintCount() - before),

@@ -1,4 +1,7 @@
-#include "buttongrid/mxboardpanel.h"
+#include "app/boardpanel.h"
+
+#include "app/boardfile.h"
+#include "app/glyphs.h"
 
 namespace {
 
@@ -22,7 +25,7 @@ TMxButtonPanel* CreateBoardPanel(QWidget* parent, TMxButtonPanel::TMxBtnClickEve
     panel->SetFont(boardFont(-12));
 
     const Font cellFont = boardFont(-15);
-    for (int i = 0; i < kBoardCellCount; ++i) {
+    for (int i = 0; i < kCellCount; ++i) {
         TMxSpecialButton& item = panel->Buttons().Add();
         item.SetCursor(crDefault);
         if (i < kBoardLargeFontCells) item.SetFont(cellFont);
@@ -41,7 +44,7 @@ TMxButtonPanel* CreateBoardPanel(QWidget* parent, TMxButtonPanel::TMxBtnClickEve
     TMxFillObject& fill = panel->FillObject();
     fill.SetStyle(TMxFillStyle::sfGradient);
     TMxGradient& gradient = fill.Gradient();
-    gradient.SetColor(TColor(8454143));
+    gradient.SetColor(kNewBoardGradientColor);
     gradient.SetEndColor(clWhite);
     gradient.SetColorCount(236);
     gradient.SetStyle(TMxGradientStyle::gstElliptic);
