@@ -13,3 +13,6 @@ for preset in default asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+
+# Each fuzz target for a minute under the sanitizers.
+bash "$root/tools/fuzz.sh" 60

@@ -16,7 +16,8 @@ void ReadBoardFile(BoardHost& host, const QString& fileName);
 
 // Writes "Poru" (the board string), "Count" and "Color" into section "Setting" of the file, in that order,
 // keeping everything else the file holds, and stores it in one atomic replacement. Raises Exception
-// ("<file name> に書き込めません") when the file cannot be written; the old file then stays as it was.
+// ("<file name> に書き込めません") when the file cannot be written, or could not be read whole first (the
+// save would lose what was not read); the old file then stays as it was.
 void SaveBoardFile(const BoardHost& host, const QString& fileName);
 
 // Blanks every cell, zeroes the counter and restores the new board's gradient colour. The drawing mode, the

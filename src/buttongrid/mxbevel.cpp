@@ -98,10 +98,10 @@ unsigned edgeOf(TMxEdgeStyle style) {
 
 unsigned sideFlags(TMxBorderSides sides) {
     unsigned flags = 0;
-    if (sides.Has(TMxBorderSide::sdLeft)) flags |= BF_LEFT;
-    if (sides.Has(TMxBorderSide::sdTop)) flags |= BF_TOP;
-    if (sides.Has(TMxBorderSide::sdRight)) flags |= BF_RIGHT;
-    if (sides.Has(TMxBorderSide::sdBottom)) flags |= BF_BOTTOM;
+    if (sides.has(TMxBorderSide::sdLeft)) flags |= BF_LEFT;
+    if (sides.has(TMxBorderSide::sdTop)) flags |= BF_TOP;
+    if (sides.has(TMxBorderSide::sdRight)) flags |= BF_RIGHT;
+    if (sides.has(TMxBorderSide::sdBottom)) flags |= BF_BOTTOM;
     return flags;
 }
 
@@ -125,11 +125,9 @@ void drawRings(Canvas& canvas, const TRect& r, int width, TColor topLeft, TColor
 
 }  // namespace
 
-#define MX_BEVEL_SETTER(Name, Type)        \
-    void TMxBevel::Set##Name(Type value) { \
-        if (value == m_v.Name) return;     \
-        m_v.Name = value;                  \
-        Changed();                         \
+#define MX_BEVEL_SETTER(Name, Type)                      \
+    void TMxBevel::Set##Name(Type value) {               \
+        if (assignIfDiffers(m_v.Name, value)) Changed(); \
     }
 
 MX_BEVEL_SETTER(StyleOuter, TMxBevelStyle)
@@ -149,9 +147,7 @@ MX_BEVEL_SETTER(ShadowColor, TColor)
 #undef MX_BEVEL_SETTER
 
 void TMxBevel::Assign(const TMxBevel& source) {
-    if (m_v == source.m_v) return;
-    m_v = source.m_v;
-    Changed();
+    if (assignIfDiffers(m_v, source.m_v)) Changed();
 }
 
 void TMxBevel::Changed() {
@@ -174,7 +170,7 @@ int TMxBevel::ComputeExtent() const {
         case TMxBevelMode::bmStandard:
             return MxStandardFrameWidth(m_v.StandardStyle) + m_v.BorderInnerWidth;
         case TMxBevelMode::bmEdge:
-            return (m_v.BorderSides.IsEmpty() ? 0 : 2) + m_v.BorderInnerWidth;
+            return (m_v.BorderSides.isEmpty() ? 0 : 2) + m_v.BorderInnerWidth;
         case TMxBevelMode::bmWindows:
             // The sunken window edge is ours to draw, so it always counts; it never drops to 0 after a
             // change, which would leave the last cells under the edge.
@@ -195,7 +191,7 @@ void TMxBevel::Draw(Canvas& canvas, const TRect& rect) const {
             MxDrawStandardFrame(canvas, r, m_v.StandardStyle);
             break;
         case TMxBevelMode::bmEdge:
-            if (!m_v.BorderSides.IsEmpty())
+            if (!m_v.BorderSides.isEmpty())
                 canvas.DrawEdge(r, edgeOf(m_v.EdgeStyle), sideFlags(m_v.BorderSides) | BF_ADJUST);
             break;
         case TMxBevelMode::bmWindows:

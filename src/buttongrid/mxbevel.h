@@ -4,6 +4,7 @@
 
 #include "buttongrid/mxobject.h"
 #include "platform/color.h"
+#include "platform/flagset.h"
 #include "platform/geometry.h"
 
 class Canvas;
@@ -32,28 +33,9 @@ enum class TMxEdgeStyle { etRaised, etSunken, etEtched, etBump };
 
 enum class TMxBorderSide { sdLeft, sdTop, sdRight, sdBottom };
 
-// A set of TMxBorderSide.
-class TMxBorderSides {
-public:
-    constexpr TMxBorderSides() = default;
-    constexpr TMxBorderSides(std::initializer_list<TMxBorderSide> sides) {
-        for (TMxBorderSide s : sides) m_bits |= Bit(s);
-    }
-    static constexpr TMxBorderSides All() {
-        return {TMxBorderSide::sdLeft, TMxBorderSide::sdTop, TMxBorderSide::sdRight, TMxBorderSide::sdBottom};
-    }
-
-    constexpr bool Has(TMxBorderSide s) const { return (m_bits & Bit(s)) != 0; }
-    constexpr bool IsEmpty() const { return m_bits == 0; }
-
-    friend constexpr bool operator==(TMxBorderSides, TMxBorderSides) = default;
-
-private:
-    static constexpr std::uint8_t Bit(TMxBorderSide s) {
-        return static_cast<std::uint8_t>(1u << static_cast<int>(s));
-    }
-    std::uint8_t m_bits = 0;
-};
+using TMxBorderSides = FlagSet<TMxBorderSide>;
+constexpr TMxBorderSides kMxAllBorderSides{TMxBorderSide::sdLeft, TMxBorderSide::sdTop,
+                                           TMxBorderSide::sdRight, TMxBorderSide::sdBottom};
 
 // Draws one of the standard frames into rect and moves rect inside it. Button faces share these frames.
 void MxDrawStandardFrame(Canvas& canvas, TRect& rect, TMxBorderStyle style);
@@ -116,7 +98,7 @@ private:
         int WidthInner = 1;
         int BorderWidth = 0;
         int BorderInnerWidth = 0;
-        TMxBorderSides BorderSides = TMxBorderSides::All();
+        TMxBorderSides BorderSides = kMxAllBorderSides;
         TMxBevelMode Mode = TMxBevelMode::bmCustom;
         TMxEdgeStyle EdgeStyle = TMxEdgeStyle::etEtched;
         TMxBorderStyle StandardStyle = TMxBorderStyle::lsSingleLowered;

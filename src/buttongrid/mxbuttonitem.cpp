@@ -4,7 +4,7 @@
 #include "buttongrid/mxspeedbutton.h"
 
 TMxSpecialButton::TMxSpecialButton(TMxSpecialButtons& collection, int index) : m_collection(collection) {
-    m_layout.SetOnChange([this](TMxObject*) { Change(); });
+    m_layout.SetOnChange([this] { Change(); });
     m_font.SetOnChange([this] { Change(); });
 
     m_btn = std::make_unique<TMxSpeedButton>(collection.Owner());

@@ -5,7 +5,7 @@
 TMxSpecialButtons::TMxSpecialButtons(QWidget* owner) : m_owner(owner) {}
 
 TMxSpecialButtons::~TMxSpecialButtons() {
-    m_onUpdate = nullptr;
+    SetOnChange({});
     m_items.clear();
 }
 
@@ -22,10 +22,9 @@ TMxSpecialButton& TMxSpecialButtons::Add() {
 }
 
 TMxSpecialButton& TMxSpecialButtons::Insert(int index) {
-    BeginUpdate();
+    ChangeBatch batch(*this);
     TMxSpecialButton& item = Add();
     Move(Count() - 1, index);
-    EndUpdate();
     return item;
 }
 
@@ -51,19 +50,13 @@ void TMxSpecialButtons::Move(int from, int to) {
     Update();
 }
 
-void TMxSpecialButtons::EndUpdate() {
-    if (m_updateCount > 0 && --m_updateCount == 0) Update();
-}
-
 void TMxSpecialButtons::Assign(const TMxSpecialButtons& source) {
     if (&source == this) return;
-    BeginUpdate();
+    ChangeBatch batch(*this);
     Clear();
     for (const auto& item : source.m_items) Add().Assign(*item);
-    EndUpdate();
 }
 
 void TMxSpecialButtons::Update() {
-    if (m_updateCount > 0) return;
-    if (m_relayout && m_onUpdate) m_onUpdate();
+    if (m_relayout) Changed();
 }

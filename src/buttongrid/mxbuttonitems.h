@@ -1,14 +1,15 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 #include <memory>
 #include <vector>
 
 #include "buttongrid/mxbuttonitem.h"
+#include "platform/change.h"
 
-// The items of a button panel, in index order. The owner is the control the items' buttons sit on.
-class TMxSpecialButtons {
+// The items of a button panel, in index order. The owner is the control the items' buttons sit on. While
+// RelayoutOnUpdate is set, every update reports a change, so the owner lays out again (once per update).
+class TMxSpecialButtons : public ChangeNotify {
 public:
     explicit TMxSpecialButtons(QWidget* owner);
     TMxSpecialButtons(const TMxSpecialButtons&) = delete;
@@ -29,18 +30,12 @@ public:
     void Clear();
     void Move(int from, int to);
 
-    // Holds back update reports until the matching EndUpdate, which reports once.
-    void BeginUpdate() { ++m_updateCount; }
-    void EndUpdate();
-
     // Replaces the items with copies of source's.
     void Assign(const TMxSpecialButtons& source);
 
     // Whether every update asks the owner to lay out again; the panel sets it.
     bool RelayoutOnUpdate() const { return m_relayout; }
     void SetRelayoutOnUpdate(bool value) { m_relayout = value; }
-    // What the owner does on an update report.
-    void SetOnUpdate(std::function<void()> handler) { m_onUpdate = std::move(handler); }
 
     // An item was added, deleted, moved or changed.
     void Update();
@@ -48,7 +43,5 @@ public:
 private:
     QWidget* m_owner;
     std::vector<std::unique_ptr<TMxSpecialButton>> m_items;
-    int m_updateCount = 0;
     bool m_relayout = false;
-    std::function<void()> m_onUpdate;
 };

@@ -3,33 +3,23 @@
 #include <algorithm>
 
 void TMxButtonLayout::SetAlignment(TMxAlignment value) {
-    if (value == m_alignment) return;
-    m_alignment = value;
-    Changed();
+    if (assignIfDiffers(m_alignment, value)) Changed();
 }
 
 void TMxButtonLayout::SetOffsetX(int value) {
-    if (value == m_offsetX) return;
-    m_offsetX = value;
-    Changed();
+    if (assignIfDiffers(m_offsetX, value)) Changed();
 }
 
 void TMxButtonLayout::SetOffsetY(int value) {
-    if (value == m_offsetY) return;
-    m_offsetY = value;
-    Changed();
+    if (assignIfDiffers(m_offsetY, value)) Changed();
 }
 
 void TMxButtonLayout::SetSpacing(int value) {
-    if (value == m_spacing) return;
-    m_spacing = value;
-    Changed();
+    if (assignIfDiffers(m_spacing, value)) Changed();
 }
 
 void TMxButtonLayout::SetTextSide(TMxTextSide value) {
-    if (value == m_textSide) return;
-    m_textSide = value;
-    Changed();
+    if (assignIfDiffers(m_textSide, value)) Changed();
 }
 
 void TMxButtonLayout::Assign(const TMxButtonLayout& source) {

@@ -6,6 +6,7 @@
 
 #include "buttongrid/mxspeedbutton.h"
 #include "platform/canvas.h"
+#include "platform/change.h"
 
 namespace {
 
@@ -17,10 +18,10 @@ constexpr int kWindowEdge = 2;
 TMxButtonPanel::TMxButtonPanel(QWidget* parent) : TMxCustomControl(parent), m_buttons(this) {
     // Every paint covers its whole rectangle with the back bitmap or the colour.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_fill.SetOnChange([this](TMxObject* sender) { GetChange(sender); });
-    m_bevel.SetOnChange([this](TMxObject* sender) { GetChange(sender); });
+    m_fill.SetOnChange([this] { GetChange(&m_fill); });
+    m_bevel.SetOnChange([this] { GetChange(&m_bevel); });
     m_buttons.SetRelayoutOnUpdate(true);
-    m_buttons.SetOnUpdate([this] { LayoutButtons(); });
+    m_buttons.SetOnChange([this] { LayoutButtons(); });
 }
 
 TMxButtonPanel::~TMxButtonPanel() {
@@ -30,41 +31,31 @@ TMxButtonPanel::~TMxButtonPanel() {
 
 void TMxButtonPanel::SetButtonHeight(int value) {
     value = std::max(value, 1);
-    if (value == m_buttonHeight) return;
-    m_buttonHeight = value;
-    GetChange(nullptr);
+    if (assignIfDiffers(m_buttonHeight, value)) GetChange(nullptr);
 }
 
 void TMxButtonPanel::SetButtonWidth(int value) {
     value = std::max(value, 1);
-    if (value == m_buttonWidth) return;
-    m_buttonWidth = value;
-    GetChange(nullptr);
+    if (assignIfDiffers(m_buttonWidth, value)) GetChange(nullptr);
 }
 
 void TMxButtonPanel::SetButtonStyle(TMxUserButtonStyle value) {
-    if (value == m_buttonStyle) return;
-    m_buttonStyle = value;
+    if (!assignIfDiffers(m_buttonStyle, value)) return;
     for (int i = 0; i < m_buttons.Count(); ++i) m_buttons[i].Btn()->SetStyle(value);
 }
 
 void TMxButtonPanel::SetColor(TColor value) {
-    if (value == m_color) return;
-    m_color = value;
+    if (!assignIfDiffers(m_color, value)) return;
     // The fill may draw with the base colour, so the background is rendered again.
     GetChange(&m_fill);
 }
 
 void TMxButtonPanel::SetFlat(bool value) {
-    if (value == m_flat) return;
-    m_flat = value;
-    update();
+    if (assignIfDiffers(m_flat, value)) update();
 }
 
 void TMxButtonPanel::SetTransparent(bool value) {
-    if (value == m_transparent) return;
-    m_transparent = value;
-    GetChange(&m_fill);
+    if (assignIfDiffers(m_transparent, value)) GetChange(&m_fill);
 }
 
 int TMxButtonPanel::AddButton() {

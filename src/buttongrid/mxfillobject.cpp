@@ -34,7 +34,7 @@ void FillSolid(Canvas& canvas, const TRect& rect, TColor color) {
 TMxShapeFill::TMxShapeFill() : TMxShapeFill(TMxFillStyle::sfBrush) {}
 
 TMxShapeFill::TMxShapeFill(TMxFillStyle style) : m_style(style) {
-    m_gradient.SetOnChange([this](TMxObject*) { Changed(); });
+    m_gradient.SetOnChange([this] { Changed(); });
 }
 
 void TMxShapeFill::SetBitmap(const QImage& value) {
@@ -43,17 +43,15 @@ void TMxShapeFill::SetBitmap(const QImage& value) {
 }
 
 void TMxShapeFill::SetStyle(TMxFillStyle value) {
-    if (value == m_style) return;
-    m_style = value;
-    Changed();
+    if (assignIfDiffers(m_style, value)) Changed();
 }
 
-void TMxShapeFill::SetGradient(const TMxGradient& value) { m_gradient.Assign(value); }
+void TMxShapeFill::SetGradient(const TMxGradient& value) {
+    m_gradient.Assign(value);
+}
 
 void TMxShapeFill::SetTileMode(TMxTileMode value) {
-    if (value == m_tileMode) return;
-    m_tileMode = value;
-    Changed();
+    if (assignIfDiffers(m_tileMode, value)) Changed();
 }
 
 void TMxShapeFill::SetListBitmap(const QImage& value) {
@@ -63,9 +61,9 @@ void TMxShapeFill::SetListBitmap(const QImage& value) {
 
 void TMxShapeFill::Assign(const TMxShapeFill& source) {
     if (&source == this) return;
-    BeginUpdate();
+    ChangeBatch batch(*this);
     AssignProperties(source);
-    EndUpdate(true);
+    Changed();
 }
 
 void TMxShapeFill::AssignProperties(const TMxShapeFill& source) {
@@ -78,10 +76,13 @@ void TMxShapeFill::AssignProperties(const TMxShapeFill& source) {
 
 bool TMxShapeFill::IsEmpty() const {
     switch (m_style) {
-    case TMxFillStyle::sfNone: return true;
-    case TMxFillStyle::sfBitmap:
-    case TMxFillStyle::sfBitmapList: return Picture().isNull();
-    default: return false;
+        case TMxFillStyle::sfNone:
+            return true;
+        case TMxFillStyle::sfBitmap:
+        case TMxFillStyle::sfBitmapList:
+            return Picture().isNull();
+        default:
+            return false;
     }
 }
 
@@ -92,33 +93,23 @@ const QImage& TMxShapeFill::Picture() const {
 TMxFillObject::TMxFillObject() : TMxShapeFill(TMxFillStyle::sfNone) {}
 
 void TMxFillObject::SetAlignment(TMxAlignment value) {
-    if (value == m_alignment) return;
-    m_alignment = value;
-    Changed();
+    if (assignIfDiffers(m_alignment, value)) Changed();
 }
 
 void TMxFillObject::SetBrush(const TMxBrush& value) {
-    if (value == m_brush) return;
-    m_brush = value;
-    Changed();
+    if (assignIfDiffers(m_brush, value)) Changed();
 }
 
 void TMxFillObject::SetOffsetX(int value) {
-    if (value == m_offsetX) return;
-    m_offsetX = value;
-    Changed();
+    if (assignIfDiffers(m_offsetX, value)) Changed();
 }
 
 void TMxFillObject::SetOffsetY(int value) {
-    if (value == m_offsetY) return;
-    m_offsetY = value;
-    Changed();
+    if (assignIfDiffers(m_offsetY, value)) Changed();
 }
 
 void TMxFillObject::SetOptions(TMxFillOptions value) {
-    if (value == m_options) return;
-    m_options = value;
-    Changed();
+    if (assignIfDiffers(m_options, value)) Changed();
 }
 
 void TMxFillObject::AssignProperties(const TMxShapeFill& source) {
@@ -139,28 +130,33 @@ bool TMxFillObject::FillCanvas(Canvas& canvas, const TRect& rect, TColor baseCol
     const Region savedClip = canvas.ClipRegion();
     bool drawn = true;
     switch (Style()) {
-    case TMxFillStyle::sfNone: drawn = false; break;
-    case TMxFillStyle::sfBrushBitmap:
-        // A pattern brush is anchored to the canvas's own pixel grid, not to rect.
-        if (Bitmap().isNull()) {
+        case TMxFillStyle::sfNone:
             drawn = false;
             break;
+        case TMxFillStyle::sfBrushBitmap:
+            // A pattern brush is anchored to the canvas's own pixel grid, not to rect.
+            if (Bitmap().isNull()) {
+                drawn = false;
+                break;
+            }
+            canvas.IntersectClipRect(rect);
+            Tile(canvas, rect, {0, 0}, Bitmap());
+            break;
+        case TMxFillStyle::sfBrush:
+            if (m_brush.Style == TMxBrushStyle::bsSolid) FillSolid(canvas, rect, m_brush.Color);
+            break;
+        case TMxFillStyle::sfBitmap:
+        case TMxFillStyle::sfBitmapList:
+            FillPicture(canvas, rect, baseColor);
+            break;
+        case TMxFillStyle::sfGradient: {
+            const TMxGradient& gradient = Gradient();
+            std::uint16_t flags = m_options.bits() & kMxGradientUseBitmap;
+            if (gradient.PaletteRealize()) flags |= kMxGradientPalette;
+            MxGradientPaintExt(canvas, rect, gradient.Style(), &gradient.ColorTable(), gradient.Palette(),
+                               flags, 0);
+            break;
         }
-        canvas.IntersectClipRect(rect);
-        Tile(canvas, rect, {0, 0}, Bitmap());
-        break;
-    case TMxFillStyle::sfBrush:
-        if (m_brush.Style == TMxBrushStyle::bsSolid) FillSolid(canvas, rect, m_brush.Color);
-        break;
-    case TMxFillStyle::sfBitmap:
-    case TMxFillStyle::sfBitmapList: FillPicture(canvas, rect, baseColor); break;
-    case TMxFillStyle::sfGradient: {
-        const TMxGradient& gradient = Gradient();
-        std::uint16_t flags = m_options.Bits() & kMxGradientUseBitmap;
-        if (gradient.PaletteRealize()) flags |= kMxGradientPalette;
-        MxGradientPaintExt(canvas, rect, gradient.Style(), &gradient.ColorTable(), gradient.Palette(), flags, 0);
-        break;
-    }
     }
     canvas.SelectClipRgn(savedClip);
     canvas.SetPen(savedPen);
@@ -171,20 +167,23 @@ bool TMxFillObject::FillCanvas(Canvas& canvas, const TRect& rect, TColor baseCol
 void TMxFillObject::FillPicture(Canvas& canvas, const TRect& rect, TColor baseColor) const {
     const QImage& picture = Picture();
     switch (TileMode()) {
-    case TMxTileMode::tmNone:
-    case TMxTileMode::tmCenter: {
-        if (m_options.Has(TMxFillOption::foFillInner)) FillSolid(canvas, rect, baseColor);
-        const TMxAlignment alignment = TileMode() == TMxTileMode::tmCenter ? TMxAlignment::agCenter : m_alignment;
-        TPoint at = AlignedOrigin(rect, picture.width(), picture.height(), alignment);
-        if (TileMode() == TMxTileMode::tmNone) at = {at.X + m_offsetX, at.Y + m_offsetY};
-        canvas.IntersectClipRect(rect);
-        canvas.Draw(at.X, at.Y, picture);
-        break;
-    }
-    case TMxTileMode::tmStretch: canvas.StretchDraw(rect, picture); break;
-    case TMxTileMode::tmTile:
-        canvas.IntersectClipRect(rect);
-        Tile(canvas, rect, {rect.Left, rect.Top}, picture);
-        break;
+        case TMxTileMode::tmNone:
+        case TMxTileMode::tmCenter: {
+            if (m_options.has(TMxFillOption::foFillInner)) FillSolid(canvas, rect, baseColor);
+            const TMxAlignment alignment =
+                TileMode() == TMxTileMode::tmCenter ? TMxAlignment::agCenter : m_alignment;
+            TPoint at = AlignedOrigin(rect, picture.width(), picture.height(), alignment);
+            if (TileMode() == TMxTileMode::tmNone) at = {at.X + m_offsetX, at.Y + m_offsetY};
+            canvas.IntersectClipRect(rect);
+            canvas.Draw(at.X, at.Y, picture);
+            break;
+        }
+        case TMxTileMode::tmStretch:
+            canvas.StretchDraw(rect, picture);
+            break;
+        case TMxTileMode::tmTile:
+            canvas.IntersectClipRect(rect);
+            Tile(canvas, rect, {rect.Left, rect.Top}, picture);
+            break;
     }
 }

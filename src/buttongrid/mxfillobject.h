@@ -2,12 +2,12 @@
 
 #include <QImage>
 #include <cstdint>
-#include <initializer_list>
 
-#include "platform/alignment.h"
 #include "buttongrid/mxgradient.h"
 #include "buttongrid/mxobject.h"
+#include "platform/alignment.h"
 #include "platform/color.h"
+#include "platform/flagset.h"
 #include "platform/geometry.h"
 
 class Canvas;
@@ -17,28 +17,8 @@ enum class TMxTileMode { tmNone, tmCenter, tmStretch, tmTile };
 
 enum class TMxFillOption { foFillInner, foQuickDraw, foGrUseBitmap };
 
-// A set of TMxFillOption, stored as the bits 1, 2 and 4.
-class TMxFillOptions {
-public:
-    constexpr TMxFillOptions() = default;
-    constexpr TMxFillOptions(std::initializer_list<TMxFillOption> options) {
-        for (TMxFillOption o : options) m_bits |= Bit(o);
-    }
-    static constexpr TMxFillOptions FromBits(std::uint8_t bits) {
-        TMxFillOptions set;
-        set.m_bits = bits & 7;
-        return set;
-    }
-
-    constexpr std::uint8_t Bits() const { return m_bits; }
-    constexpr bool Has(TMxFillOption o) const { return (m_bits & Bit(o)) != 0; }
-
-    friend constexpr bool operator==(TMxFillOptions, TMxFillOptions) = default;
-
-private:
-    static constexpr std::uint8_t Bit(TMxFillOption o) { return static_cast<std::uint8_t>(1u << static_cast<int>(o)); }
-    std::uint8_t m_bits = 0;
-};
+// Stored as the bits 1, 2 and 4.
+using TMxFillOptions = FlagSet<TMxFillOption>;
 
 enum class TMxBrushStyle { bsSolid, bsClear };
 

@@ -18,22 +18,29 @@ void PaintSteps(Canvas& canvas, TPoint origin, int width, int height, TMxGradien
         const TRect box = shape.Box.Offset(origin.X, origin.Y);
         canvas.Brush().Color = colors[static_cast<std::size_t>(step)];
         switch (shape.ShapeKind) {
-        case TMxGradientShape::Kind::Band: canvas.FillRect(box); break;
-        case TMxGradientShape::Kind::Rectangle: canvas.Rectangle(box); break;
-        case TMxGradientShape::Kind::Ellipse: canvas.Ellipse(box); break;
-        case TMxGradientShape::Kind::Polygon: {
-            std::vector<TPoint> points(shape.Points.begin(), shape.Points.end());
-            for (TPoint& p : points) p = {p.X + origin.X, p.Y + origin.Y};
-            canvas.Polygon(points);
-            break;
-        }
+            case TMxGradientShape::Kind::Band:
+                canvas.FillRect(box);
+                break;
+            case TMxGradientShape::Kind::Rectangle:
+                canvas.Rectangle(box);
+                break;
+            case TMxGradientShape::Kind::Ellipse:
+                canvas.Ellipse(box);
+                break;
+            case TMxGradientShape::Kind::Polygon: {
+                std::vector<TPoint> points(shape.Points.begin(), shape.Points.end());
+                for (TPoint& p : points) p = {p.X + origin.X, p.Y + origin.Y};
+                canvas.Polygon(points);
+                break;
+            }
         }
     }
 }
 
 }  // namespace
 
-void MxGradientCreateColorList(TColor startColor, TColor endColor, int count, bool clear, TMxColorList* list) {
+void MxGradientCreateColorList(TColor startColor, TColor endColor, int count, bool clear,
+                               TMxColorList* list) {
     if (!list || count == 0) return;
     if (clear) list->clear();
     const RgbColor from = ColorToRGB(startColor);
@@ -50,27 +57,37 @@ void MxGradientCreateColorList(TColor startColor, TColor endColor, int count, bo
             list->push_back(RGB(from.r, from.g, from.b));
             continue;
         }
-        list->push_back(RGB(from.r + MulDiv(k, dR, last), from.g + MulDiv(k, dG, last), from.b + MulDiv(k, dB, last)));
+        list->push_back(
+            RGB(from.r + MulDiv(k, dR, last), from.g + MulDiv(k, dG, last), from.b + MulDiv(k, dB, last)));
     }
 }
 
 TRect MxGradientAnchor(TMxGradientStyle style, int width, int height) {
     switch (style) {
-    case TMxGradientStyle::gstHorizontal:
-    case TMxGradientStyle::gstVertical: return {0, 0, width, height};
-    case TMxGradientStyle::gstSquare:
-    case TMxGradientStyle::gstElliptic: return {width / 2, height / 2, width / 2, height / 2};
-    case TMxGradientStyle::gstTopLeft:
-    case TMxGradientStyle::gstTopLeftDiagonal: return {0, 0, 1, 1};
-    case TMxGradientStyle::gstTopRight: return {width, 1, width + 1, 0};
-    case TMxGradientStyle::gstBottomLeft: return {1, height, 0, height + 1};
-    case TMxGradientStyle::gstBottomRight: return {width, height, width + 1, height + 1};
-    case TMxGradientStyle::gstTopRightDiagonal: return {width, 0, width + 1, 0};
+        case TMxGradientStyle::gstHorizontal:
+        case TMxGradientStyle::gstVertical:
+            return {0, 0, width, height};
+        case TMxGradientStyle::gstSquare:
+        case TMxGradientStyle::gstElliptic:
+            return {width / 2, height / 2, width / 2, height / 2};
+        case TMxGradientStyle::gstTopLeft:
+        case TMxGradientStyle::gstTopLeftDiagonal:
+            return {0, 0, 1, 1};
+        case TMxGradientStyle::gstTopRight:
+            return {width, 1, width + 1, 0};
+        case TMxGradientStyle::gstBottomLeft:
+            return {1, height, 0, height + 1};
+        case TMxGradientStyle::gstBottomRight:
+            return {width, height, width + 1, height + 1};
+        case TMxGradientStyle::gstTopRightDiagonal:
+            return {width, 0, width + 1, 0};
     }
     return {};
 }
 
-bool MxGradientPaintsUpwards(TMxGradientStyle style) { return style == TMxGradientStyle::gstHorizontal; }
+bool MxGradientPaintsUpwards(TMxGradientStyle style) {
+    return style == TMxGradientStyle::gstHorizontal;
+}
 
 TMxGradientShape MxGradientStepShape(TMxGradientStyle style, int width, int height, int count, int step) {
     using Kind = TMxGradientShape::Kind;
@@ -80,65 +97,68 @@ TMxGradientShape MxGradientStepShape(TMxGradientStyle style, int width, int heig
     const int sy = MulDiv(k, height, count);
     TMxGradientShape shape;
     switch (style) {
-    case TMxGradientStyle::gstHorizontal:
-        shape.Box = {a.Left + MulDiv(step, width, count), a.Top, a.Left + MulDiv(step + 1, width, count), a.Bottom};
-        break;
-    case TMxGradientStyle::gstVertical:
-        shape.Box = {a.Left, a.Top + MulDiv(step, height, count), a.Right, a.Top + MulDiv(step + 1, height, count)};
-        break;
-    case TMxGradientStyle::gstSquare: {
-        const int hx = sx / 2;
-        const int hy = sy / 2;
-        shape.ShapeKind = Kind::Rectangle;
-        shape.Box = {a.Left - hx, a.Top - hy, a.Left + hx + 2, a.Top + hy + 2};
-        break;
-    }
-    case TMxGradientStyle::gstElliptic: {
-        // 1.4 is a little under the square root of 2, so the largest ellipse reaches past the corners.
-        const int rx = RoundHalfEven(sx / 1.4);
-        const int ry = RoundHalfEven(sy / 1.4);
-        shape.ShapeKind = Kind::Ellipse;
-        shape.Box = {a.Left - rx, a.Top - ry, a.Left + rx, a.Top + ry};
-        break;
-    }
-    case TMxGradientStyle::gstTopLeft:
-        shape.ShapeKind = Kind::Rectangle;
-        shape.Box = {a.Left, a.Top, a.Right + sx, a.Bottom + sy};
-        break;
-    case TMxGradientStyle::gstTopRight:
-        shape.ShapeKind = Kind::Rectangle;
-        shape.Box = {a.Left - sx, a.Top + sy, a.Right, a.Bottom};
-        break;
-    case TMxGradientStyle::gstBottomLeft:
-        shape.ShapeKind = Kind::Rectangle;
-        shape.Box = {a.Left + sx, a.Top - sy, a.Right, a.Bottom};
-        break;
-    case TMxGradientStyle::gstBottomRight:
-        shape.ShapeKind = Kind::Rectangle;
-        shape.Box = {a.Left - sx, a.Top - sy, a.Right, a.Bottom};
-        break;
-    case TMxGradientStyle::gstTopLeftDiagonal: {
-        const int dx = 2 * sx;
-        const int dy = 2 * sy;
-        shape.ShapeKind = Kind::Polygon;
-        shape.Points = {TPoint{a.Left, a.Top}, TPoint{a.Left + dx, a.Top}, TPoint{a.Left, a.Bottom + dy},
-                        TPoint{a.Left - dx, a.Bottom + dy}};
-        break;
-    }
-    case TMxGradientStyle::gstTopRightDiagonal: {
-        const int dx = 2 * sx;
-        const int dy = 2 * sy;
-        shape.ShapeKind = Kind::Polygon;
-        shape.Points = {TPoint{a.Right, a.Top}, TPoint{a.Right - dx, a.Top}, TPoint{a.Right, a.Bottom + dy},
-                        TPoint{a.Right + dx, a.Bottom + dy}};
-        break;
-    }
+        case TMxGradientStyle::gstHorizontal:
+            shape.Box = {a.Left + MulDiv(step, width, count), a.Top, a.Left + MulDiv(step + 1, width, count),
+                         a.Bottom};
+            break;
+        case TMxGradientStyle::gstVertical:
+            shape.Box = {a.Left, a.Top + MulDiv(step, height, count), a.Right,
+                         a.Top + MulDiv(step + 1, height, count)};
+            break;
+        case TMxGradientStyle::gstSquare: {
+            const int hx = sx / 2;
+            const int hy = sy / 2;
+            shape.ShapeKind = Kind::Rectangle;
+            shape.Box = {a.Left - hx, a.Top - hy, a.Left + hx + 2, a.Top + hy + 2};
+            break;
+        }
+        case TMxGradientStyle::gstElliptic: {
+            // 1.4 is a little under the square root of 2, so the largest ellipse reaches past the corners.
+            const int rx = RoundHalfEven(sx / 1.4);
+            const int ry = RoundHalfEven(sy / 1.4);
+            shape.ShapeKind = Kind::Ellipse;
+            shape.Box = {a.Left - rx, a.Top - ry, a.Left + rx, a.Top + ry};
+            break;
+        }
+        case TMxGradientStyle::gstTopLeft:
+            shape.ShapeKind = Kind::Rectangle;
+            shape.Box = {a.Left, a.Top, a.Right + sx, a.Bottom + sy};
+            break;
+        case TMxGradientStyle::gstTopRight:
+            shape.ShapeKind = Kind::Rectangle;
+            shape.Box = {a.Left - sx, a.Top + sy, a.Right, a.Bottom};
+            break;
+        case TMxGradientStyle::gstBottomLeft:
+            shape.ShapeKind = Kind::Rectangle;
+            shape.Box = {a.Left + sx, a.Top - sy, a.Right, a.Bottom};
+            break;
+        case TMxGradientStyle::gstBottomRight:
+            shape.ShapeKind = Kind::Rectangle;
+            shape.Box = {a.Left - sx, a.Top - sy, a.Right, a.Bottom};
+            break;
+        case TMxGradientStyle::gstTopLeftDiagonal: {
+            const int dx = 2 * sx;
+            const int dy = 2 * sy;
+            shape.ShapeKind = Kind::Polygon;
+            shape.Points = {TPoint{a.Left, a.Top}, TPoint{a.Left + dx, a.Top}, TPoint{a.Left, a.Bottom + dy},
+                            TPoint{a.Left - dx, a.Bottom + dy}};
+            break;
+        }
+        case TMxGradientStyle::gstTopRightDiagonal: {
+            const int dx = 2 * sx;
+            const int dy = 2 * sy;
+            shape.ShapeKind = Kind::Polygon;
+            shape.Points = {TPoint{a.Right, a.Top}, TPoint{a.Right - dx, a.Top},
+                            TPoint{a.Right, a.Bottom + dy}, TPoint{a.Right + dx, a.Bottom + dy}};
+            break;
+        }
     }
     return shape;
 }
 
 void MxGradientPaintExt(Canvas& canvas, const TRect& rect, TMxGradientStyle style, const TMxColorList* colors,
-                        [[maybe_unused]] const TMxLogPalette* palette, std::uint16_t flags, std::uint32_t offset) {
+                        [[maybe_unused]] const TMxLogPalette* palette, std::uint16_t flags,
+                        std::uint32_t offset) {
     // Our images hold every table colour exactly, so selecting and realising the palette (and painting in
     // palette-relative colours) leaves the pixels as the table gives them.
     if (!colors || colors->empty() || rect.IsEmpty()) return;
@@ -175,54 +195,42 @@ void MxGradientPaintExt(Canvas& canvas, const TRect& rect, TMxGradientStyle styl
     canvas.SetBrush(savedBrush);
 }
 
-TMxGradient::TMxGradient() { BuildColorTable(); }
+TMxGradient::TMxGradient() {
+    BuildColorTable();
+}
 
 void TMxGradient::SetColor(TColor value) {
-    if (value == m_color) return;
-    m_color = value;
-    Changed();
+    if (assignIfDiffers(m_color, value)) Changed();
 }
 
 void TMxGradient::SetColorCount(int value) {
     const auto clamped = static_cast<TMxColorCount>(std::clamp(value, kMxColorCountMin, kMxColorCountMax));
-    if (clamped == m_colorCount) return;
-    m_colorCount = clamped;
-    Changed();
+    if (assignIfDiffers(m_colorCount, clamped)) Changed();
 }
 
 void TMxGradient::SetStyle(TMxGradientStyle value) {
-    if (value == m_style) return;
-    m_style = value;
-    Changed();
+    if (assignIfDiffers(m_style, value)) Changed();
 }
 
 void TMxGradient::SetEndColor(TColor value) {
-    if (value == m_endColor) return;
-    m_endColor = value;
-    Changed();
+    if (assignIfDiffers(m_endColor, value)) Changed();
 }
 
 void TMxGradient::SetPaletteRealize(bool value) {
-    if (value == m_paletteRealize) return;
-    m_paletteRealize = value;
-    Changed();
+    if (assignIfDiffers(m_paletteRealize, value)) Changed();
 }
 
 void TMxGradient::SetTwoColors(bool value) {
-    if (value == m_twoColors) return;
-    m_twoColors = value;
-    Changed();
+    if (assignIfDiffers(m_twoColors, value)) Changed();
 }
 
 void TMxGradient::SetColors(const TMxColorList& value) {
-    if (value == m_colors) return;
-    m_colors = value;
-    Changed();
+    if (assignIfDiffers(m_colors, value)) Changed();
 }
 
 void TMxGradient::Assign(const TMxGradient& source) {
     if (&source == this) return;
-    BeginUpdate();
+    ChangeBatch batch(*this);
     m_colorCount = source.m_colorCount;
     m_color = source.m_color;
     m_style = source.m_style;
@@ -230,7 +238,7 @@ void TMxGradient::Assign(const TMxGradient& source) {
     m_paletteRealize = source.m_paletteRealize;
     m_twoColors = source.m_twoColors;
     m_colors = source.m_colors;
-    EndUpdate(true);
+    Changed();
 }
 
 void TMxGradient::PaintGradient(Canvas& canvas, const TRect& rect) const {

@@ -9,6 +9,7 @@
 #include "buttongrid/mxbtnface.h"
 #include "buttongrid/mxcustomcontrol.h"
 #include "platform/canvas.h"
+#include "platform/change.h"
 
 using enum TMxButtonState;
 
@@ -45,23 +46,20 @@ TMxSpeedButton::TMxSpeedButton(QWidget* parent) : QWidget(parent) {
         if (!m_adoptingFont) m_parentFont = false;
         RepaintContent();
     });
-    m_layout.SetOnChange([this](TMxObject*) { update(); });
+    m_layout.SetOnChange([this] { update(); });
     AdoptParentFont();
     if (parent) show();
 }
 
 void TMxSpeedButton::SetStyle(TMxUserButtonStyle value) {
-    if (value == m_style) return;
-    m_style = value;
+    if (!assignIfDiffers(m_style, value)) return;
     m_unColored = MxIsUnColoredStyle(value);
     m_transparent = MxIsExplorerStyle(value);
     update();
 }
 
 void TMxSpeedButton::SetCaption(const QString& value) {
-    if (value == m_caption) return;
-    m_caption = value;
-    RepaintContent();
+    if (assignIfDiffers(m_caption, value)) RepaintContent();
 }
 
 void TMxSpeedButton::SetHint(const QString& value) {
@@ -75,27 +73,20 @@ void TMxSpeedButton::SetCursor(TCursor value) {
 }
 
 void TMxSpeedButton::SetColor(TColor value) {
-    if (value == m_color) return;
-    m_color = value;
-    update();
+    if (assignIfDiffers(m_color, value)) update();
 }
 
 void TMxSpeedButton::SetParentFont(bool value) {
-    if (value == m_parentFont) return;
-    m_parentFont = value;
+    if (!assignIfDiffers(m_parentFont, value)) return;
     if (value) AdoptParentFont();
 }
 
 void TMxSpeedButton::SetEnterColor(TColor value) {
-    if (value == m_enterColor) return;
-    m_enterColor = value;
-    update();
+    if (assignIfDiffers(m_enterColor, value)) update();
 }
 
 void TMxSpeedButton::SetEnterColorChange(bool value) {
-    if (value == m_enterColorChange) return;
-    m_enterColorChange = value;
-    update();
+    if (assignIfDiffers(m_enterColorChange, value)) update();
 }
 
 void TMxSpeedButton::SetGlyph(const QImage& value) {
@@ -105,20 +96,16 @@ void TMxSpeedButton::SetGlyph(const QImage& value) {
 
 void TMxSpeedButton::SetNumGlyphs(int value) {
     value = std::clamp(value, 0, kMaxGlyphs);
-    if (value == m_numGlyphs) return;
-    m_numGlyphs = value;
-    update();
+    if (assignIfDiffers(m_numGlyphs, value)) update();
 }
 
 void TMxSpeedButton::SetGroupIndex(int value) {
-    if (value == m_groupIndex) return;
-    m_groupIndex = value;
+    if (!assignIfDiffers(m_groupIndex, value)) return;
     if (m_pressed) ReleaseGroup();
 }
 
 void TMxSpeedButton::SetPressed(bool value) {
-    if (value == m_pressed) return;
-    m_pressed = value;
+    if (!assignIfDiffers(m_pressed, value)) return;
     if (value) ReleaseGroup();
     // A hot or held button keeps its look; the latch shows once the pointer leaves or lets go.
     if (m_state != bsMouseOver && !m_tracking) {

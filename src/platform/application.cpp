@@ -1,10 +1,13 @@
 #include "platform/application.h"
 
 #include "platform/errorbox.h"
+#include "platform/hintmanager.h"
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("ポルポルMoxel!"));
     setApplicationDisplayName(QStringLiteral("ポルポルMoxel!"));
+    // Hints follow the program's own pauses and windows from the first event on.
+    HintManager::Instance();
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

@@ -3,8 +3,9 @@
 #include <QApplication>
 #include <functional>
 
-// The program's application object: its title, and the one place where errors that escape an event
-// handler are caught and shown in the standard error box, after which the program goes on.
+// The program's application object: its title, its hints (HintManager, with the hint pauses), and the one
+// place where errors that escape an event handler are caught and shown in the standard error box, after
+// which the program goes on.
 class Application : public QApplication {
     Q_OBJECT
 

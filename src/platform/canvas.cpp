@@ -127,6 +127,12 @@ std::vector<QString> wrapLine(const QString& line, int maxWidth,
     return pieces;
 }
 
+// What an outline-less shape covers: one column and one row less than its box spans; an empty result
+// paints nothing.
+TRect outlineLessBox(const TRect& box) {
+    return {box.Left, box.Top, box.Right - 1, box.Bottom - 1};
+}
+
 }  // namespace
 
 Canvas::Canvas(QImage& image) : m_image(image) {
@@ -267,7 +273,8 @@ void Canvas::FrameRect(const TRect& rect, TColor color) {
 void Canvas::Rectangle(const TRect& rect) {
     const TRect r = rect.Normalized();
     if (m_pen.Style == PenStyle::Clear) {
-        FillRect({r.Left, r.Top, r.Right - 1, r.Bottom - 1});
+        const TRect inner = outlineLessBox(r);
+        if (!inner.IsEmpty()) FillRect(inner);
         return;
     }
     if (r.IsEmpty()) return;
@@ -333,9 +340,9 @@ void Canvas::drawOutlinedConvex(const std::vector<Span>& outer, int rowBegin, in
 void Canvas::Ellipse(const TRect& box) {
     const TRect b = box.Normalized();
     if (m_pen.Style == PenStyle::Clear) {
-        if (m_brush.Style == BrushStyle::Clear) return;
-        fillSpans(EllipseSpans({b.Left, b.Top, b.Right - 1, b.Bottom - 1}, clipTop(), clipBottom()),
-                  brushPaint());
+        const TRect inner = outlineLessBox(b);
+        if (m_brush.Style == BrushStyle::Clear || inner.IsEmpty()) return;
+        fillSpans(EllipseSpans(inner, clipTop(), clipBottom()), brushPaint());
         return;
     }
     // One extra row above and below, so the erosion sees the neighbours of the clip's edge rows.
@@ -348,10 +355,9 @@ void Canvas::Ellipse(const TRect& box) {
 void Canvas::RoundRect(const TRect& rect, int ellipseWidth, int ellipseHeight) {
     const TRect b = rect.Normalized();
     if (m_pen.Style == PenStyle::Clear) {
-        if (m_brush.Style == BrushStyle::Clear) return;
-        fillSpans(RoundRectSpans({b.Left, b.Top, b.Right - 1, b.Bottom - 1}, ellipseWidth, ellipseHeight,
-                                 clipTop(), clipBottom()),
-                  brushPaint());
+        const TRect inner = outlineLessBox(b);
+        if (m_brush.Style == BrushStyle::Clear || inner.IsEmpty()) return;
+        fillSpans(RoundRectSpans(inner, ellipseWidth, ellipseHeight, clipTop(), clipBottom()), brushPaint());
         return;
     }
     const int w = std::max(m_pen.Width, 1);

@@ -93,8 +93,12 @@ struct TTextMetric {
 // are opaque (alpha 255).
 //
 // Geometry rules: right and bottom are exclusive; reversed corners are normalised; an outline-less
-// rectangle, ellipse, polygon or round rectangle covers one pixel less in width and height than an
-// outlined one; LineTo leaves out its end point.
+// rectangle, ellipse or round rectangle covers one pixel less in width and height than an outlined one, and
+// nothing when that leaves it empty; a polygon fills the pixels whose integer point lies inside it, left and
+// top edges in, right and bottom edges out; LineTo leaves out its end point.
+//
+// Names: the public operations are the platform's drawing calls and keep their names (FillRect, Polygon);
+// the private helpers are our own and camelCase.
 class Canvas {
 public:
     explicit Canvas(QImage& image);

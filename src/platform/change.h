@@ -13,6 +13,9 @@ bool assignIfDiffers(T& field, U&& value) {
     return true;
 }
 
+// Names: BeginUpdate, EndUpdate, Changed and OnChange are the operations the persistent objects already
+// carry under those names; assignIfDiffers above is our own helper and camelCase.
+//
 // How a persistent object tells its owner that it changed. Changed() calls the handler at once; between
 // BeginUpdate and the matching EndUpdate (they nest) it only remembers, and the outermost EndUpdate calls
 // the handler once when anything changed meanwhile.

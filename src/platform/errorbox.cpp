@@ -32,6 +32,15 @@ void ShowErrorBox(const QString& message) {
     box.exec();
 }
 
+void ShowMessage(const QString& message) {
+    if (presenter()) {
+        presenter()(message);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, kCaption, message, QMessageBox::Ok);
+    box.exec();
+}
+
 void ShowCurrentException() {
     try {
         throw;

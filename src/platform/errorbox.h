@@ -13,6 +13,10 @@ QString ErrorBoxText(const QString& message);
 // user closes it.
 void ShowErrorBox(const QString& message);
 
+// Shows message as it stands in a plain box: caption "ポルポルMoxel!" and an OK button, no icon. Goes to
+// the same presenter as the error box.
+void ShowMessage(const QString& message);
+
 // Shows the error a catch block is handling: the message of an Exception or of a std::exception,
 // an empty message for anything else. Call it only inside a catch block.
 void ShowCurrentException();

@@ -1,11 +1,6 @@
 #include "platform/inifile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <QFile>
-#include <QRandomGenerator>
-#include <cerrno>
 #include <climits>
 #include <cstdint>
 
@@ -103,155 +98,53 @@ bool parseInteger(std::string_view s, int& out) {
     return parseDecimal(s, out);
 }
 
-// The whole file when it is a regular file of bounded size; empty for anything else. O_NONBLOCK keeps
-// the open of a FIFO from waiting for a writer.
-std::string readBounded(const QString& fileName) {
-    const QByteArray path = QFile::encodeName(fileName);
-    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return {};
-    std::string bytes;
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
-        static_cast<std::uint64_t>(st.st_size) <= IniFile::kMaxFileSize) {
-        char buffer[65536];
-        for (;;) {
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) break;
-            bytes.append(buffer, static_cast<std::size_t>(n));
-            // The file may grow while we read it; it is read no further than the cap.
-            if (bytes.size() > IniFile::kMaxFileSize) {
-                bytes.clear();
-                break;
-            }
-        }
-    }
-    ::close(fd);
-    return bytes;
-}
-
-// Follows symbolic links (relative ones from their own folder) to the file they finally name, which need
-// not exist yet. Gives up on a chain longer than the system's own limit.
-QByteArray resolveLinks(QByteArray path) {
-    for (int hops = 0; hops < 40; ++hops) {
-        struct stat st {};
-        if (::lstat(path.constData(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-        QByteArray target(PATH_MAX, '\0');
-        const ssize_t n = ::readlink(path.constData(), target.data(), target.size());
-        if (n <= 0 || n >= target.size()) return path;
-        target.truncate(n);
-        if (!target.startsWith('/')) {
-            const qsizetype slash = path.lastIndexOf('/');
-            target = (slash < 0 ? QByteArray() : path.left(slash + 1)) + target;
-        }
-        path = target;
-    }
-    return path;
-}
-
-bool writeAll(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Replaces the file at target with bytes in one rename; false on any failure, with nothing changed.
-bool replaceAtomically(const QByteArray& target, const std::string& bytes) {
-    struct stat old {};
-    const bool exists = ::stat(target.constData(), &old) == 0;
-    if (exists && !S_ISREG(old.st_mode)) return false;
-    // A write-protected file stays protected, although the rename alone would replace it.
-    if (exists && ::access(target.constData(), W_OK) != 0) return false;
-
-    const qsizetype slash = target.lastIndexOf('/');
-    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.left(slash);
-
-    // Created with 0666 so that a new file gets the permissions the user's umask allows.
-    QByteArray temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temp = folder + "/.moxel-" + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
-        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return false;
-    }
-    if (fd < 0) return false;
-
-    bool ok = writeAll(fd, bytes);
-    if (ok && exists) {
-        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-        // Only a privileged user can hand the file back to its owner; the contents matter more.
-        if (ok) (void)!::fchown(fd, old.st_uid, old.st_gid);
-    }
-    ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temp.constData(), target.constData()) == 0;
-    if (!ok) {
-        ::unlink(temp.constData());
-        return false;
-    }
-    // Make the rename itself durable; the file is already in place, so a failure here is not reported.
-    const int dirFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
-    return true;
-}
-
 }  // namespace
 
-IniFile::IniFile(const QString& fileName) : m_fileName(fileName) {
-    std::string bytes = readBounded(fileName);
-    std::string_view rest = bytes;
-    if (rest.starts_with(kBom)) {
-        m_bom = kBom;
-        rest.remove_prefix(kBom.size());
-    }
-    while (!rest.empty()) {
-        const std::size_t brk = rest.find_first_of("\r\n");
-        Line line;
-        line.text = rest.substr(0, brk);
-        if (brk == npos) {
-            rest = {};
-        } else {
-            const std::size_t endLength =
-                (rest[brk] == '\r' && brk + 1 < rest.size() && rest[brk + 1] == '\n') ? 2 : 1;
-            line.end = rest.substr(brk, endLength);
-            rest.remove_prefix(brk + endLength);
-        }
-        m_lines.push_back(std::move(line));
-    }
+IniFile::IniFile(const QString& fileName)
+    : m_fileName(fileName), m_snapshot(ReadFileSnapshot(QFile::encodeName(fileName), kMaxFileSize, m_bytes)) {
+    if (std::string_view(m_bytes).starts_with(kBom)) m_bodyStart = kBom.size();
 }
 
-std::size_t IniFile::findSection(std::string_view section) const {
+IniFile::LineSpan IniFile::lineAt(std::size_t begin) const {
+    const std::size_t brk = m_bytes.find_first_of("\r\n", begin);
+    if (brk == npos) return {begin, m_bytes.size(), m_bytes.size()};
+    const bool crlf = m_bytes[brk] == '\r' && brk + 1 < m_bytes.size() && m_bytes[brk + 1] == '\n';
+    return {begin, brk, brk + (crlf ? 2 : 1)};
+}
+
+std::string_view IniFile::textOf(const LineSpan& line) const {
+    return std::string_view(m_bytes).substr(line.begin, line.textEnd - line.begin);
+}
+
+std::optional<IniFile::LineSpan> IniFile::findSection(std::string_view section) const {
     std::string_view name;
-    for (std::size_t i = 0; i < m_lines.size(); ++i)
-        if (sectionName(m_lines[i].text, name) && sameName(name, trimmed(section))) return i;
-    return npos;
+    for (std::size_t pos = m_bodyStart; pos < m_bytes.size();) {
+        const LineSpan line = lineAt(pos);
+        if (sectionName(textOf(line), name) && sameName(name, trimmed(section))) return line;
+        pos = line.end;
+    }
+    return std::nullopt;
 }
 
-std::size_t IniFile::findKey(std::size_t sectionLine, std::string_view key) const {
+std::optional<IniFile::LineSpan> IniFile::findKey(const LineSpan& sectionLine, std::string_view key) const {
     std::string_view name;
     std::string_view value;
-    for (std::size_t i = sectionLine + 1; i < m_lines.size(); ++i) {
-        if (sectionName(m_lines[i].text, name)) break;
-        if (keyLine(m_lines[i].text, name, value) && sameName(name, trimmed(key))) return i;
+    for (std::size_t pos = sectionLine.end; pos < m_bytes.size();) {
+        const LineSpan line = lineAt(pos);
+        if (sectionName(textOf(line), name)) break;
+        if (keyLine(textOf(line), name, value) && sameName(name, trimmed(key))) return line;
+        pos = line.end;
     }
-    return npos;
+    return std::nullopt;
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view def) const {
-    const std::size_t s = findSection(section);
-    const std::size_t k = s == npos ? npos : findKey(s, key);
-    if (k == npos) return std::string(def.substr(0, kMaxValueLength));
+    const std::optional<LineSpan> s = findSection(section);
+    const std::optional<LineSpan> k = s ? findKey(*s, key) : std::nullopt;
+    if (!k) return std::string(def.substr(0, kMaxValueLength));
     std::string_view name;
     std::string_view value;
-    keyLine(m_lines[k].text, name, value);
+    keyLine(textOf(*k), name, value);
     return std::string(value.substr(0, kMaxValueLength));
 }
 
@@ -261,55 +154,51 @@ int IniFile::ReadInteger(std::string_view section, std::string_view key, int def
     return parseInteger(text, value) ? value : def;
 }
 
-std::string IniFile::newLineEnd() const {
-    for (const Line& line : m_lines)
-        if (!line.end.empty()) return line.end;
-    return "\r\n";
+std::string_view IniFile::newLineEnd() const {
+    const LineSpan first = lineAt(m_bodyStart);
+    if (first.end == first.textEnd) return "\r\n";
+    return std::string_view(m_bytes).substr(first.textEnd, first.end - first.textEnd);
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     value = value.substr(0, value.find_first_of("\r\n"));
     m_dirty = true;
-    const std::string end = newLineEnd();
-    const std::string keyText = std::string(trimmed(key)) + '=' + std::string(value);
+    const std::string end(newLineEnd());
+    const std::string keyText = std::string(trimmed(key)) + '=' + std::string(value) + end;
 
-    const std::size_t s = findSection(section);
-    if (s == npos) {
-        if (!m_lines.empty() && m_lines.back().end.empty()) m_lines.back().end = end;
-        m_lines.push_back({'[' + std::string(trimmed(section)) + ']', end});
-        m_lines.push_back({keyText, end});
+    const std::optional<LineSpan> s = findSection(section);
+    if (!s) {
+        if (m_bytes.size() > m_bodyStart && m_bytes.back() != '\n' && m_bytes.back() != '\r') m_bytes += end;
+        m_bytes += '[' + std::string(trimmed(section)) + ']' + end + keyText;
         return;
     }
-    if (const std::size_t k = findKey(s, key); k != npos) {
+    if (const std::optional<LineSpan> k = findKey(*s, key)) {
         // The key keeps its own spelling and spacing; only what follows "=" changes.
-        Line& line = m_lines[k];
-        line.text = line.text.substr(0, line.text.find('=') + 1) + std::string(value);
+        const std::size_t valueStart = m_bytes.find('=', k->begin) + 1;
+        m_bytes.replace(valueStart, k->textEnd - valueStart, value);
         return;
     }
     // After the section's last key line, so comments and blank lines before the next section stay
     // with it.
-    std::size_t last = s;
+    LineSpan last = *s;
     std::string_view name;
     std::string_view v;
-    for (std::size_t i = s + 1; i < m_lines.size() && !sectionName(m_lines[i].text, name); ++i)
-        if (keyLine(m_lines[i].text, name, v)) last = i;
-    if (m_lines[last].end.empty()) m_lines[last].end = end;
-    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(last + 1), Line{keyText, end});
+    for (std::size_t pos = s->end; pos < m_bytes.size();) {
+        const LineSpan line = lineAt(pos);
+        if (sectionName(textOf(line), name)) break;
+        if (keyLine(textOf(line), name, v)) last = line;
+        pos = line.end;
+    }
+    m_bytes.insert(last.end, last.end == last.textEnd ? end + keyText : keyText);
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
     WriteString(section, key, std::to_string(value));
 }
 
-std::string IniFile::serialize() const {
-    std::string bytes = m_bom;
-    for (const Line& line : m_lines) bytes += line.text + line.end;
-    return bytes;
-}
-
 void IniFile::UpdateFile() {
     if (!m_dirty) return;
-    if (!replaceAtomically(resolveLinks(QFile::encodeName(m_fileName)), serialize()))
+    if (!ReplaceFile(QFile::encodeName(m_fileName), m_bytes, m_snapshot))
         throw Exception(QStringLiteral("%1 に書き込めません").arg(m_fileName));
     m_dirty = false;
 }

@@ -2,15 +2,18 @@
 
 #include <QString>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "platform/filesnapshot.h"
 
 // An INI profile file, read and written as bytes.
 //
 // The file is read once, when the object is made: only a regular file no larger than kMaxFileSize is read;
-// anything else (missing, a folder, a FIFO, unreadable, too large) reads as empty, so every key yields
-// its default. Reading never blocks.
+// anything else (missing, a folder, a FIFO, unreadable, too large, changing while read) reads as empty, so
+// every key yields its default. Reading never blocks, and the file is kept as one buffer that every lookup
+// scans, so reading costs time and memory in proportion to the file.
 //
 // Section and key names match without regard to (ASCII) case, blanks around names and values are
 // ignored, and the first of two equal keys wins. Writes change the object's copy only; UpdateFile() or
@@ -22,7 +25,9 @@
 class IniFile {
 public:
     static constexpr std::size_t kMaxValueLength = 2047;
-    static constexpr std::size_t kMaxFileSize = 16 * 1024 * 1024;
+    // A board file holds a few hundred bytes; a megabyte leaves room for anything kept beside the board
+    // by hand while bounding what a hostile file can cost.
+    static constexpr std::size_t kMaxFileSize = 1024 * 1024;
 
     explicit IniFile(const QString& fileName);
     ~IniFile() = default;
@@ -45,28 +50,33 @@ public:
 
     // Stores the writes made since the last store, if any: a temporary file in the same folder, flushed
     // to disk and renamed over the file (through a symbolic link to its target, keeping the file's
-    // permissions). On failure nothing on disk changes and Exception("<file name> に書き込めません") is
-    // raised; the writes stay pending.
+    // permissions). A file that was not read whole when the object was made, or that changed since, is
+    // never replaced, because the save would lose what was not read. On failure nothing on disk changes
+    // and Exception("<file name> に書き込めません") is raised; the writes stay pending.
     void UpdateFile();
     // Stores the pending writes, as UpdateFile().
     void Close();
 
 private:
-    struct Line {
-        std::string text;  // without its line end
-        std::string end;   // "\r\n", "\n", "\r", or empty for a last line without one
+    // One line of the buffer: its text is [begin, textEnd), its line end [textEnd, end).
+    struct LineSpan {
+        std::size_t begin = 0;
+        std::size_t textEnd = 0;
+        std::size_t end = 0;
     };
 
-    // Index of the first section line named section, or npos.
-    std::size_t findSection(std::string_view section) const;
-    // Index of the first key line named key in the section that starts at line sectionLine, or npos.
-    std::size_t findKey(std::size_t sectionLine, std::string_view key) const;
+    LineSpan lineAt(std::size_t begin) const;
+    std::string_view textOf(const LineSpan& line) const;
+    // The first section line named section.
+    std::optional<LineSpan> findSection(std::string_view section) const;
+    // The first key line named key in the section whose header is sectionLine.
+    std::optional<LineSpan> findKey(const LineSpan& sectionLine, std::string_view key) const;
     // The line end new lines get: the file's own, or CR LF.
-    std::string newLineEnd() const;
-    std::string serialize() const;
+    std::string_view newLineEnd() const;
 
     QString m_fileName;
-    std::string m_bom;  // a UTF-8 byte-order mark read before the first line, written back as it was
-    std::vector<Line> m_lines;
+    std::string m_bytes;  // the whole file, as it will be stored; filled before m_snapshot is made
+    FileSnapshot m_snapshot;
+    std::size_t m_bodyStart{};  // past a UTF-8 byte-order mark, which is kept as it was
     bool m_dirty = false;
 };

@@ -142,14 +142,16 @@ std::vector<Span> PolygonSpans(const std::vector<TPoint>& points, FillMode mode,
             if (a.Y == b.Y) continue;
             const TPoint lo = a.Y < b.Y ? a : b;
             const TPoint hi = a.Y < b.Y ? b : a;
-            // The row's centre y + 0.5 never meets an integer vertex, so half-open rows decide cleanly.
+            // Half-open in y: a row through the upper vertex counts, one through the lower does not, so a
+            // top edge is in and a bottom edge out.
             if (y < lo.Y || y >= hi.Y) continue;
-            // First column whose centre is at or right of the edge: ceil(xEdge - 0.5), exactly.
+            // First column at or right of the edge, ceil(xEdge), exactly: a point on a left edge is in,
+            // one on a right edge out.
             const std::int64_t dy = static_cast<std::int64_t>(hi.Y) - lo.Y;
             const std::int64_t num =
-                (2 * static_cast<std::int64_t>(lo.X) - 1) * dy +
-                (2 * static_cast<std::int64_t>(y) + 1 - 2 * lo.Y) * (static_cast<std::int64_t>(hi.X) - lo.X);
-            const std::int64_t col = ceilDiv(num, 2 * dy);
+                static_cast<std::int64_t>(lo.X) * dy +
+                (static_cast<std::int64_t>(y) - lo.Y) * (static_cast<std::int64_t>(hi.X) - lo.X);
+            const std::int64_t col = ceilDiv(num, dy);
             crossings.push_back(
                 {static_cast<double>(std::clamp<std::int64_t>(col, -kCoordLimit, kCoordLimit)),
                  a.Y < b.Y ? 1 : -1});

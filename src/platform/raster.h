@@ -6,8 +6,9 @@
 #include <QPointF>
 #include <vector>
 
-// The integer scanline rasterisers behind the canvas and the regions. A pixel belongs to a shape when its
-// centre lies inside; every function returns spans row by row, left to right, and computes only the rows
+// The integer scanline rasterisers behind the canvas and the regions. A pixel belongs to an ellipse, a
+// rounded rectangle or a text outline when its centre lies inside, to a polygon when its integer point does;
+// every function returns spans row by row, left to right, and computes only the rows
 // in [rowBegin, rowEnd), so a shape far larger than the image costs no more than the image's rows.
 
 // The ellipse inscribed in the box left .. right, top .. bottom (pixel edges, exclusive right and bottom).
@@ -19,8 +20,8 @@ std::vector<Span> EllipseSpans(const TRect& box, int rowBegin, int rowEnd);
 std::vector<Span> RoundRectSpans(const TRect& box, int ellipseWidth, int ellipseHeight, int rowBegin,
                                  int rowEnd);
 
-// The inside of a closed polygon with integer vertices; pixels on an edge belong to the shape only on its
-// left and top sides. Exact integer arithmetic.
+// The pixels whose integer point (x, y) lies inside a closed polygon with integer vertices; points on a left
+// or top edge are in, on a right or bottom edge out. Exact integer arithmetic.
 std::vector<Span> PolygonSpans(const std::vector<TPoint>& points, FillMode mode, int rowBegin, int rowEnd);
 
 // The same for several closed outlines with fractional vertices (text paths).

@@ -121,13 +121,26 @@ Region CreateRectRgn(int left, int top, int right, int bottom) {
     return Region::FromSpans(std::move(spans));
 }
 
+namespace {
+
+// The platform computes these regions without the box's lower-right point, which the drawn shapes take in.
+TRect regionBox(int left, int top, int right, int bottom) {
+    const TRect b = Rect(left, top, right, bottom).Normalized();
+    return {b.Left, b.Top, b.Right - 1, b.Bottom - 1};
+}
+
+}  // namespace
+
 Region CreateEllipticRgn(int left, int top, int right, int bottom) {
-    return Region::FromSpans(EllipseSpans(Rect(left, top, right, bottom), INT_MIN, INT_MAX));
+    const TRect box = regionBox(left, top, right, bottom);
+    if (box.IsEmpty()) return {};
+    return Region::FromSpans(EllipseSpans(box, INT_MIN, INT_MAX));
 }
 
 Region CreateRoundRectRgn(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) {
-    return Region::FromSpans(
-        RoundRectSpans(Rect(left, top, right, bottom), ellipseWidth, ellipseHeight, INT_MIN, INT_MAX));
+    const TRect box = regionBox(left, top, right, bottom);
+    if (box.IsEmpty()) return {};
+    return Region::FromSpans(RoundRectSpans(box, ellipseWidth, ellipseHeight, INT_MIN, INT_MAX));
 }
 
 Region CreatePolygonRgn(const std::vector<TPoint>& points, FillMode mode) {

@@ -47,11 +47,11 @@ private:
 // The region constructors. Reversed corners are normalised.
 // Covers left .. right - 1 by top .. bottom - 1.
 Region CreateRectRgn(int left, int top, int right, int bottom);
-// The ellipse inscribed in the box, covering the same pixels as an outlined Ellipse on that box: a round
-// W x H control is clipped with (-1, -1, W + 1, H + 1).
+// The ellipse inscribed in the box, one column and one row smaller than an Ellipse drawn on that box: the
+// pixels an outline-less Ellipse there covers.
 Region CreateEllipticRgn(int left, int top, int right, int bottom);
-// A rectangle with corners rounded by ellipses of ellipseWidth x ellipseHeight, covering the same pixels
-// as an outlined RoundRect on that box.
+// A rectangle with corners rounded by ellipses of ellipseWidth x ellipseHeight, one column and one row
+// smaller than a RoundRect drawn on that box.
 Region CreateRoundRectRgn(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight);
-// Pixels whose centres lie inside the polygon (top-left rule on its edges).
+// Pixels whose integer point lies inside the polygon, left and top edges in, right and bottom out.
 Region CreatePolygonRgn(const std::vector<TPoint>& points, FillMode mode);

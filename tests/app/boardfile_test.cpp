@@ -10,6 +10,7 @@
 #include "app/boardfile.h"
 #include "app/fakeboard.h"
 #include "platform/exception.h"
+#include "platform/inifile.h"
 
 namespace {
 
@@ -304,3 +305,27 @@ TEST(NewBoardTest, ClearsCellsCounterAndColourOnly) {
 }
 
 }  // namespace
+
+// A save over a file the reading steps could not take in whole must not replace it with the four board
+// lines: everything past the size limit would be gone.
+TEST(BoardFileDataLossTest, SavingOverAFileTooLargeToReadKeepsIt) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("big.qvx");
+    QByteArray old = "[Setting]\r\nPoru=" + QByteArray(450, '1') + "\r\nCount=1\r\nColor=0\r\n[Notes]\r\n";
+    old.append(QByteArray(static_cast<qsizetype>(IniFile::kMaxFileSize), 'x'));
+    {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        ASSERT_EQ(out.write(old), old.size());
+    }
+    FakeBoard board;
+    try {
+        SaveBoardFile(board, file);
+        ADD_FAILURE() << "the save replaced a file it could not read";
+    } catch (const Exception& error) {
+        EXPECT_EQ(error.Message(), file + " に書き込めません");
+    }
+    QFile in(file);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(in.readAll() == old);
+}

@@ -4,9 +4,11 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QObject>
 #include <memory>
 #include <vector>
 
+#include "buttongrid/mxcustomcontrol.h"
 #include "buttongrid/mxspeedbutton.h"
 #include "platform/canvas.h"
 
@@ -134,6 +136,44 @@ TEST_F(MxBoardPanelTest, GradientChangeRendersAgainAndRepaintsEveryCell) {
     for (int i = 0; i < 450; ++i) ASSERT_GT(cell(i)->PaintCount(), before[static_cast<std::size_t>(i)]) << i;
     board->FillObject().Gradient().SetStyle(TMxGradientStyle::gstHorizontal);
     EXPECT_EQ(board->BackRenderCount(), 2);
+}
+
+// Hears the back-changed notifications a cell receives, with the size of the panel's back bitmap then.
+class BackChangeListener : public QObject {
+public:
+    explicit BackChangeListener(const TMxButtonPanel& panel) : m_panel(panel) {}
+    std::vector<QSize> backSizes;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == MxBackChangedEvent()) backSizes.push_back(m_panel.BackBitmap()->size());
+        return false;
+    }
+
+private:
+    const TMxButtonPanel& m_panel;
+};
+
+TEST_F(MxBoardPanelTest, ResizingAShownBoardRendersTheBackFirstAndThenTellsEveryCell) {
+    host->show();
+    QCoreApplication::processEvents();
+    std::vector<std::unique_ptr<BackChangeListener>> listeners;
+    for (int i = 0; i < 450; ++i) {
+        listeners.push_back(std::make_unique<BackChangeListener>(*board));
+        cell(i)->installEventFilter(listeners.back().get());
+    }
+    const int renders = board->BackRenderCount();
+    // Taller than the 15 rows need: the back is rendered at that size, then the layout shrinks it again.
+    board->resize(542, 300);
+    EXPECT_EQ(board->size(), QSize(542, 272));
+    EXPECT_EQ(board->BackBitmap()->size(), QSize(542, 272));
+    EXPECT_GT(board->BackRenderCount(), renders);
+    for (int i = 0; i < 450; ++i) {
+        const std::vector<QSize>& seen = listeners[static_cast<std::size_t>(i)]->backSizes;
+        ASSERT_FALSE(seen.empty()) << i;
+        ASSERT_EQ(seen.front(), QSize(542, 300)) << i;
+        ASSERT_EQ(seen.back(), QSize(542, 272)) << i;
+    }
 }
 
 TEST_F(MxBoardPanelTest, ExplorerCellShowsTheBackBitmapUnderItself) {

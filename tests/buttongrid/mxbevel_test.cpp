@@ -45,7 +45,7 @@ TEST_P(MxBevelExtent, FollowsTheModeAndStyles) {
     EXPECT_EQ(bevel.Extent(), r.extent) << r.name;
 }
 
-const TMxBorderSides kAll = TMxBorderSides::All();
+const TMxBorderSides kAll = kMxAllBorderSides;
 using enum TMxBevelMode;
 using enum TMxBorderStyle;
 
@@ -93,9 +93,9 @@ TEST(MxBevel, StandardFramesStepInByTheirWidth) {
 TEST(MxBevel, SettersNotifyOnlyOnChangeAndAssignOnce) {
     TMxBevel bevel;
     int changes = 0;
-    bevel.SetOnChange([&](TMxObject*) { ++changes; });
+    bevel.SetOnChange([&] { ++changes; });
     bevel.SetStyleOuter(bvNone);
-    bevel.SetBorderSides(TMxBorderSides::All());
+    bevel.SetBorderSides(kMxAllBorderSides);
     EXPECT_EQ(changes, 0);
     bevel.SetStyleOuter(bvNormal);
     EXPECT_EQ(changes, 1);

@@ -66,7 +66,7 @@ TEST(MxButtonLayout, CaptionBelowTheGlyph) {
 TEST(MxButtonLayout, SettersNotifyOnlyOnChange) {
     TMxButtonLayout layout;
     int changes = 0;
-    layout.SetOnChange([&](TMxObject*) { ++changes; });
+    layout.SetOnChange([&] { ++changes; });
     layout.SetAlignment(TMxAlignment::agCenter);
     layout.SetSpacing(2);
     EXPECT_EQ(changes, 0);

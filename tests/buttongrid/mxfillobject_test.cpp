@@ -18,10 +18,10 @@ TEST(MxFillObject, Defaults) {
     EXPECT_EQ(fill.Alignment(), TMxAlignment::agTopLeft);
     EXPECT_EQ(fill.OffsetX(), 0);
     EXPECT_EQ(fill.OffsetY(), 0);
-    EXPECT_EQ(fill.Options().Bits(), 1 | 4);
-    EXPECT_TRUE(fill.Options().Has(TMxFillOption::foFillInner));
-    EXPECT_FALSE(fill.Options().Has(TMxFillOption::foQuickDraw));
-    EXPECT_TRUE(fill.Options().Has(TMxFillOption::foGrUseBitmap));
+    EXPECT_EQ(fill.Options().bits(), 1 | 4);
+    EXPECT_TRUE(fill.Options().has(TMxFillOption::foFillInner));
+    EXPECT_FALSE(fill.Options().has(TMxFillOption::foQuickDraw));
+    EXPECT_TRUE(fill.Options().has(TMxFillOption::foGrUseBitmap));
     EXPECT_EQ(fill.Brush(), (TMxBrush{clWhite, TMxBrushStyle::bsSolid}));
     EXPECT_TRUE(fill.Bitmap().isNull());
     TMxShapeFill shape;
@@ -48,7 +48,7 @@ TEST(MxFillObject, GradientChangeInsideAnUpdateIsHeldBack) {
     fill.Gradient().SetEndColor(clLime);
     EXPECT_EQ(counter.calls, 0);
     EXPECT_EQ(fill.Gradient().ColorTable().front(), clRed);
-    fill.EndUpdate(true);
+    fill.EndUpdate();
     EXPECT_EQ(counter.calls, 1);
 }
 
@@ -75,7 +75,10 @@ INSTANTIATE_TEST_SUITE_P(
         FillSetterRow{"Style", [](TMxFillObject& f) { f.SetStyle(TMxFillStyle::sfGradient); }},
         FillSetterRow{"TileMode", [](TMxFillObject& f) { f.SetTileMode(TMxTileMode::tmStretch); }},
         FillSetterRow{"Alignment", [](TMxFillObject& f) { f.SetAlignment(TMxAlignment::agCenter); }},
-        FillSetterRow{"Brush", [](TMxFillObject& f) { f.SetBrush({clRed, TMxBrushStyle::bsSolid}); }},
+        FillSetterRow{"Brush",
+                      [](TMxFillObject& f) {
+                          f.SetBrush({clRed, TMxBrushStyle::bsSolid});
+                      }},
         FillSetterRow{"OffsetX", [](TMxFillObject& f) { f.SetOffsetX(3); }},
         FillSetterRow{"OffsetY", [](TMxFillObject& f) { f.SetOffsetY(-3); }},
         FillSetterRow{"Options", [](TMxFillObject& f) { f.SetOptions({TMxFillOption::foQuickDraw}); }}),
@@ -164,9 +167,11 @@ TEST(MxFillObject, AssignFromAPlainShapeFillKeepsTheFillObjectsOwnProperties) {
     EXPECT_EQ(fill.OffsetX(), 9);
 }
 
-TEST(MxFillObject, FillOptionsKeepOnlyTheirThreeBits) {
-    EXPECT_EQ(TMxFillOptions::FromBits(0xFF).Bits(), 7);
-    EXPECT_EQ(TMxFillOptions::FromBits(4), TMxFillOptions{TMxFillOption::foGrUseBitmap});
+TEST(MxFillObject, FillOptionsAreStoredAsTheirThreeBits) {
+    EXPECT_EQ(TMxFillOptions::fromBits(7),
+              (TMxFillOptions{TMxFillOption::foFillInner, TMxFillOption::foQuickDraw,
+                              TMxFillOption::foGrUseBitmap}));
+    EXPECT_EQ(TMxFillOptions::fromBits(4), TMxFillOptions{TMxFillOption::foGrUseBitmap});
 }
 
 }  // namespace

@@ -25,7 +25,9 @@ QImage Blank(int w, int h) {
     return image;
 }
 
-TColor At(const QImage& image, int x, int y) { return FromQRgb(image.pixel(x, y)); }
+TColor At(const QImage& image, int x, int y) {
+    return FromQRgb(image.pixel(x, y));
+}
 
 // The table entry a pixel carries, or -1 for the background.
 int EntryAt(const QImage& image, int x, int y) {
@@ -52,7 +54,8 @@ protected:
         m_image = Blank(1000, 600);
         Canvas canvas(m_image);
         const TMxColorList table = DistinctTable(236);
-        MxGradientPaintExt(canvas, Bounds(kDx, kDy, 542, 272), TMxGradientStyle::gstElliptic, &table, nullptr, 0, 0);
+        MxGradientPaintExt(canvas, Bounds(kDx, kDy, 542, 272), TMxGradientStyle::gstElliptic, &table, nullptr,
+                           0, 0);
     }
 
     // An outline-less ellipse in box covers columns left .. right - 2 and rows top .. bottom - 2; with an odd
@@ -75,7 +78,8 @@ protected:
 };
 
 TEST_F(BoardEllipses, LargestEllipseFillsItsBoxBeyondTheRectangle) {
-    // Entry 234 has the same vertical radius (194), so only the left and right extremes are the largest's own.
+    // Entry 234 has the same vertical radius (194), so only the left and right extremes are the largest's
+    // own.
     const TRect b = Rect(-116, -58, 658, 330).Offset(kDx, kDy);
     const int midX = (b.Left + b.Right - 2) / 2;
     const int midY = (b.Top + b.Bottom - 2) / 2;
@@ -89,7 +93,9 @@ TEST_F(BoardEllipses, LargestEllipseFillsItsBoxBeyondTheRectangle) {
     EXPECT_EQ(EntryAt(m_image, midX, b.Bottom - 1), -1);
 }
 
-TEST_F(BoardEllipses, Entry117FillsItsBox) { ExpectBoxEdges(Rect(77, 39, 465, 233), 117, 118); }
+TEST_F(BoardEllipses, Entry117FillsItsBox) {
+    ExpectBoxEdges(Rect(77, 39, 465, 233), 117, 118);
+}
 
 TEST_F(BoardEllipses, SmallestEllipseIsOnePixelAtTheCentre) {
     EXPECT_EQ(EntryAt(m_image, kDx + 270, kDy + 135), 0);
@@ -113,7 +119,9 @@ struct CoverageRow {
     bool (*covers)(int x, int y, int w, int h, int k, int count);
 };
 
-int Sx(int k, int w, int count) { return MulDiv(k, w, count); }
+int Sx(int k, int w, int count) {
+    return MulDiv(k, w, count);
+}
 
 class CoverageTest : public ::testing::TestWithParam<CoverageRow> {};
 
@@ -127,7 +135,8 @@ TEST_P(CoverageTest, EveryPixelCarriesTheSmallestCoveringEntry) {
                 int expected = -1;
                 for (int k = 1; k <= count && expected < 0; ++k)
                     if (row.covers(x, y, w, h, k, count)) expected = k - 1;
-                ASSERT_EQ(EntryAt(image, x, y), expected) << w << "x" << h << "/" << count << " at " << x << "," << y;
+                ASSERT_EQ(EntryAt(image, x, y), expected)
+                    << w << "x" << h << "/" << count << " at " << x << "," << y;
             }
     }
 }
@@ -139,7 +148,9 @@ bool CoversSquare(int x, int y, int w, int h, int k, int count) {
     const int cy = h / 2;
     return x >= cx - hx && x <= cx + hx && y >= cy - hy && y <= cy + hy;
 }
-bool CoversTopLeft(int x, int y, int w, int h, int k, int count) { return x < Sx(k, w, count) && y < Sx(k, h, count); }
+bool CoversTopLeft(int x, int y, int w, int h, int k, int count) {
+    return x < Sx(k, w, count) && y < Sx(k, h, count);
+}
 bool CoversTopRight(int x, int y, int w, int h, int k, int count) {
     return x >= w - Sx(k, w, count) && y < Sx(k, h, count);
 }
@@ -150,49 +161,63 @@ bool CoversBottomRight(int x, int y, int w, int h, int k, int count) {
     return x >= w - Sx(k, w, count) && y >= h - Sx(k, h, count);
 }
 
-INSTANTIATE_TEST_SUITE_P(Styles, CoverageTest,
-                         ::testing::Values(CoverageRow{"Square", TMxGradientStyle::gstSquare, CoversSquare},
-                                           CoverageRow{"TopLeft", TMxGradientStyle::gstTopLeft, CoversTopLeft},
-                                           CoverageRow{"TopRight", TMxGradientStyle::gstTopRight, CoversTopRight},
-                                           CoverageRow{"BottomLeft", TMxGradientStyle::gstBottomLeft, CoversBottomLeft},
-                                           CoverageRow{"BottomRight", TMxGradientStyle::gstBottomRight,
-                                                       CoversBottomRight}),
-                         [](const ::testing::TestParamInfo<CoverageRow>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Styles, CoverageTest,
+    ::testing::Values(CoverageRow{"Square", TMxGradientStyle::gstSquare, CoversSquare},
+                      CoverageRow{"TopLeft", TMxGradientStyle::gstTopLeft, CoversTopLeft},
+                      CoverageRow{"TopRight", TMxGradientStyle::gstTopRight, CoversTopRight},
+                      CoverageRow{"BottomLeft", TMxGradientStyle::gstBottomLeft, CoversBottomLeft},
+                      CoverageRow{"BottomRight", TMxGradientStyle::gstBottomRight, CoversBottomRight}),
+    [](const ::testing::TestParamInfo<CoverageRow>& info) { return std::string(info.param.name); });
 
-// The diagonals: pixel centres inside the corner triangle of legs 2·sx and 2·sy (+1 on the left one).
-// Centres lying exactly on the hypotenuse depend on the edge rule and are left out.
-TEST(MxGradientPaint, DiagonalsFillCornerTriangles) {
-    const int w = 30;
-    const int h = 17;
-    const int count = 5;
+// The diagonals, from the integer-point rule. Step k (k = i + 1) with dx = 2·sx, dy = 2·sy:
+// - top-left: the triangle (0, 0), (dx, 0), (0, dy + 1); its hypotenuse is a right edge, so (x, y) is in
+//   when x·(dy + 1) + y·dx < dx·(dy + 1); row 0 holds exactly dx pixels;
+// - top-right: the triangle (W + 1, 0), (W + 1 − dx, 0), (W + 1, dy); its hypotenuse is a left edge, so
+//   (x, y) is in when y < dy and (x − W − 1 + dx)·dy >= y·dx.
+// A pixel shows the smallest step that covers it, since smaller steps are painted over larger ones.
+struct DiagonalCase {
+    const char* name;
+    int w;
+    int h;
+    int count;
+};
+
+class DiagonalTest : public ::testing::TestWithParam<DiagonalCase> {};
+
+TEST_P(DiagonalTest, EveryPixelShowsTheSmallestTriangleHoldingItsPoint) {
+    const auto [name, w, h, count] = GetParam();
     const QImage left = Paint(w, h, TMxGradientStyle::gstTopLeftDiagonal, DistinctTable(count));
     const QImage right = Paint(w, h, TMxGradientStyle::gstTopRightDiagonal, DistinctTable(count));
+    const auto inLeft = [&](int k, std::int64_t x, std::int64_t y) {
+        const std::int64_t dx = 2 * Sx(k, w, count);
+        const std::int64_t dy = 2 * Sx(k, h, count);
+        return x * (dy + 1) + y * dx < dx * (dy + 1);
+    };
+    const auto inRight = [&](int k, std::int64_t x, std::int64_t y) {
+        const std::int64_t dx = 2 * Sx(k, w, count);
+        const std::int64_t dy = 2 * Sx(k, h, count);
+        return y < dy && (x - w - 1 + dx) * dy >= y * dx;
+    };
+    const auto expected = [&](const auto& inside, int x, int y) {
+        for (int k = 1; k <= count; ++k)
+            if (inside(k, x, y)) return k - 1;
+        return -1;
+    };
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            // Sign of "inside" for step k, doubled to stay in integers: < 0 inside, 0 on the edge.
-            const auto leftSide = [&](int k) {
-                const int dx = 2 * Sx(k, w, count);
-                const int dy = 2 * Sx(k, h, count) + 1;
-                return (2 * x + 1) * dy + (2 * y + 1) * dx - 2 * dx * dy;
-            };
-            const auto rightSide = [&](int k) {
-                const int dx = 2 * Sx(k, w, count);
-                const int dy = 2 * Sx(k, h, count);
-                return (2 * (w + 1) - 2 * x - 1) * dy + (2 * y + 1) * dx - 2 * dx * dy;
-            };
-            for (const auto& [image, side] : {std::pair{&left, +0}, std::pair{&right, +1}}) {
-                int expected = -1;
-                bool tie = false;
-                for (int k = 1; k <= count && expected < 0; ++k) {
-                    const int s = side == 0 ? leftSide(k) : rightSide(k);
-                    tie = tie || s == 0;
-                    if (s < 0) expected = k - 1;
-                }
-                if (tie) continue;
-                ASSERT_EQ(EntryAt(*image, x, y), expected) << (side ? "right" : "left") << " at " << x << "," << y;
-            }
+            ASSERT_EQ(EntryAt(left, x, y), expected(inLeft, x, y)) << "left at " << x << "," << y;
+            ASSERT_EQ(EntryAt(right, x, y), expected(inRight, x, y)) << "right at " << x << "," << y;
         }
 }
+
+INSTANTIATE_TEST_SUITE_P(Sizes, DiagonalTest,
+                         ::testing::Values(DiagonalCase{"Small", 30, 17, 5},
+                                           DiagonalCase{"Narrow", 7, 40, 12},
+                                           DiagonalCase{"Board", 542, 272, 236}),
+                         [](const ::testing::TestParamInfo<DiagonalCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 // --- straight bands ---------------------------------------------------------------------------------
 
@@ -234,7 +259,8 @@ TEST_P(EveryStyleTest, EqualColoursGiveAFlatFill) {
     for (const std::uint16_t flags : {std::uint16_t{0}, kMxGradientUseBitmap}) {
         const QImage image = Paint(40, 22, GetParam().style, table, flags);
         for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) ASSERT_EQ(At(image, x, y), RGB(10, 200, 30)) << x << "," << y;
+            for (int x = 0; x < image.width(); ++x)
+                ASSERT_EQ(At(image, x, y), RGB(10, 200, 30)) << x << "," << y;
     }
 }
 
@@ -280,18 +306,18 @@ TEST_P(EveryStyleTest, LeavesTheCallersPenAndBrush) {
     EXPECT_EQ(canvas.Brush(), brush);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Styles, EveryStyleTest,
-    ::testing::Values(StyleRow{TMxGradientStyle::gstHorizontal, {0, 11}, {39, 11}},
-                      StyleRow{TMxGradientStyle::gstVertical, {20, 0}, {20, 21}},
-                      StyleRow{TMxGradientStyle::gstSquare, {20, 11}, {0, 0}},
-                      StyleRow{TMxGradientStyle::gstElliptic, {20, 11}, {0, 0}},
-                      StyleRow{TMxGradientStyle::gstTopLeft, {0, 0}, {39, 21}},
-                      StyleRow{TMxGradientStyle::gstTopRight, {39, 0}, {0, 21}},
-                      StyleRow{TMxGradientStyle::gstBottomLeft, {0, 21}, {39, 0}},
-                      StyleRow{TMxGradientStyle::gstBottomRight, {39, 21}, {0, 0}},
-                      StyleRow{TMxGradientStyle::gstTopLeftDiagonal, {0, 0}, {39, 21}},
-                      StyleRow{TMxGradientStyle::gstTopRightDiagonal, {39, 0}, {0, 21}}));
+INSTANTIATE_TEST_SUITE_P(Styles, EveryStyleTest,
+                         ::testing::Values(StyleRow{TMxGradientStyle::gstHorizontal, {0, 11}, {39, 11}},
+                                           StyleRow{TMxGradientStyle::gstVertical, {20, 0}, {20, 21}},
+                                           StyleRow{TMxGradientStyle::gstSquare, {20, 11}, {0, 0}},
+                                           StyleRow{TMxGradientStyle::gstElliptic, {20, 11}, {0, 0}},
+                                           StyleRow{TMxGradientStyle::gstTopLeft, {0, 0}, {39, 21}},
+                                           StyleRow{TMxGradientStyle::gstTopRight, {39, 0}, {0, 21}},
+                                           StyleRow{TMxGradientStyle::gstBottomLeft, {0, 21}, {39, 0}},
+                                           StyleRow{TMxGradientStyle::gstBottomRight, {39, 21}, {0, 0}},
+                                           StyleRow{TMxGradientStyle::gstTopLeftDiagonal, {0, 0}, {39, 21}},
+                                           StyleRow{
+                                               TMxGradientStyle::gstTopRightDiagonal, {39, 0}, {0, 21}}));
 
 // --- flags and trivial cases --------------------------------------------------------------------------
 
@@ -317,7 +343,8 @@ TEST(MxGradientPaint, WithoutClipTheShapesReachBeyondTheRectangle) {
     Canvas o(open);
     Canvas c(clipped);
     MxGradientPaintExt(o, Rect(20, 10, 40, 30), TMxGradientStyle::gstElliptic, &table, nullptr, 0, 0);
-    MxGradientPaintExt(c, Rect(20, 10, 40, 30), TMxGradientStyle::gstElliptic, &table, nullptr, kMxGradientClip, 0);
+    MxGradientPaintExt(c, Rect(20, 10, 40, 30), TMxGradientStyle::gstElliptic, &table, nullptr,
+                       kMxGradientClip, 0);
     EXPECT_EQ(EntryAt(open, 19, 20), 2);
     EXPECT_EQ(EntryAt(clipped, 19, 20), -1);
     EXPECT_EQ(EntryAt(clipped, 20, 20), 2);
@@ -327,7 +354,8 @@ TEST(MxGradientPaint, PixelsNoEllipseCoversGetTheLastColourThroughABitmap) {
     const TMxColorList table = DistinctTable(236);
     // In 41 × 23 the largest ellipse misses the bottom-right pixel.
     EXPECT_EQ(EntryAt(Paint(41, 23, TMxGradientStyle::gstElliptic, table), 40, 22), -1);
-    EXPECT_EQ(EntryAt(Paint(41, 23, TMxGradientStyle::gstElliptic, table, kMxGradientUseBitmap), 40, 22), 235);
+    EXPECT_EQ(EntryAt(Paint(41, 23, TMxGradientStyle::gstElliptic, table, kMxGradientUseBitmap), 40, 22),
+              235);
 }
 
 TEST(MxGradientPaint, NothingForAnEmptyTableOrRectangle) {

@@ -31,8 +31,8 @@ TEST_P(BoardTableTest, EntryHasTheInterpolatedBlue) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, BoardTableTest,
-                         ::testing::Values(TableRow{0, 128}, TableRow{1, 129}, TableRow{2, 129}, TableRow{118, 192},
-                                           TableRow{235, 255}));
+                         ::testing::Values(TableRow{0, 128}, TableRow{1, 129}, TableRow{2, 129},
+                                           TableRow{118, 192}, TableRow{235, 255}));
 
 TEST(MxGradientCreateColorList, RoundsEachChannelWithMulDiv) {
     TMxColorList list;
@@ -170,7 +170,10 @@ INSTANTIATE_TEST_SUITE_P(
                       SetterRow{"EndColor", [](TMxGradient& g) { g.SetEndColor(clWhite); }},
                       SetterRow{"PaletteRealize", [](TMxGradient& g) { g.SetPaletteRealize(true); }},
                       SetterRow{"TwoColors", [](TMxGradient& g) { g.SetTwoColors(false); }},
-                      SetterRow{"Colors", [](TMxGradient& g) { g.SetColors({clRed, clLime}); }}),
+                      SetterRow{"Colors",
+                                [](TMxGradient& g) {
+                                    g.SetColors({clRed, clLime});
+                                }}),
     [](const ::testing::TestParamInfo<SetterRow>& info) { return std::string(info.param.name); });
 
 TEST(MxGradient, ClampedEqualCountNotifiesNothing) {
@@ -185,7 +188,7 @@ TEST(MxGradient, ClampedEqualCountNotifiesNothing) {
 TEST(MxGradient, TableIsRebuiltBeforeTheNotification) {
     TMxGradient g;
     TColor seen;
-    g.SetOnChange([&](TMxObject* sender) { seen = static_cast<TMxGradient*>(sender)->ColorTable().front(); });
+    g.SetOnChange([&] { seen = g.ColorTable().front(); });
     g.SetColor(clRed);
     EXPECT_EQ(seen, clRed);
 }
@@ -245,7 +248,8 @@ INSTANTIATE_TEST_SUITE_P(Styles, AnchorTest,
                                            AnchorRow{TMxGradientStyle::gstBottomLeft, Rect(1, 6, 0, 7)},
                                            AnchorRow{TMxGradientStyle::gstBottomRight, Rect(10, 6, 11, 7)},
                                            AnchorRow{TMxGradientStyle::gstTopLeftDiagonal, Rect(0, 0, 1, 1)},
-                                           AnchorRow{TMxGradientStyle::gstTopRightDiagonal, Rect(10, 0, 11, 0)}));
+                                           AnchorRow{TMxGradientStyle::gstTopRightDiagonal,
+                                                     Rect(10, 0, 11, 0)}));
 
 TEST(MxGradientGeometry, DiagonalPolygonsReachTwiceTheStep) {
     // 10 × 6 in 2 entries, step 0: sx = 5, sy = 3, so the polygon reaches 10 across and 6 down.

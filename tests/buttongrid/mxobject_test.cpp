@@ -23,7 +23,7 @@ TEST(MxObject, ChangeWithoutNotificationIsHarmless) {
     Probe probe;
     probe.Touch();
     probe.BeginUpdate();
-    probe.EndUpdate(true);
+    probe.EndUpdate();
     SUCCEED();
 }
 
@@ -36,20 +36,25 @@ TEST(MxObject, UpdateHoldsBackChangesUntilEndUpdateNotifies) {
     probe.Touch();
     probe.Touch();
     EXPECT_EQ(counter.calls, 0);
-    probe.EndUpdate(true);
+    probe.EndUpdate();
     EXPECT_FALSE(probe.Updating());
     EXPECT_EQ(counter.calls, 1);
 }
 
-TEST(MxObject, EndUpdateWithoutNotifyStaysSilent) {
+TEST(MxObject, NestedUpdatesReportOnceAtTheOutermostEndAndOnlyAfterAChange) {
     Probe probe;
     ChangeCounter counter;
     counter.Hook(probe);
     probe.BeginUpdate();
+    probe.BeginUpdate();
     probe.Touch();
-    probe.EndUpdate(false);
+    probe.EndUpdate();
+    EXPECT_TRUE(probe.Updating());
     EXPECT_EQ(counter.calls, 0);
-    probe.Touch();
+    probe.EndUpdate();
+    EXPECT_EQ(counter.calls, 1);
+    probe.BeginUpdate();
+    probe.EndUpdate();
     EXPECT_EQ(counter.calls, 1);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <functional>
 #include <set>
 #include <tuple>
 
@@ -308,14 +309,84 @@ TEST(Canvas, DashedPenLeavesGaps) {
     EXPECT_EQ(at(image, 24, 0), clBlack);
 }
 
-TEST(Canvas, PolygonWithoutPenFollowsTheTopLeftRule) {
-    QImage image = blank(10, 10);
+// A pixel is filled when its integer point lies inside: on a left or top edge in, on a right or bottom
+// edge out. Rows list the covered columns [x0, x1) from the polygon's top row down; {0, 0} is an empty row.
+struct PolygonCase {
+    const char* name;
+    std::vector<TPoint> points;
+    int top;
+    std::vector<std::pair<int, int>> rows;
+};
+
+class PolygonCoverage : public ::testing::TestWithParam<PolygonCase> {};
+
+TEST_P(PolygonCoverage, CoversTheIntegerPointsInside) {
+    const PolygonCase& c = GetParam();
+    QImage image = blank(14, 14);
     Canvas canvas(image);
     canvas.Pen().Style = PenStyle::Clear;
     canvas.Brush().Color = clRed;
-    canvas.Polygon({{1, 1}, {5, 1}, {5, 5}, {1, 5}});
-    EXPECT_EQ(paintedBounds(image), Rect(1, 1, 5, 5));
-    EXPECT_EQ(painted(image).size(), 16u);
+    canvas.Polygon(c.points);
+    std::set<std::pair<int, int>> expected;
+    for (std::size_t i = 0; i < c.rows.size(); ++i)
+        for (int x = c.rows[i].first; x < c.rows[i].second; ++x)
+            expected.insert({x, c.top + static_cast<int>(i)});
+    EXPECT_EQ(painted(image), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rule, PolygonCoverage,
+    ::testing::Values(
+        PolygonCase{"Square", {{1, 1}, {5, 1}, {5, 5}, {1, 5}}, 1, {{1, 5}, {1, 5}, {1, 5}, {1, 5}}},
+        // x + y < 4: 4, 3, 2 and 1 pixels, 10 in all.
+        PolygonCase{"TopLeftTriangle", {{0, 0}, {4, 0}, {0, 4}}, 0, {{0, 4}, {0, 3}, {0, 2}, {0, 1}}},
+        // 4 - y <= x < 4: the hypotenuse is a left edge, so its points are in.
+        PolygonCase{"BottomRightTriangle", {{4, 0}, {4, 4}, {0, 4}}, 0, {{0, 0}, {3, 4}, {2, 4}, {1, 4}}},
+        // Right edges x = 2y, then x = 12 - 2y: the apex row holds only a point on a right edge.
+        PolygonCase{"Arrow", {{0, 0}, {6, 3}, {0, 6}}, 0, {{0, 0}, {0, 2}, {0, 4}, {0, 6}, {0, 4}, {0, 2}}}),
+    [](const ::testing::TestParamInfo<PolygonCase>& info) { return std::string(info.param.name); });
+
+// With an outline, every row of a slanted polygon is one run from the fill into the outline.
+TEST(Canvas, OutlinedSlantedPolygonLeavesNoGapBetweenFillAndOutline) {
+    const std::vector<std::vector<TPoint>> shapes = {
+        {{0, 0}, {12, 0}, {0, 9}}, {{1, 0}, {12, 11}, {0, 11}}, {{6, 0}, {12, 11}, {0, 7}}};
+    for (const auto& points : shapes) {
+        QImage image = blank(14, 14);
+        Canvas canvas(image);
+        canvas.Brush().Color = clRed;
+        canvas.Polygon(points);
+        for (int y = 0; y < 14; ++y) {
+            int first = -1;
+            int last = -1;
+            for (int x = 0; x < 14; ++x)
+                if (at(image, x, y) != kBack) {
+                    if (first < 0) first = x;
+                    last = x;
+                }
+            for (int x = first; first >= 0 && x <= last; ++x)
+                ASSERT_NE(at(image, x, y), kBack) << points[0].X << ": gap at " << x << "," << y;
+        }
+    }
+}
+
+// An outline-less shape covers one column and one row less than its box; when that is empty, nothing.
+TEST(Canvas, EmptyOutlineLessShapesPaintNothing) {
+    const std::vector<std::pair<const char*, std::function<void(Canvas&)>>> shapes = {
+        {"Rectangle 3,3,3,8", [](Canvas& c) { c.Rectangle(Rect(3, 3, 3, 8)); }},
+        {"Rectangle 3,3,4,8", [](Canvas& c) { c.Rectangle(Rect(3, 3, 4, 8)); }},
+        {"Rectangle 3,8,9,8", [](Canvas& c) { c.Rectangle(Rect(3, 8, 9, 8)); }},
+        {"Ellipse 5,5,5,5", [](Canvas& c) { c.Ellipse(Rect(5, 5, 5, 5)); }},
+        {"Ellipse 5,5,6,9", [](Canvas& c) { c.Ellipse(Rect(5, 5, 6, 9)); }},
+        {"RoundRect 2,2,9,3", [](Canvas& c) { c.RoundRect(Rect(2, 2, 9, 3), 4, 4); }},
+    };
+    for (const auto& [name, draw] : shapes) {
+        QImage image = blank(12, 12);
+        Canvas canvas(image);
+        canvas.Pen().Style = PenStyle::Clear;
+        canvas.Brush().Color = clRed;
+        draw(canvas);
+        EXPECT_TRUE(painted(image).empty()) << name;
+    }
 }
 
 TEST(Canvas, PolygonWithPenIncludesEveryVertex) {

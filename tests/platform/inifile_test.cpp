@@ -400,4 +400,31 @@ TEST(IniFileFailureTest, FailedSaveKeepsWritesForARetry) {
     EXPECT_EQ(readBytes(path), "[Setting]\r\nCount=8\r\n");
 }
 
+// Someone else's save between our reading and our saving: ours must not wipe what we never saw.
+TEST(IniFileFailureTest, FileChangedOrMadeSinceTheReadIsNotReplaced) {
+    for (const bool existedAtRead : {true, false}) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("shared.qvx");
+        if (existedAtRead) writeBytes(path, "[Setting]\r\nCount=1\r\n");
+        IniFile ini(path);
+        const std::string theirs = "[Setting]\r\nCount=2\r\n[Theirs]\r\nkeep=1\r\n";
+        writeBytes(path, theirs);
+        ini.WriteInteger("Setting", "Count", 3);
+        EXPECT_THROW(ini.UpdateFile(), Exception) << existedAtRead;
+        EXPECT_EQ(readBytes(path), theirs);
+        EXPECT_EQ(entries(dir.path()), QStringList{"shared.qvx"});
+    }
+}
+
+TEST(IniFileTest, SecondSaveOfTheSameObjectWorks) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("twice.qvx");
+    IniFile ini(path);
+    ini.WriteInteger("Setting", "Count", 1);
+    ini.UpdateFile();
+    ini.WriteInteger("Setting", "Count", 2);
+    ini.UpdateFile();
+    EXPECT_EQ(readBytes(path), "[Setting]\r\nCount=2\r\n");
+}
+
 }  // namespace

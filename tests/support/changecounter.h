@@ -1,16 +1,16 @@
 #pragma once
 
-#include "buttongrid/mxobject.h"
+#include "platform/change.h"
 
-// Counts the change notifications of one persistent object and remembers who sent the last one.
+// Counts the change notifications of one object and remembers who sent the last one.
 struct ChangeCounter {
     int calls = 0;
-    TMxObject* lastSender = nullptr;
+    const ChangeNotify* lastSender = nullptr;
 
-    void Hook(TMxObject& object) {
-        object.SetOnChange([this](TMxObject* sender) {
+    void Hook(ChangeNotify& object) {
+        object.SetOnChange([this, &object] {
             ++calls;
-            lastSender = sender;
+            lastSender = &object;
         });
     }
 };

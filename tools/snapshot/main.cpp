@@ -3,6 +3,7 @@
 //   moxel-snapshot OUT.png                 the whole main window
 //   moxel-snapshot OUT.png NAME            the main window's control with that object name
 //   moxel-snapshot OUT.png --make WIDGET   a widget built on its own (see kFactories)
+//   moxel-snapshot OUT.png --make palette:K:ANGLE:SIZE   palette label K at one angle and font size
 
 #include <QApplication>
 #include <QPixmap>
@@ -13,7 +14,9 @@
 
 #include "app/boardpanel.h"
 #include "app/mainwindow1.h"
+#include "labelsamples.h"
 #include "platform/runtimedir.h"
+#include "widgetsamples.h"
 
 namespace {
 
@@ -43,22 +46,34 @@ std::unique_ptr<QWidget> makeBoardStyle(int shape) {
 }
 
 const std::map<QString, Factory>& factories() {
-    static const std::map<QString, Factory> kFactories = {
-        {"mainform", [] { return std::make_unique<TMainForm1>(); }},
-        {"board", [] { return makeBoard(TMxUserButtonStyle::ubsExplorer, TMxGradientStyle::gstElliptic); }},
-        {"board-grid",
-         [] { return makeBoard(TMxUserButtonStyle::ubsAutoDetect, TMxGradientStyle::gstElliptic); }},
-        {"board-style0", [] { return makeBoardStyle(0); }},
-        {"board-style1", [] { return makeBoardStyle(1); }},
-        {"board-style2", [] { return makeBoardStyle(2); }},
-        {"board-style3", [] { return makeBoardStyle(3); }},
-        {"board-style4", [] { return makeBoardStyle(4); }},
-        {"board-style5", [] { return makeBoardStyle(5); }},
-        {"board-style6", [] { return makeBoardStyle(6); }},
-        {"board-style7", [] { return makeBoardStyle(7); }},
-        {"board-style8", [] { return makeBoardStyle(8); }},
-        {"board-style9", [] { return makeBoardStyle(9); }},
-    };
+    static const std::map<QString, Factory> kFactories = [] {
+        std::map<QString, Factory> all = {
+            {"mainform", [] { return std::make_unique<TMainForm1>(); }},
+            {"board",
+             [] { return makeBoard(TMxUserButtonStyle::ubsExplorer, TMxGradientStyle::gstElliptic); }},
+            {"board-grid",
+             [] { return makeBoard(TMxUserButtonStyle::ubsAutoDetect, TMxGradientStyle::gstElliptic); }},
+            {"board-style0", [] { return makeBoardStyle(0); }},
+            {"board-style1", [] { return makeBoardStyle(1); }},
+            {"board-style2", [] { return makeBoardStyle(2); }},
+            {"board-style3", [] { return makeBoardStyle(3); }},
+            {"board-style4", [] { return makeBoardStyle(4); }},
+            {"board-style5", [] { return makeBoardStyle(5); }},
+            {"board-style6", [] { return makeBoardStyle(6); }},
+            {"board-style7", [] { return makeBoardStyle(7); }},
+            {"board-style8", [] { return makeBoardStyle(8); }},
+            {"board-style9", [] { return makeBoardStyle(9); }},
+            {"palette-sweep", [] { return makePaletteSweep(); }},
+            {"label-styles", [] { return makeLabelStyles(); }},
+            {"text-labels", [] { return makeTextLabels(); }},
+            {"hint-fukidashi", [] { return makeHint(0); }},
+            {"hint-roundrect", [] { return makeHint(1); }},
+            {"hint-linestring", [] { return makeHint(2); }},
+            {"hint-ownerdraw", [] { return makeHint(3); }},
+        };
+        all.merge(WidgetSamples());
+        return all;
+    }();
     return kFactories;
 }
 
@@ -92,9 +107,15 @@ int main(int argc, char** argv) {
 
     if (args.size() == 3) {
         if (args[1] != "--make") return usage();
-        const auto it = factories().find(args[2]);
-        if (it == factories().end()) return usage();
-        std::unique_ptr<QWidget> widget = it->second();
+        std::unique_ptr<QWidget> widget;
+        const QStringList palette = args[2].split(u':');
+        if (palette.size() == 4 && palette[0] == "palette") {
+            widget = makePaletteLabel(palette[1].toInt(), palette[2].toInt(), palette[3].toInt());
+        } else {
+            const auto it = factories().find(args[2]);
+            if (it == factories().end()) return usage();
+            widget = it->second();
+        }
         widget->show();
         return save(*widget, out) ? 0 : 1;
     }

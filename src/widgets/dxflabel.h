@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+#include "platform/color.h"
+#include "platform/cursor.h"
+#include "platform/font.h"
+#include "platform/geometry.h"
+#include "widgets/dxf3deffect.h"
+
+class Canvas;
+class QPainter;
+
+enum class TdxfLabelStyle { dxfNormal, dxfRaised, dxfLowered, dxfOutLine };
+
+// A label that draws its caption turned by a whole angle about the control's centre, with an optional
+// 3D effect behind it, a raised, lowered or outlined face, and an optional texture inside the letters.
+// The face is composed in the shared DrawBmp and then copied to the screen, colour-keyed when Transparent.
+class TdxfLabel : public QWidget {
+    Q_OBJECT
+
+public:
+    using TNotifyEvent = std::function<void(TdxfLabel* sender)>;
+
+    explicit TdxfLabel(QWidget* parent = nullptr);
+
+    TdxfLabelStyle Style() const { return m_style; }
+    void SetStyle(TdxfLabelStyle value);
+    // Degrees counter-clockwise, 0 .. 360.
+    int Angle() const { return m_angle; }
+    void SetAngle(int value);
+    Tdxf3DEffect& Effect3D() { return m_effect3D; }
+    const Tdxf3DEffect& Effect3D() const { return m_effect3D; }
+    const QImage& Glyph() const { return m_glyph; }
+    void SetGlyph(const QImage& value);
+    int PenWidth() const { return m_penWidth; }
+    void SetPenWidth(int value);
+
+    const QString& Caption() const { return m_caption; }
+    void SetCaption(const QString& value);
+    // With ParentColor the parent's background colour.
+    TColor Color() const;
+    // Also turns ParentColor off.
+    void SetColor(TColor value);
+    bool ParentColor() const { return m_parentColor; }
+    void SetParentColor(bool value);
+    // The live font: a change of any of its values repaints the label.
+    ::Font& Font() { return m_font; }
+    const ::Font& Font() const { return m_font; }
+    void SetFont(const ::Font& value) { m_font.Assign(value); }
+    bool Transparent() const { return m_transparent; }
+    void SetTransparent(bool value);
+    TCursor Cursor() const { return m_cursor; }
+    void SetCursor(TCursor value);
+    int Tag() const { return m_tag; }
+    void SetTag(int value) { m_tag = value; }
+    void SetOnClick(TNotifyEvent handler) { m_onClick = std::move(handler); }
+
+    // Each channel: Trunc(a * (color2 - color1) / b + color1), in floating point.
+    static TColor GetColor(TColor color1, TColor color2, int a, int b);
+    // Top-left of the unrotated text cell (w x h) turned by angle so that the box's centre falls on
+    // (cx, cy); halves round to the even neighbour.
+    static TPoint TextStart(int cx, int cy, int angle, int w, int h);
+
+    // Composes the face in DrawBmp and copies the label-sized part to screen at (0, 0).
+    void Paint(QPainter& screen) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void compose(Canvas& canvas) const;
+    void drawEffect(Canvas& canvas, TPoint start) const;
+    void drawFace(Canvas& canvas, TPoint start, bool textureFill, bool trueType) const;
+    void drawTexture(Canvas& canvas, TPoint start) const;
+
+    TdxfLabelStyle m_style = TdxfLabelStyle::dxfNormal;
+    int m_angle = 0;
+    Tdxf3DEffect m_effect3D;
+    QImage m_glyph;
+    int m_penWidth = 1;
+    QString m_caption;
+    TColor m_color = clBtnFace;
+    bool m_parentColor = false;
+    ::Font m_font;
+    bool m_transparent = false;
+    TCursor m_cursor = crDefault;
+    int m_tag = 0;
+    TNotifyEvent m_onClick;
+    bool m_pressed = false;
+};

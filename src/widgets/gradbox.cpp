@@ -1,0 +1,151 @@
+#include "widgets/gradbox.h"
+
+#include <QEvent>
+#include <QPainter>
+
+#include "platform/canvas.h"
+#include "platform/intmath.h"
+
+using enum TGradStyle;
+
+TGradBox::TGradBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_font.SetOnChange([this] { update(); });
+    resize(200, 100);
+    if (parent) show();
+}
+
+void TGradBox::SetCaptionLeft(int value) {
+    if (assignIfDiffers(m_captionLeft, value)) update();
+}
+
+void TGradBox::SetCaptionTop(int value) {
+    if (assignIfDiffers(m_captionTop, value)) update();
+}
+
+void TGradBox::SetTopColor(TColor value) {
+    if (assignIfDiffers(m_topColor, value)) update();
+}
+
+void TGradBox::SetLastColor(TColor value) {
+    if (assignIfDiffers(m_lastColor, value)) update();
+}
+
+void TGradBox::SetOutLineColor(TColor value) {
+    if (assignIfDiffers(m_outLineColor, value) && m_drawOutLine) update();
+}
+
+void TGradBox::SetDrawOutLine(bool value) {
+    if (assignIfDiffers(m_drawOutLine, value)) update();
+}
+
+void TGradBox::SetGradStyle(TGradStyle value) {
+    if (assignIfDiffers(m_gradStyle, value)) update();
+}
+
+void TGradBox::SetFont3D(bool value) {
+    if (assignIfDiffers(m_font3D, value)) update();
+}
+
+void TGradBox::SetFontDepth(std::uint8_t value) {
+    if (assignIfDiffers(m_fontDepth, value) && m_font3D) update();
+}
+
+void TGradBox::SetStyle3D(TFontStyle3D value) {
+    if (assignIfDiffers(m_style3D, value)) update();
+}
+
+void TGradBox::SetBackFont(TColor value) {
+    if (assignIfDiffers(m_backFont, value) && m_font3D) update();
+}
+
+void TGradBox::SetCaption(const QString& value) {
+    if (assignIfDiffers(m_caption, value)) update();
+}
+
+void TGradBox::SetColarray() {
+    if (m_gradStyle == gsNone) return;
+    const bool fromTop = m_gradStyle == gsTopBottom || m_gradStyle == gsLeftRight;
+    const TColor first = fromTop ? m_topColor : m_lastColor;
+    const TColor last = fromTop ? m_lastColor : m_topColor;
+    const RgbColor f = ColorToRGB(first);
+    const RgbColor l = ColorToRGB(last);
+    // The steps accumulate: each entry is one more subtraction from the last, as the bands always had.
+    const long double dr = (f.r - l.r) / 255.0L, dg = (f.g - l.g) / 255.0L, db = (f.b - l.b) / 255.0L;
+    long double vr = f.r, vg = f.g, vb = f.b;
+    m_colarray[0] = RGB(f.r, f.g, f.b);
+    for (int i = 1; i <= 254; ++i) {
+        vr -= dr;
+        vg -= dg;
+        vb -= db;
+        m_colarray[i] = RGB(static_cast<int>(vr), static_cast<int>(vg), static_cast<int>(vb));
+    }
+    m_colarray[255] = RGB(l.r, l.g, l.b);
+}
+
+void TGradBox::Paint(Canvas& canvas) {
+    SetColarray();
+    const int w = width();
+    const int h = height();
+    if (m_gradStyle != gsNone) {
+        const bool vertical = m_gradStyle == gsTopBottom || m_gradStyle == gsBottomTop;
+        const double step = (vertical ? h : w) / 255.0;
+        const int band = Trunc(step + 1);
+        for (int i = 0; i <= 255; ++i) {
+            const int at = i == 0 ? 0 : Trunc((i - 1) * step);
+            canvas.Brush() = TBrush{m_colarray[i], BrushStyle::Solid};
+            canvas.FillRect(vertical ? Rect(0, at, w, at + band) : Rect(at, 0, at + band, h));
+        }
+    }
+    if (m_drawOutLine) canvas.FrameRect(Rect(0, 0, w, h), m_outLineColor);
+    DrawCaptionText(canvas, Rect(m_captionLeft, m_captionTop, x() + w, y() + h));
+    if (m_onPaint) m_onPaint();
+}
+
+void TGradBox::DrawCaptionText(Canvas& canvas, const TRect& rect) const {
+    canvas.SetBkMode(BackgroundMode::Transparent);
+    canvas.SetFont(m_font);
+    auto pass = [&](TColor color, int d) {
+        canvas.Font().SetColor(color);
+        TRect r = rect.Offset(d, d);
+        canvas.DrawText(m_caption, r, DT_WORDBREAK | DT_EXPANDTABS);
+    };
+    if (!isEnabled()) {
+        pass(clWhite, 1);
+        pass(clGray, 0);
+        return;
+    }
+    if (m_font3D) {
+        const int d = m_fontDepth;
+        switch (m_style3D) {
+            case TFontStyle3D::fsLowShadow:
+                pass(m_backFont, d);
+                break;
+            case TFontStyle3D::fsRaiseShadow:
+                pass(m_backFont, -d);
+                break;
+            case TFontStyle3D::fsLow3D:
+                for (int i = 1; i <= d; ++i) pass(m_backFont, i);
+                break;
+            case TFontStyle3D::fsRaise3D:
+                for (int i = 1; i <= d; ++i) pass(m_backFont, -i);
+                break;
+        }
+    }
+    pass(m_font.Color(), 0);
+}
+
+void TGradBox::paintEvent(QPaintEvent*) {
+    if (width() <= 0 || height() <= 0) return;
+    // Clear first: with gsNone whatever lies behind shows through.
+    QImage face(size(), QImage::Format_ARGB32);
+    face.fill(Qt::transparent);
+    Canvas canvas(face);
+    Paint(canvas);
+    QPainter(this).drawImage(0, 0, face);
+}
+
+void TGradBox::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::EnabledChange) update();
+    QWidget::changeEvent(e);
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "platform/color.h"
+#include "platform/font.h"
+#include "platform/geometry.h"
+
+class Canvas;
+
+enum class TGradStyle { gsTopBottom, gsBottomTop, gsLeftRight, gsRightLeft, gsNone };
+enum class TFontStyle3D { fsLowShadow, fsRaiseShadow, fsLow3D, fsRaise3D };
+
+// A rectangle filled with a two-colour linear gradient in 256 bands, with an optional outline and a
+// caption drawn plain, with a shadow or with a stepped relief. It takes no mouse input, so a press on it
+// reaches the window beneath.
+class TGradBox : public QWidget {
+    Q_OBJECT
+
+public:
+    using TNotifyEvent = std::function<void()>;
+    using ColorTable = std::array<TColor, 256>;
+
+    explicit TGradBox(QWidget* parent = nullptr);
+
+    int CaptionLeft() const { return m_captionLeft; }
+    void SetCaptionLeft(int value);
+    int CaptionTop() const { return m_captionTop; }
+    void SetCaptionTop(int value);
+    TColor TopColor() const { return m_topColor; }
+    void SetTopColor(TColor value);
+    TColor LastColor() const { return m_lastColor; }
+    void SetLastColor(TColor value);
+    TColor OutLineColor() const { return m_outLineColor; }
+    void SetOutLineColor(TColor value);
+    bool DrawOutLine() const { return m_drawOutLine; }
+    void SetDrawOutLine(bool value);
+    TGradStyle GradStyle() const { return m_gradStyle; }
+    void SetGradStyle(TGradStyle value);
+    bool Font3D() const { return m_font3D; }
+    void SetFont3D(bool value);
+    std::uint8_t FontDepth() const { return m_fontDepth; }
+    void SetFontDepth(std::uint8_t value);
+    TFontStyle3D Style3D() const { return m_style3D; }
+    void SetStyle3D(TFontStyle3D value);
+    TColor BackFont() const { return m_backFont; }
+    void SetBackFont(TColor value);
+    void SetOnPaint(TNotifyEvent handler) { m_onPaint = std::move(handler); }
+
+    const QString& Caption() const { return m_caption; }
+    void SetCaption(const QString& value);
+    // The live font; a change repaints.
+    ::Font& Font() { return m_font; }
+    const ::Font& Font() const { return m_font; }
+    void SetFont(const ::Font& value) { m_font.Assign(value); }
+    bool Enabled() const { return isEnabled(); }
+    void SetEnabled(bool value) { setEnabled(value); }
+
+    // The colour table as the last paint built it.
+    const ColorTable& Colarray() const { return m_colarray; }
+    void SetColarray();
+    // Rebuilds the table, then draws the bands, the outline and the caption, then fires OnPaint.
+    void Paint(Canvas& canvas);
+    void DrawCaptionText(Canvas& canvas, const TRect& rect) const;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    int m_captionLeft = 10;
+    int m_captionTop = 10;
+    TColor m_topColor = clGreen;
+    TColor m_lastColor = clLime;
+    TColor m_outLineColor = clBlack;
+    bool m_drawOutLine = false;
+    TGradStyle m_gradStyle = TGradStyle::gsTopBottom;
+    bool m_font3D = false;
+    std::uint8_t m_fontDepth = 1;
+    TFontStyle3D m_style3D = TFontStyle3D::fsRaise3D;
+    TColor m_backFont = clYellow;
+    TNotifyEvent m_onPaint;
+    QString m_caption;
+    ::Font m_font;
+    ColorTable m_colarray{};
+};

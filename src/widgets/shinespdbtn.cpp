@@ -1,0 +1,692 @@
+#include "widgets/shinespdbtn.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QShortcutEvent>
+#include <algorithm>
+#include <array>
+
+#include "platform/canvas.h"
+
+using enum TShineDrawState;
+
+namespace {
+
+constexpr QRgb kRgbMask = 0xFFFFFFu;
+
+bool isPressed(TShineDrawState s) {
+    return s == sdDownHot || s == sdDown;
+}
+bool isHot(TShineDrawState s) {
+    return s == sdDownHot || s == sdHot;
+}
+
+QRgb opaqueRgb(int r, int g, int b) {
+    return qRgb(r, g, b);
+}
+
+QRgb rgbOf(TColor c) {
+    const RgbColor v = ColorToRGB(c);
+    return opaqueRgb(v.r, v.g, v.b);
+}
+
+// Applies f(r, g, b) -> QRgb to every pixel whose colour differs from the key.
+template <typename F>
+void recolourOpaque(QImage& image, QRgb key, F&& f) {
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if ((row[x] & kRgbMask) != key) row[x] = f(qRed(row[x]), qGreen(row[x]), qBlue(row[x]));
+    }
+}
+
+// The checkerboard of the mask effects: every pixel counts, and a row of even height count shifts the
+// pattern by one more, so the pattern follows the glyph's height rather than its width.
+template <typename F>
+void forOddCounts(QImage& image, QRgb key, F&& f) {
+    int counter = 0;
+    const bool evenHeight = image.height() % 2 == 0;
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x, ++counter)
+            if ((row[x] & kRgbMask) != key && counter % 2 == 1) row[x] = f();
+        if (evenHeight) ++counter;
+    }
+}
+
+// The key-coloured pixels of src that touch an opaque pixel of src on one of their four sides.
+std::vector<QPoint> outlinePixels(const QImage& src, QRgb key) {
+    auto opaque = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < src.width() && y < src.height() && (src.pixel(x, y) & kRgbMask) != key;
+    };
+    std::vector<QPoint> out;
+    for (int y = 0; y < src.height(); ++y)
+        for (int x = 0; x < src.width(); ++x)
+            if (!opaque(x, y) &&
+                (opaque(x - 1, y) || opaque(x + 1, y) || opaque(x, y - 1) || opaque(x, y + 1)))
+                out.emplace_back(x, y);
+    return out;
+}
+
+void frameLight(QImage& image, QRgb key, QRgb shine, bool twoWide) {
+    const QImage src = image.copy();
+    const std::vector<QPoint> outline = outlinePixels(src, key);
+    for (const QPoint& p : outline) image.setPixel(p, shine);
+    if (!twoWide) return;
+    constexpr std::array<QPoint, 4> kSides = {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)};
+    for (const QPoint& p : outline) {
+        for (const QPoint& d : kSides) {
+            const QPoint q = p + d;
+            if (src.rect().contains(q) && (src.pixel(q) & kRgbMask) == key) image.setPixel(q, shine);
+        }
+    }
+}
+
+// White where a pixel differs from its diagonal neighbour, or its lower neighbour from its right one: the
+// glyph's edges. The last row and column have no neighbours to compare with and stay black.
+QImage edgeMask(const QImage& src) {
+    QImage mask(src.size(), QImage::Format_RGB32);
+    mask.fill(Qt::black);
+    for (int y = 0; y + 1 < src.height(); ++y)
+        for (int x = 0; x + 1 < src.width(); ++x) {
+            const bool edge = (src.pixel(x + 1, y + 1) & kRgbMask) != (src.pixel(x, y) & kRgbMask) ||
+                              (src.pixel(x, y + 1) & kRgbMask) != (src.pixel(x + 1, y) & kRgbMask);
+            if (edge) mask.setPixel(x, y, qRgb(255, 255, 255));
+        }
+    return mask;
+}
+
+}  // namespace
+
+TShineSpeedButton::TShineSpeedButton(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(25, 25);
+    m_font.SetColor(clBtnText);
+    m_activeFont.SetColor(clHighlight);
+    m_colors.SetOnChange([this] { FontsAndColorsOnChange(); });
+    m_pressedColors.SetOnChange([this] { FontsAndColorsOnChange(); });
+    m_font.SetOnChange([this] { FontsAndColorsOnChange(); });
+    m_activeFont.SetOnChange([this] { FontsAndColorsOnChange(); });
+    m_activeButtonTimer.setInterval(kLeaveCheckInterval);
+    connect(&m_activeButtonTimer, &QTimer::timeout, this, &TShineSpeedButton::ActiveButtonTimerOnTimer);
+    if (parent) show();
+}
+
+void TShineSpeedButton::SetGroupIndex(int value) {
+    m_groupIndex = value;
+    GroupUpdateStatus(value);
+}
+
+void TShineSpeedButton::SetDown(bool value) {
+    if (value == m_down || m_groupIndex == 0) return;
+    if (!m_allowAllUp && m_down) return;
+    m_down = value;
+    GroupUpdateStatus(m_groupIndex);
+    setState(value ? sdDown : sdUp);
+}
+
+void TShineSpeedButton::SetAllowAllUp(bool value) {
+    m_allowAllUp = value;
+    GroupUpdateStatus(m_groupIndex);
+}
+
+void TShineSpeedButton::SetClickDownHook(bool value) {
+    if (assignIfDiffers(m_clickDownHook, value)) update();
+}
+
+void TShineSpeedButton::SetAccelCharDown(bool value) {
+    if (assignIfDiffers(m_accelCharDown, value)) update();
+}
+
+void TShineSpeedButton::SetFrameType(TFrameType value) {
+    if (assignIfDiffers(m_frameType, value)) update();
+}
+
+void TShineSpeedButton::SetTransparent(bool value) {
+    if (!assignIfDiffers(m_transparent, value)) return;
+    setAttribute(Qt::WA_OpaquePaintEvent, !value);
+    update();
+}
+
+void TShineSpeedButton::SetActiveFrame(bool value) {
+    if (assignIfDiffers(m_activeFrame, value)) update();
+}
+
+void TShineSpeedButton::SetUpFrame(bool value) {
+    if (assignIfDiffers(m_upFrame, value)) update();
+}
+
+void TShineSpeedButton::SetDownFrame(bool value) {
+    if (assignIfDiffers(m_downFrame, value)) update();
+}
+
+void TShineSpeedButton::SetActiveImage(TActiveImageType value) {
+    if (assignIfDiffers(m_activeImage, value)) update();
+}
+
+void TShineSpeedButton::SetDisabledImage(TDisabledImageType value) {
+    if (assignIfDiffers(m_disabledImage, value)) update();
+}
+
+void TShineSpeedButton::SetDisabledHighlight(TColor value) {
+    if (assignIfDiffers(m_disabledHighlight, value)) update();
+}
+
+void TShineSpeedButton::SetDisabledShadow(TColor value) {
+    if (assignIfDiffers(m_disabledShadow, value)) update();
+}
+
+void TShineSpeedButton::SetShineColor(TColor value) {
+    if (assignIfDiffers(m_shineColor, value)) update();
+}
+
+void TShineSpeedButton::SetFontHighlight(TColor value) {
+    if (assignIfDiffers(m_fontHighlight, value)) update();
+}
+
+void TShineSpeedButton::SetFontShadow(TColor value) {
+    if (assignIfDiffers(m_fontShadow, value)) update();
+}
+
+void TShineSpeedButton::SetLayout(TButtonLayout value) {
+    if (assignIfDiffers(m_layout, value)) update();
+}
+
+void TShineSpeedButton::SetMargin(int value) {
+    if (assignIfDiffers(m_margin, value)) update();
+}
+
+void TShineSpeedButton::SetSpacing(int value) {
+    if (assignIfDiffers(m_spacing, value)) update();
+}
+
+void TShineSpeedButton::SetGlyph(const QImage& value) {
+    m_glyph = value.isNull() ? QImage() : value.convertToFormat(QImage::Format_RGB32);
+    update();
+}
+
+void TShineSpeedButton::SetCaption(const QString& value) {
+    if (!assignIfDiffers(m_caption, value)) return;
+    updateAccelerator();
+    update();
+}
+
+void TShineSpeedButton::SetHint(const QString& value) {
+    m_hint = value;
+    setToolTip(value);
+}
+
+void TShineSpeedButton::SetCursor(TCursor value) {
+    m_cursor = value;
+    applyCursor(*this, value);
+}
+
+// --- Group ---------------------------------------------------------------------------------------------
+
+void TShineSpeedButton::GroupUpdateStatus(int groupIndex) {
+    m_groupIndex = groupIndex;
+    if (groupIndex == 0 || !parentWidget()) return;
+    const GroupNotice notice{groupIndex, this, m_down, m_allowAllUp};
+    // Receiving only stores and repaints, so the parent's children stay as they are while we walk them.
+    for (QObject* child : parentWidget()->children())
+        if (auto* b = qobject_cast<TShineSpeedButton*>(child)) b->ButtonPressed(notice);
+}
+
+void TShineSpeedButton::ButtonPressed(const GroupNotice& notice) {
+    if (notice.GroupIndex != m_groupIndex || !notice.Sender || notice.Sender == this) return;
+    if (notice.Down && m_down) {
+        m_down = false;
+        setState(sdUp);
+    }
+    m_allowAllUp = notice.AllowAllUp;
+}
+
+// --- Mouse ---------------------------------------------------------------------------------------------
+
+void TShineSpeedButton::MouseDown(Qt::MouseButton button, TShiftState, int, int) {
+    if (button != Qt::LeftButton || !isEnabled()) return;
+    setState(sdDownHot);
+    m_tracking = true;
+}
+
+void TShineSpeedButton::MouseMove(TShiftState, int x, int y) {
+    if (m_tracking) {
+        const bool inside = x >= 0 && x < width() && y >= 0 && y < height();
+        setState(inside ? sdDownHot : (m_down ? sdDown : sdUp));
+    } else if (!m_mouseInControl) {
+        UpdateTracking();
+    }
+}
+
+void TShineSpeedButton::MouseUp(Qt::MouseButton, TShiftState, int x, int y) {
+    if (!m_tracking) return;
+    const bool inside = x >= 0 && x < width() && y >= 0 && y < height();
+    if (m_groupIndex == 0) {
+        m_mouseInControl = false;
+        m_down = false;
+        m_state = sdUp;
+        if (inside) update();
+    } else if (inside) {
+        SetDown(!m_down);
+        if (m_down) update();
+    } else {
+        setState(m_down ? sdDownHot : sdHot);
+    }
+    m_tracking = false;
+    const QPointer<TShineSpeedButton> alive(this);
+    if (inside) Click();
+    if (alive) UpdateTracking();
+}
+
+void TShineSpeedButton::UpdateTracking() {
+    if (!isEnabled()) return;
+    // Set to the opposite of the truth, so that the enter or leave step below acts. "Under the cursor" is
+    // taken as the cursor inside this button's rectangle: siblings on this form never overlap.
+    m_mouseInControl = !pointerInClient();
+    const TPoint p = cursorInClient();
+    if (m_mouseInControl)
+        MouseLeave(currentShiftState(), p.X, p.Y);
+    else
+        MouseEnter(currentShiftState(), p.X, p.Y);
+}
+
+void TShineSpeedButton::MouseEnter(TShiftState shift, int x, int y) {
+    if (m_onMouseEnter) m_onMouseEnter(shift, x, y);
+    if (m_mouseInControl || !isEnabled() || QWidget::mouseGrabber()) return;
+    m_mouseInControl = true;
+    if (m_state == sdUp) setState(sdHot);
+    if (m_state == sdDown) setState(sdDownHot);
+    m_activeButtonTimer.start();
+}
+
+void TShineSpeedButton::MouseLeave(TShiftState shift, int x, int y) {
+    if (m_onMouseLeave) m_onMouseLeave(shift, x, y);
+    if (!m_mouseInControl || !isEnabled() || m_tracking) return;
+    m_activeButtonTimer.stop();
+    m_mouseInControl = false;
+    if (m_state == sdHot) setState(sdUp);
+    if (m_state == sdDownHot) setState(sdDown);
+}
+
+void TShineSpeedButton::ActiveButtonTimerOnTimer() {
+    if (!m_mouseInControl || !isEnabled() || m_tracking) {
+        m_activeButtonTimer.stop();
+        return;
+    }
+    if (pointerInClient()) return;
+    const TPoint p = cursorInClient();
+    MouseLeave(currentShiftState(), p.X, p.Y);
+}
+
+void TShineSpeedButton::Click() {
+    const QPointer<TShineSpeedButton> alive(this);
+    const TShineDrawState before = m_state;
+    if (m_clickDownHook) {
+        m_state = sdDownHot;
+        repaint();
+    }
+    const TNotifyEvent handler = m_onClick;
+    if (handler) handler();
+    if (m_clickDownHook && alive) {
+        m_state = before;
+        repaint();
+    }
+}
+
+// --- Painting ------------------------------------------------------------------------------------------
+
+TShineDrawState TShineSpeedButton::paintState() const {
+    return isEnabled() ? m_state : sdDisabled;
+}
+
+void TShineSpeedButton::Paint(Canvas& canvas) const {
+    BackDraw(canvas);
+    ImageDraw(canvas);
+    FrameDraw(canvas);
+}
+
+void TShineSpeedButton::BackDraw(Canvas& canvas) const {
+    if (m_transparent) return;
+    const TShineBtnColors& set = isPressed(paintState()) ? m_pressedColors : m_colors;
+    const TRect client = Rect(0, 0, width(), height());
+    if (!set.Gradation()) {
+        canvas.Brush() = TBrush{set.Color(), BrushStyle::Solid};
+        canvas.FillRect(client);
+        return;
+    }
+    const RgbColor from = ColorToRGB(set.Color());
+    const RgbColor to = ColorToRGB(set.GradColor());
+    QImage strip =
+        set.GradVertical() ? QImage(1, 256, QImage::Format_RGB32) : QImage(256, 1, QImage::Format_RGB32);
+    auto* bits = reinterpret_cast<QRgb*>(strip.bits());
+    const qsizetype step = set.GradVertical() ? strip.bytesPerLine() / 4 : 1;
+    for (int i = 0; i < 256; ++i)
+        bits[i * step] = opaqueRgb(from.r + i * (to.r - from.r) / 255, from.g + i * (to.g - from.g) / 255,
+                                   from.b + i * (to.b - from.b) / 255);
+    canvas.StretchDraw(client, strip);
+}
+
+void TShineSpeedButton::ImageDraw(Canvas& canvas) const {
+    const TShineDrawState state = paintState();
+    canvas.SetFont(isHot(state) ? m_activeFont : m_font);
+    const QImage glyph = CreateStateGlyph();
+    TPoint at;
+    TRect textRect;
+    CalcDrawPosition(canvas, at, textRect);
+    const int shift = isPressed(state) ? 1 : 0;
+
+    if (!glyph.isNull()) {
+        at = {at.X + shift, at.Y + shift};
+        if (state == sdDisabled && m_disabledImage == TDisabledImageType::diDefault) {
+            // The stamp's raster operation paints the brush where the source is 1, which a black-and-white
+            // mask expands to where it is white: the edges. The canvas stamps where its mask is black, so
+            // it is handed the mask inverted.
+            QImage stamp = glyph;
+            stamp.invertPixels();
+            canvas.Brush() = TBrush{m_disabledHighlight, BrushStyle::Solid};
+            canvas.StampMask(at.X + 1, at.Y + 1, stamp);
+            canvas.Brush() = TBrush{m_disabledShadow, BrushStyle::Solid};
+            canvas.StampMask(at.X, at.Y, stamp);
+        } else {
+            canvas.DrawTransparent(at.X, at.Y, glyph, FromQRgb(glyph.pixel(0, glyph.height() - 1)));
+        }
+    }
+
+    if (m_caption.isEmpty()) return;
+    textRect = textRect.Offset(shift, shift);
+    canvas.SetBkMode(BackgroundMode::Transparent);
+    const TColor own = canvas.Font().Color();
+    auto pass = [&](TColor color, int dx, int dy) {
+        canvas.Font().SetColor(color);
+        TRect r = textRect.Offset(dx, dy);
+        canvas.DrawText(m_caption, r, DT_CENTER | DT_VCENTER);
+    };
+    if (state == sdDisabled) {
+        pass(m_disabledHighlight, 1, 1);
+        pass(m_disabledShadow, 0, 0);
+        return;
+    }
+    if (m_fontShadow != clNone) pass(m_fontShadow, 1, 1);
+    if (m_fontHighlight != clNone) pass(m_fontHighlight, -1, -1);
+    pass(own, 0, 0);
+}
+
+void TShineSpeedButton::CalcDrawPosition(Canvas& canvas, TPoint& glyphPos, TRect& textRect) const {
+    const int cw = width();
+    const int ch = height();
+    TRect measured = Rect(0, 0, cw, 0);
+    if (!m_caption.isEmpty()) canvas.DrawText(m_caption, measured, DT_CALCRECT | DT_CENTER | DT_VCENTER);
+    const bool hasText = !m_caption.isEmpty();
+    const bool hasGlyph = !m_glyph.isNull();
+    const int tw = hasText ? measured.Width() : 0;
+    const int th = hasText ? measured.Height() : 0;
+    const int gw = hasGlyph ? m_glyph.width() : 0;
+    const int gh = hasGlyph ? m_glyph.height() : 0;
+    const int spacing = hasText && hasGlyph ? m_spacing : 0;
+
+    TPoint g;
+    TPoint t;
+    int w = 0;
+    int h = 0;
+    switch (m_layout) {
+        case TButtonLayout::blGlyphLeft:
+        case TButtonLayout::blGlyphRight: {
+            const bool glyphFirst = m_layout == TButtonLayout::blGlyphLeft;
+            w = gw + spacing + tw;
+            h = std::max(gh, th);
+            g = {glyphFirst ? 0 : tw + spacing, (h - gh) / 2};
+            t = {glyphFirst ? gw + spacing : 0, (h - th) / 2};
+            break;
+        }
+        case TButtonLayout::blGlyphTop:
+        case TButtonLayout::blGlyphBottom: {
+            const bool glyphFirst = m_layout == TButtonLayout::blGlyphTop;
+            h = gh + spacing + th;
+            w = std::max(gw, tw);
+            g = {(w - gw) / 2, glyphFirst ? 0 : th + spacing};
+            t = {(w - tw) / 2, glyphFirst ? gh + spacing : 0};
+            break;
+        }
+    }
+
+    int x0 = (cw - w) / 2;
+    int y0 = (ch - h) / 2;
+    if (m_margin >= 0) {
+        switch (m_layout) {
+            case TButtonLayout::blGlyphLeft:
+                x0 = m_margin;
+                break;
+            case TButtonLayout::blGlyphRight:
+                x0 = cw - w - m_margin;
+                break;
+            case TButtonLayout::blGlyphTop:
+                y0 = m_margin;
+                break;
+            case TButtonLayout::blGlyphBottom:
+                y0 = ch - h - m_margin;
+                break;
+        }
+    }
+    glyphPos = {x0 + g.X, y0 + g.Y};
+    textRect = measured.Offset(x0 + t.X - measured.Left, y0 + t.Y - measured.Top);
+}
+
+void TShineSpeedButton::FrameDraw(Canvas& canvas) const {
+    const TShineDrawState state = paintState();
+    const bool shown = isHot(state) ? m_activeFrame : (state == sdDown ? m_downFrame : m_upFrame);
+    if (!shown) return;
+    const bool pressed = isPressed(state);
+    const TShineBtnColors& c = pressed ? m_pressedColors : m_colors;
+    const int w = width();
+    const int h = height();
+    canvas.Pen() = TPen{};
+    auto line = [&](TColor color, int x0, int y0, int x1, int y1) {
+        canvas.Pen().Color = color;
+        canvas.MoveTo(x0, y0);
+        canvas.LineTo(x1, y1);
+    };
+    // Top and left edges from the corner at inset i; bottom and right edges from the opposite corner.
+    auto topLeft = [&](TColor color, int i, int far) {
+        line(color, i, i, w - far, i);
+        line(color, i, i, i, h - far);
+    };
+    auto bottomRight = [&](TColor color, int i) {
+        line(color, w - 1 - i, h - 1 - i, i, h - 1 - i);
+        line(color, w - 1 - i, h - 1 - i, w - 1 - i, i);
+    };
+    switch (m_frameType) {
+        case TFrameType::ftFlatFrame:
+            topLeft(pressed ? c.Shadow() : c.Highlight(), 0, 1);
+            bottomRight(pressed ? c.Highlight() : c.Shadow(), 0);
+            break;
+        case TFrameType::ftNormalFrame:
+            if (pressed) {
+                topLeft(c.Shadow(), 1, 1);
+                topLeft(c.DarkShadow(), 0, 1);
+                bottomRight(c.Highlight(), 0);
+            } else {
+                line(c.Shadow(), w - 2, h - 2, 0, h - 2);
+                line(c.Shadow(), w - 2, h - 2, w - 2, 0);
+                bottomRight(c.DarkShadow(), 0);
+                topLeft(c.Highlight(), 0, 1);
+            }
+            break;
+        case TFrameType::ftEnclosedFrame:
+            topLeft(pressed ? c.Shadow() : c.Highlight(), 1, 2);
+            bottomRight(pressed ? c.Highlight() : c.Shadow(), 1);
+            canvas.FrameRect(Rect(0, 0, w, h), m_colors.DarkShadow());
+            break;
+    }
+}
+
+QImage TShineSpeedButton::CreateStateGlyph() const {
+    if (m_glyph.isNull()) return {};
+    QImage image = m_glyph.copy();
+    const QRgb key = image.pixel(0, image.height() - 1) & kRgbMask;
+    const TShineDrawState state = paintState();
+    if (isHot(state)) {
+        const QRgb s = rgbOf(m_shineColor);
+        const int sr = qRed(s), sg = qGreen(s), sb = qBlue(s);
+        switch (m_activeImage) {
+            case TActiveImageType::aiNormal:
+                break;
+            case TActiveImageType::aiXorLight:
+                recolourOpaque(image, key,
+                               [&](int r, int g, int b) { return opaqueRgb(r ^ sr, g ^ sg, b ^ sb); });
+                break;
+            case TActiveImageType::aiHalfLight:
+                recolourOpaque(image, key, [&](int r, int g, int b) {
+                    return opaqueRgb((sr + r) / 2, (sg + g) / 2, (sb + b) / 2);
+                });
+                break;
+            case TActiveImageType::aiQuaterLight:
+                recolourOpaque(image, key, [&](int r, int g, int b) {
+                    return opaqueRgb((3 * sr + r) / 4, (3 * sg + g) / 4, (3 * sb + b) / 4);
+                });
+                break;
+            case TActiveImageType::aiAddLight:
+                recolourOpaque(image, key, [&](int r, int g, int b) {
+                    return opaqueRgb(std::min(sr + r, 255), std::min(sg + g, 255), std::min(sb + b, 255));
+                });
+                break;
+            case TActiveImageType::aiFrameLight:
+            case TActiveImageType::aiFrameLight2:
+                frameLight(image, key, s, m_activeImage == TActiveImageType::aiFrameLight2);
+                break;
+            case TActiveImageType::aiMaskLight:
+                forOddCounts(image, key, [&] { return s; });
+                break;
+        }
+    } else if (state == sdDisabled) {
+        const QRgb f = rgbOf(m_colors.Color());
+        const int fr = qRed(f), fg = qGreen(f), fb = qBlue(f);
+        switch (m_disabledImage) {
+            case TDisabledImageType::diDefault:
+                return edgeMask(image);
+            case TDisabledImageType::diGrayscale:
+                recolourOpaque(image, key, [](int r, int g, int b) {
+                    const int grey = (r + g + b) / 3;
+                    return opaqueRgb(grey, grey, grey);
+                });
+                break;
+            case TDisabledImageType::diAlphaHalfTrans:
+                recolourOpaque(image, key, [&](int r, int g, int b) {
+                    return opaqueRgb((fr + r) / 2, (fg + g) / 2, (fb + b) / 2);
+                });
+                break;
+            case TDisabledImageType::diAlphaQuaterTrans:
+                recolourOpaque(image, key, [&](int r, int g, int b) {
+                    return opaqueRgb((3 * fr + r) / 4, (3 * fg + g) / 4, (3 * fb + b) / 4);
+                });
+                break;
+            case TDisabledImageType::diMaskTrans:
+                forOddCounts(image, key, [&] { return key | 0xFF000000u; });
+                break;
+        }
+    }
+    return image;
+}
+
+// --- Qt glue -------------------------------------------------------------------------------------------
+
+void TShineSpeedButton::setState(TShineDrawState value) {
+    if (assignIfDiffers(m_state, value)) update();
+}
+
+bool TShineSpeedButton::pointerInClient() const {
+    return rect().contains(mapFromGlobal(QCursor::pos()));
+}
+
+TPoint TShineSpeedButton::cursorInClient() const {
+    const QPoint p = mapFromGlobal(QCursor::pos());
+    return {p.x(), p.y()};
+}
+
+TShiftState TShineSpeedButton::currentShiftState() {
+    TShiftState s;
+    const Qt::MouseButtons buttons = QGuiApplication::mouseButtons();
+    const Qt::KeyboardModifiers keys = QGuiApplication::queryKeyboardModifiers();
+    if (buttons & Qt::LeftButton) s = s.with(TShiftFlag::ssLeft);
+    if (buttons & Qt::RightButton) s = s.with(TShiftFlag::ssRight);
+    if (buttons & Qt::MiddleButton) s = s.with(TShiftFlag::ssMiddle);
+    if (keys & Qt::ShiftModifier) s = s.with(TShiftFlag::ssShift);
+    if (keys & Qt::ControlModifier) s = s.with(TShiftFlag::ssCtrl);
+    if (keys & Qt::AltModifier) s = s.with(TShiftFlag::ssAlt);
+    return s;
+}
+
+void TShineSpeedButton::updateAccelerator() {
+    if (m_accelShortcut != 0) releaseShortcut(m_accelShortcut);
+    m_accelShortcut = 0;
+    const QKeySequence key = QKeySequence::mnemonic(m_caption);
+    if (!key.isEmpty()) m_accelShortcut = grabShortcut(key, Qt::WindowShortcut);
+}
+
+void TShineSpeedButton::paintEvent(QPaintEvent*) {
+    if (width() <= 0 || height() <= 0) return;
+    // A see-through button composes on a clear image so that what lies behind shows where it draws nothing.
+    QImage face(size(), m_transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (m_transparent) face.fill(Qt::transparent);
+    Canvas canvas(face);
+    Paint(canvas);
+    QPainter(this).drawImage(0, 0, face);
+}
+
+void TShineSpeedButton::mousePressEvent(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    MouseDown(e->button(), currentShiftState(), p.x(), p.y());
+}
+
+void TShineSpeedButton::mouseMoveEvent(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    MouseMove(currentShiftState(), p.x(), p.y());
+}
+
+void TShineSpeedButton::mouseReleaseEvent(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    if (e->button() == Qt::LeftButton) MouseUp(e->button(), currentShiftState(), p.x(), p.y());
+}
+
+void TShineSpeedButton::mouseDoubleClickEvent(QMouseEvent* e) {
+    // The second press of a double click presses the button as any press does.
+    mousePressEvent(e);
+    if (e->button() == Qt::LeftButton && m_down && m_onDblClick) m_onDblClick();
+}
+
+void TShineSpeedButton::enterEvent(QEnterEvent* e) {
+    const QPoint p = e->position().toPoint();
+    MouseEnter(currentShiftState(), p.x(), p.y());
+}
+
+void TShineSpeedButton::leaveEvent(QEvent*) {
+    const TPoint p = cursorInClient();
+    MouseLeave(currentShiftState(), p.X, p.Y);
+}
+
+void TShineSpeedButton::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::EnabledChange) {
+        m_down = false;
+        m_tracking = false;
+        m_state = isEnabled() ? sdUp : sdDisabled;
+        UpdateTracking();
+        update();
+    }
+    QWidget::changeEvent(e);
+}
+
+bool TShineSpeedButton::event(QEvent* e) {
+    if (e->type() == QEvent::Shortcut) {
+        auto* se = static_cast<QShortcutEvent*>(e);
+        if (se->shortcutId() != m_accelShortcut || !isEnabled() || !isVisible() || !parentWidget() ||
+            !parentWidget()->isVisible())
+            return QWidget::event(e);
+        if (m_accelCharDown) SetDown(!m_down);
+        Click();
+        return true;
+    }
+    return QWidget::event(e);
+}
