@@ -9,6 +9,9 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 exec xvfb-run -a -s "-screen 0 800x600x24" bash -c '
     seconds=$1
+    # Both programs get a runtime folder of their own making, as a desktop session would give them.
+    export XDG_RUNTIME_DIR=$(mktemp -d)
+    trap "rm -rf \"$XDG_RUNTIME_DIR\"" EXIT
     # utime + stime of a process, in clock ticks.
     cputicks() { awk "{ print \$14 + \$15 }" "/proc/$1/stat"; }
     peakkib() { awk "/^VmHWM/ { print \$2 }" "/proc/$1/status"; }

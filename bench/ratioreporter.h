@@ -11,6 +11,9 @@
 // each speed target as a ratio of two benchmarks measured in the same run.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    // Plain text: the table is read by people and scripts alike.
+    RatioReporter() : benchmark::ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override;
 
     // One target: the time of `measured` over the time of `baseline`, to be at most `limit`.
@@ -25,7 +28,7 @@ public:
     void PrintRatios(std::ostream& out, const std::vector<Target>& targets) const;
 
 private:
-    // Fastest CPU time per iteration in seconds per benchmark name: with repetitions, the run least disturbed by
-    // whatever else the machine does.
+    // Fastest CPU time per iteration in seconds per benchmark name: with repetitions, the run least disturbed
+    // by whatever else the machine does.
     std::map<std::string, double> m_seconds;
 };
