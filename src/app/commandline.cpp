@@ -20,12 +20,6 @@ bool namesExistingEntry(const QString& name) {
 
 }  // namespace
 
-QString FileExtension(const QString& fileName) {
-    const qsizetype dot = fileName.lastIndexOf(u'.');
-    if (dot < 0 || dot < fileName.lastIndexOf(u'/')) return QString();
-    return fileName.mid(dot);
-}
-
 void LoadCommandLineFiles(BoardHost& host, const QStringList& arguments) {
     for (const QString& argument : arguments) {
         if (!namesExistingEntry(argument)) continue;

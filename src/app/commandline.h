@@ -3,11 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-class BoardHost;
+#include "platform/filename.h"
 
-// The extension of a file name: the part from the last "." after the last "/", dot included; empty when
-// there is none.
-QString FileExtension(const QString& fileName);
+class BoardHost;
 
 // Reads every board file named on the command line, in order, each over the result of the one before: an
 // argument that names an existing entry and has the extension ".qvx" in any case becomes the open dialog's

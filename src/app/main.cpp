@@ -7,6 +7,7 @@ int main(int argc, char** argv) {
     Application app(argc, argv);
     return Application::Run([] {
         TMainForm1 form;
+        form.FormCreate(QApplication::arguments().mid(1));
         form.show();
         QApplication::exec();
     });

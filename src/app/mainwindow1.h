@@ -1,14 +1,166 @@
 #pragma once
 
+#include <QPoint>
+#include <QTimer>
 #include <QWidget>
+#include <array>
+#include <cstdint>
+#include <optional>
 
-// The one main window of the program: borderless, with a fixed client area.
-class TMainForm1 : public QWidget {
+#include "app/boardhost.h"
+#include "platform/colordialog.h"
+#include "platform/filedialog.h"
+
+class TAppHint;
+class TBevel;
+class TGradBox;
+class TMemo;
+class TMxButtonPanel;
+class TMxSpeedButton;
+class TPanel;
+class TShape;
+class TShineSpeedButton;
+class TdxfColorButton;
+class TdxfLabel;
+enum class TMxGradientStyle;
+
+// The one main window: a borderless form that holds every control of the program and runs every handler.
+// The board rules work on it through BoardHost; the form itself keeps no board logic. The controls are
+// created by the stored layout (mainwindow1layout) and named as it names them.
+class TMainForm1 : public QWidget, public BoardHost {
     Q_OBJECT
 
 public:
     static constexpr int kClientWidth = 632;
     static constexpr int kClientHeight = 446;
+    static constexpr int kPaletteSize = 11;
 
+    // Builds the stored layout and the start state; the command line is read by FormCreate.
     explicit TMainForm1(QWidget* parent = nullptr);
+
+    // Loads the board files named in arguments (the program's own name excluded).
+    void FormCreate(const QStringList& arguments);
+
+    // The palette label dxfLabel<k>, k = 1 … 11.
+    TdxfLabel* dxfLabel(int k) const { return PaletteLabels.at(static_cast<std::size_t>(k - 1)); }
+    // The spin direction of dxfLabel<k>: false grows the angle each tick, true shrinks it.
+    bool Direction(int k) const { return m_directions.at(static_cast<std::size_t>(k - 1)); }
+    const QString& ProgramDirectory() const { return m_programDirectory; }
+    // "http://" + the information host + "/info.php?pf=w&sn=" + the program's base name.
+    static QString InfoAddress();
+
+    // BoardHost
+    QString CellCaption(int index) const override;
+    void SetCellCaption(int index, const QString& caption) override;
+    std::int32_t ClickCounter() const override { return m_clickCounter; }
+    void SetClickCounter(std::int32_t value) override { m_clickCounter = value; }
+    void SetCounterLabel(const QString& text) override;
+    TColor BoardGradientColor() const override;
+    void SetBoardGradientColor(TColor color) override;
+    DrawingMode CurrentDrawingMode() const override;
+    void PlaySound(const QString& fileName) override;
+    void SetPulseMark(int paletteLabel) override;
+    void SetOpenDialogFileName(const QString& fileName) override { OpenDialog1.SetFileName(fileName); }
+
+    // Handlers, each named after its control and event.
+    void MultiButton1ButtonClick(TMxButtonPanel* Sender, TMxSpeedButton* SendBtn, int Btn);
+    void SpeedButton1Click();
+    void dxfLabel1Click() { PaletteLabelClick(1); }
+    void dxfLabel2Click() { PaletteLabelClick(2); }
+    void dxfLabel3Click() { PaletteLabelClick(3); }
+    void dxfLabel4Click() { PaletteLabelClick(4); }
+    void dxfLabel5Click() { PaletteLabelClick(5); }
+    void dxfLabel6Click() { PaletteLabelClick(6); }
+    void dxfLabel7Click() { PaletteLabelClick(7); }
+    void dxfLabel8Click() { PaletteLabelClick(8); }
+    void dxfLabel9Click() { PaletteLabelClick(9); }
+    void dxfLabel10Click() { PaletteLabelClick(10); }
+    void dxfLabel11Click() { PaletteLabelClick(11); }
+    void ColorButton4Click();
+    void dxfColorButton5Click();
+    void ColorButton5Click();
+    void ColorButton3Click();
+    void dxfColorButton1Click();
+    void ColorButton8Click();
+    void ColorButton1Click();
+    void ColorButton2Click();
+    void ColorButton7Click();
+    void ColorButton9Click();
+    void Timer1Timer();
+    void SpeedButton8Click();
+    void SpeedButton10Click();
+    void SpeedButton9Click();
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+    void ShineSpeedButton1Click();
+    void ShineSpeedButton3Click();
+    void ColorButton11Click();
+    void ColorButton12Click();
+    void ColorButton13Click();
+
+    // The controls, back to front.
+    TGradBox* GradBox1 = nullptr;
+    TBevel* Bevel1 = nullptr;
+    TGradBox* GradBox2 = nullptr;
+    TdxfLabel* dxfLabel0 = nullptr;
+    TdxfLabel* dxfLabel12 = nullptr;
+    TdxfLabel* dxfLabel13 = nullptr;
+    TMxButtonPanel* MultiButton1 = nullptr;
+    TdxfColorButton* ColorButton1 = nullptr;
+    TdxfColorButton* ColorButton2 = nullptr;
+    TdxfColorButton* ColorButton3 = nullptr;
+    TdxfColorButton* ColorButton4 = nullptr;
+    TdxfColorButton* ColorButton5 = nullptr;
+    TdxfColorButton* dxfColorButton1 = nullptr;
+    TdxfColorButton* ColorButton7 = nullptr;
+    TdxfColorButton* ColorButton8 = nullptr;
+    TdxfColorButton* ColorButton9 = nullptr;
+    TdxfColorButton* dxfColorButton5 = nullptr;
+    TPanel* Panel1 = nullptr;
+    TShape* Shape1 = nullptr;
+    TShineSpeedButton* SpeedButton1 = nullptr;
+    TShineSpeedButton* SpeedButton2 = nullptr;
+    TShineSpeedButton* SpeedButton3 = nullptr;
+    TShineSpeedButton* SpeedButton4 = nullptr;
+    TShineSpeedButton* SpeedButton5 = nullptr;
+    TShineSpeedButton* SpeedButton0 = nullptr;
+    TPanel* Panel2 = nullptr;
+    TShape* Shape2 = nullptr;
+    TShineSpeedButton* SpeedButton6 = nullptr;
+    TShineSpeedButton* SpeedButton7 = nullptr;
+    TPanel* Panel3 = nullptr;
+    std::array<TdxfLabel*, kPaletteSize> PaletteLabels{};
+    TdxfColorButton* ColorButton11 = nullptr;
+    TdxfColorButton* ColorButton12 = nullptr;
+    TdxfColorButton* ColorButton13 = nullptr;
+    TMemo* Memo1 = nullptr;
+    TPanel* Panel4 = nullptr;
+    TShape* Shape3 = nullptr;
+    TShineSpeedButton* SpeedButton8 = nullptr;
+    TShineSpeedButton* SpeedButton10 = nullptr;
+    TShineSpeedButton* SpeedButton9 = nullptr;
+    TShineSpeedButton* ShineSpeedButton1 = nullptr;
+    TShineSpeedButton* ShineSpeedButton2 = nullptr;
+    TShineSpeedButton* ShineSpeedButton3 = nullptr;
+    TFileDialog OpenDialog1{TFileDialog::Kind::Open};
+    TFileDialog SaveDialog1{TFileDialog::Kind::Save};
+    TColorDialog ColorDialog1;
+    QTimer Timer1;
+    TAppHint* AppHint1 = nullptr;
+
+protected:
+    // A left press on the form's own surface moves the window, as a title bar would.
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    void PaletteLabelClick(int k);
+    void SetBoardGradientStyle(TMxGradientStyle style);
+
+    std::array<bool, kPaletteSize> m_directions{};
+    std::int32_t m_clickCounter = 0;
+    QString m_programDirectory;
+    // Where the pointer grabbed the window, while a move runs without the window manager's help.
+    std::optional<QPoint> m_dragOffset;
 };

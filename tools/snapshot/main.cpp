@@ -4,6 +4,7 @@
 //   moxel-snapshot OUT.png NAME            the main window's control with that object name
 //   moxel-snapshot OUT.png --make WIDGET   a widget built on its own (see kFactories)
 //   moxel-snapshot OUT.png --make palette:K:ANGLE:SIZE   palette label K at one angle and font size
+//   moxel-snapshot OUT.png --open FILE...  the main window started with these board files
 
 #include <QApplication>
 #include <QPixmap>
@@ -79,7 +80,7 @@ const std::map<QString, Factory>& factories() {
 
 int usage() {
     QTextStream err(stderr);
-    err << "usage: moxel-snapshot OUT.png [OBJECTNAME | --make WIDGET]\nwidgets:";
+    err << "usage: moxel-snapshot OUT.png [OBJECTNAME | --make WIDGET | --open FILE...]\nwidgets:";
     for (const auto& [name, make] : factories()) err << ' ' << name;
     err << '\n';
     return 2;
@@ -102,8 +103,16 @@ int main(int argc, char** argv) {
     PrepareRuntimeDir();
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments().mid(1);
-    if (args.isEmpty() || args.size() > 3) return usage();
+    if (args.isEmpty()) return usage();
     const QString out = args[0];
+
+    if (args.size() >= 3 && args[1] == "--open") {
+        TMainForm1 form;
+        form.FormCreate(args.mid(2));
+        form.show();
+        return save(form, out) ? 0 : 1;
+    }
+    if (args.size() > 3) return usage();
 
     if (args.size() == 3) {
         if (args[1] != "--make") return usage();

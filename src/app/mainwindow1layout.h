@@ -1,0 +1,7 @@
+#pragma once
+
+class TMainForm1;
+
+// The main form's stored layout: creates every control back to front with its position, size, colours,
+// fonts, captions, hints, groups and cursor, and binds each control's events to the form's handlers.
+void CreateMainForm1Layout(TMainForm1& form);

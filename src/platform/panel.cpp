@@ -1,0 +1,20 @@
+#include "platform/panel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "platform/change.h"
+
+TPanel::TPanel(QWidget* parent) : QWidget(parent) {}
+
+void TPanel::SetColor(TColor value) {
+    if (assignIfDiffers(m_color, value)) update();
+}
+
+void TPanel::paintEvent(QPaintEvent* e) {
+    QPainter(this).fillRect(e->rect(), QColor::fromRgb(ToQRgb(m_color)));
+}
+
+void TPanel::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+}

@@ -1,0 +1,29 @@
+#include "platform/shape.h"
+
+#include <QPainter>
+
+#include "platform/change.h"
+
+TShape::TShape(QWidget* parent) : QWidget(parent) {}
+
+void TShape::SetPen(const TPen& value) {
+    if (assignIfDiffers(m_pen, value)) update();
+}
+
+void TShape::SetBrush(const TBrush& value) {
+    if (assignIfDiffers(m_brush, value)) update();
+}
+
+void TShape::Paint(Canvas& canvas) const {
+    canvas.SetPen(m_pen);
+    canvas.SetBrush(m_brush);
+    canvas.Rectangle(0, 0, width(), height());
+}
+
+void TShape::paintEvent(QPaintEvent*) {
+    if (width() <= 0 || height() <= 0) return;
+    if (m_surface.size() != size()) m_surface = QImage(size(), QImage::Format_RGB32);
+    Canvas canvas(m_surface);
+    Paint(canvas);
+    QPainter(this).drawImage(0, 0, m_surface);
+}
