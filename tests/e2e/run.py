@@ -8,6 +8,7 @@ BIN_DIR/../e2e-shots); they are removed after a clean pass and kept when a check
 
 import os
 import shutil
+import signal
 import subprocess
 import sys
 
@@ -220,6 +221,9 @@ class Suite:
 
 
 def main():
+    # A stop from outside (timeout, Ctrl+C) still ends everything the session started.
+    for number in (signal.SIGTERM, signal.SIGINT):
+        signal.signal(number, lambda *_: sys.exit(1))
     bin_dir = os.path.abspath(sys.argv[1])
     shots = os.path.abspath(sys.argv[2] if len(sys.argv) > 2 else os.path.join(bin_dir, "..", "e2e-shots"))
     shutil.rmtree(shots, ignore_errors=True)
