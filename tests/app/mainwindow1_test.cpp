@@ -19,7 +19,6 @@
 #include "platform/memo.h"
 #include "support/paintcounter.h"
 #include "support/pointer.h"
-#include "support/quietoffscreen.h"
 #include "support/recordeddialogs.h"
 #include "support/recordederrorboxes.h"
 #include "support/recordedshellopens.h"
@@ -308,7 +307,6 @@ TEST_F(MainForm1Test, EveryHintShowsInTheMainWindowsHintStyle) {
     EXPECT_EQ(form.ColorButton11->toolTip(), " 閉じる");
     EXPECT_EQ(form.ColorButton12->toolTip(), " 最小化");
     EXPECT_EQ(form.ColorButton13->toolTip(), " ヘルプ");
-    QuietOffscreen quiet;
     HintManager& hints = HintManager::Instance();
     int controlsWithHints = 0;
     for (QWidget* control : form.findChildren<QWidget*>()) {
