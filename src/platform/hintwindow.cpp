@@ -54,6 +54,14 @@ void HintWindow::ActivateHint(TRect rect, const QString& hint) {
 
 void HintWindow::SetWindowRegion(const Region& region) {
     m_region = region;
+    // Where the window system cuts windows to shape, it does so too: without a compositor the transparent
+    // corners would show black. Other platforms (offscreen among them) keep the transparency alone.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        if (region.IsEmpty())
+            clearMask();
+        else
+            setMask(region.ToQRegion());
+    }
     update();
 }
 

@@ -278,7 +278,13 @@ void TShineSpeedButton::MouseUp(Qt::MouseButton, TShiftState, int x, int y) {
     }
     m_tracking = false;
     const QPointer<TShineSpeedButton> alive(this);
-    if (inside) Click();
+    // A handler's error goes on to the error box, but the hot state is brought up to date first.
+    try {
+        if (inside) Click();
+    } catch (...) {
+        if (alive) UpdateTracking();
+        throw;
+    }
     if (alive) UpdateTracking();
 }
 

@@ -219,6 +219,8 @@ TEST_F(MainForm1Test, FailedSaveShowsTheErrorBoxAndTheProgramGoesOn) {
         return true;
     });
     EXPECT_EQ(errors.shown, QStringList{unwritable + " に書き込めません."});
+    // The pointer is still over the button, which shows so although the handler failed.
+    EXPECT_EQ(form.SpeedButton9->DrawState(), TShineDrawState::sdHot);
     clickCell(3);
     EXPECT_EQ(form.CellCaption(3), "┏");
 }
