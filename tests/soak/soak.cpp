@@ -14,7 +14,6 @@
 #include "buttongrid/mxspeedbutton.h"
 #include "platform/runtimedir.h"
 #include "support/pointer.h"
-#include "support/quietoffscreen.h"
 #include "widgets/shinespdbtn.h"
 
 namespace {
@@ -83,7 +82,6 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     PrepareRuntimeDir();
     QApplication app(argc, argv);
-    QuietOffscreen quiet;
     Session session;
     QTextStream out(stdout);
 
