@@ -106,13 +106,16 @@ class Suite:
         expect("the counter's pixels (the stored count)", reference.region(*COUNTER), shot.region(*COUNTER), shot)
 
     def click_in_every_mode(self):
-        plan = [("full", 300, 2), ("corner", 1 + 7, 1), ("corner", 301, 1), ("vertical", 302, 1),
-                ("vertical", 0 + 1, 1), ("horizontal", 303, 1), ("horizontal", 304, 3), ("cross", 305, 1),
-                ("cross", 11, 1), ("eraser", 2, 1), ("eraser", 306, 1), ("full", 307, 12)]
-        for mode, index, times in plan:
+        # In each mode a row of blank cells clicked 1, 2, … times shows every step of the mode's cycle;
+        # one more click on a cell that holds a glyph from outside the cycle shows where that leads.
+        plan = {"full": (300, 11, 5), "corner": (120, 4, 7), "vertical": (125, 3, 8), "horizontal": (130, 3, 2),
+                "cross": (135, 1, 3), "eraser": (137, 0, 4)}
+        for mode, (first, steps, outsider) in plan.items():
             self.s.click(*MODE_BUTTONS[mode])
-            for _ in range(times):
-                self.click_cell(index, mode)
+            for n in range(1, steps + 1):
+                for _ in range(n):
+                    self.click_cell(first + n - 1, mode)
+            self.click_cell(outsider, mode)
         self.s.pause(0.4)
         expect_board("the board after clicks in every mode", self.board, self.s.screen("clicks"))
 
