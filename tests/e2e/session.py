@@ -104,14 +104,24 @@ class Session:
                 number += chunk
         self.display = ":" + number.decode().strip()
         self.env["DISPLAY"] = self.display
-        self._spawn(["openbox"])
-        self.wait_for(lambda: "openbox" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK",
-                                                "-display", self.display, check=False) or
-                      self._wm_named(), "the window manager to start")
+        self.wait_for(lambda: self._root_property("_NET_SUPPORTING_WM_CHECK") is not None, "the display")
+        # The window manager now and then finds the new display not ready yet and gives up: start it again.
+        for _ in range(3):
+            wm = self._spawn(["openbox"])
+            end = time.monotonic() + 10
+            while wm.poll() is None and time.monotonic() < end:
+                if "(WINDOW)" in self._root_property("_NET_SUPPORTING_WM_CHECK"):
+                    return
+                time.sleep(0.1)
+            self.processes.remove(wm)
+            wm.kill()
+            wm.wait()
+        raise CheckFailed("the window manager did not start")
 
-    def _wm_named(self):
-        return "_NET_SUPPORTING_WM_CHECK(WINDOW)" in run("xprop", "-root", "-display", self.display,
-                                                         "_NET_SUPPORTING_WM_CHECK", check=False)
+    def _root_property(self, name):
+        """The root window's property as xprop prints it; None while the display takes no connection."""
+        done = subprocess.run(["xprop", "-display", self.display, "-root", name], capture_output=True, text=True)
+        return done.stdout if done.returncode == 0 else None
 
     def start_program(self, *args):
         # As root the program gives up its rights, so that file permissions hold for it as for a user.
