@@ -14,12 +14,12 @@ import sys
 
 from reference import (BOARD_X, BOARD_Y, CELL, CELL_X0, CELL_Y0, COLUMNS, STYLES, ARMS, board_file,
                        color_table, glyph_centre, gradient_at, step, text_lines)
-from session import CheckFailed, Session, expect
+from session import CheckFailed, Screen, Session, expect
 
 DARK = 40  # luma below which a pixel is ink
 START_COLOR = 0x4080C0
 START_COUNT = 1234
-# Rows 0 to 2 hold every glyph in both font sizes' neighbourhood; the rest is blank for the gradient.
+# Every glyph in rows 0 to 2 and a few in row 9; the rest is blank, for the clicks and the gradient.
 START_BOARD = "".join("123456789ab0"[i % 12] for i in range(90)) + "0" * 200 + "b5a98" + "0" * 155
 
 # Client coordinates of the controls the tests press.
@@ -95,15 +95,15 @@ class Suite:
         self.s.pause(0.5)
         shot = self.s.screen("start")
         expect_board("the board loaded from the command line", self.board, shot)
-        # The counter's pixels against the same file drawn offscreen by the snapshot tool.
+        self.expect_counter(path, shot)
+
+    def expect_counter(self, board_path, shot):
+        """The counter's pixels against the window drawn offscreen by the snapshot tool from board_path."""
         ref = os.path.join(self.s.work, "reference.png")
-        subprocess.run([os.path.join(self.bin_dir, "moxel-snapshot"), ref, "--open", path], check=True,
+        subprocess.run([os.path.join(self.bin_dir, "moxel-snapshot"), ref, "--open", board_path], check=True,
                        env=dict(os.environ, QT_QPA_PLATFORM="offscreen"), capture_output=True)
-        ppm = subprocess.run(["convert", ref, "-depth", "8", "ppm:-"], check=True, capture_output=True).stdout
-        from session import Screen
-        reference = Screen.__new__(Screen)
-        reference.parse(ppm)
-        expect("the counter's pixels (the stored count)", reference.region(*COUNTER), shot.region(*COUNTER), shot)
+        expect(f"the counter's pixels (showing the count {self.count})", Screen.load(ref).region(*COUNTER),
+               shot.region(*COUNTER), shot)
 
     def click_in_every_mode(self):
         # In each mode a row of blank cells clicked 1, 2, … times shows every step of the mode's cycle;
@@ -153,6 +153,7 @@ class Suite:
         self.s.pause(0.3)
         with open(path, "rb") as f:
             expect("the bytes of the saved board file", board_file(self.board, self.count, START_COLOR), f.read())
+        self.expect_counter(path, self.s.screen("saved"))
 
     def failing_save(self):
         locked = os.path.join(self.s.docs, "locked")

@@ -22,21 +22,28 @@ def run(*cmd, env=None, check=True):
 
 
 class Screen:
-    """One screenshot as rows of (r, g, b)."""
+    """An image read as (r, g, b) pixels; path names the file it was taken from or kept in."""
 
-    def __init__(self, path, display):
+    def __init__(self, path, ppm):
         self.path = path
-        data = subprocess.run(["import", "-display", display, "-window", "root", "-depth", "8", "ppm:-"],
-                              check=True, capture_output=True).stdout
-        with open(path, "wb") as out:
-            out.write(data)
-        self.parse(data)
-
-    def parse(self, data):
         # Binary PPM: "P6", width, height and maximum value, each followed by one blank; then the pixels.
-        header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", data)
+        header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", ppm)
         self.width, self.height = int(header[1]), int(header[2])
-        self.pixels = data[header.end():]
+        self.pixels = ppm[header.end():]
+
+    @classmethod
+    def grab(cls, display, path):
+        """The whole virtual screen, kept at path."""
+        ppm = subprocess.run(["import", "-display", display, "-window", "root", "-depth", "8", "ppm:-"],
+                             check=True, capture_output=True).stdout
+        with open(path, "wb") as out:
+            out.write(ppm)
+        return cls(path, ppm)
+
+    @classmethod
+    def load(cls, path):
+        return cls(path, subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True,
+                                        capture_output=True).stdout)
 
     def pixel(self, x, y):
         i = 3 * (y * self.width + x)
@@ -251,7 +258,7 @@ class Session:
         self.shots += 1
         os.makedirs(self.keep_dir, exist_ok=True)
         path = os.path.join(self.keep_dir, f"{self.shots:02d}-{label}.ppm")
-        whole = Screen(path, self.display)
+        whole = Screen.grab(self.display, path)
         return WindowView(whole, *self.origin())
 
 
