@@ -117,7 +117,7 @@ class Session:
             wm = self._spawn(["openbox"])
             end = time.monotonic() + 10
             while wm.poll() is None and time.monotonic() < end:
-                if "(WINDOW)" in self._root_property("_NET_SUPPORTING_WM_CHECK"):
+                if "(WINDOW)" in (self._root_property("_NET_SUPPORTING_WM_CHECK") or ""):
                     return
                 time.sleep(0.1)
             self.processes.remove(wm)
