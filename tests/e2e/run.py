@@ -225,9 +225,15 @@ class Suite:
 
 
 def main():
-    # A stop from outside (timeout, Ctrl+C) still ends everything the session started.
+    # A stop from outside (timeout, Ctrl+C) still ends everything the session started; a second one
+    # must not cut that short.
+    def stop(*_):
+        for number in (signal.SIGTERM, signal.SIGINT):
+            signal.signal(number, signal.SIG_IGN)
+        sys.exit(1)
+
     for number in (signal.SIGTERM, signal.SIGINT):
-        signal.signal(number, lambda *_: sys.exit(1))
+        signal.signal(number, stop)
     bin_dir = os.path.abspath(sys.argv[1])
     shots = os.path.abspath(sys.argv[2] if len(sys.argv) > 2 else os.path.join(bin_dir, "..", "e2e-shots"))
     shutil.rmtree(shots, ignore_errors=True)
