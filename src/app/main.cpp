@@ -4,6 +4,8 @@
 
 int main(int argc, char** argv) {
     PrepareRuntimeDir();
+    // Whole scale factors only: every pixel of the window stays a crisp block of equal size.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     Application app(argc, argv);
     return Application::Run([] {
         TMainForm1 form;

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs a build tree into a temporary prefix and checks what lands there; then checks that the launcher
+# hands its arguments on unchanged and starts the program by its real path, also through a symlink.
+#   install_test.sh BUILD_DIR SOURCE_DIR
+set -uo pipefail
+build=$1 source=$2
+. "$source/tests/install/layout.sh"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
+check_layout "$prefix" "$source"
+
+# The installed program starts through the launcher and keeps running.
+QT_QPA_PLATFORM=offscreen timeout 5 "$prefix/bin/moxel"
+[ $? -eq 124 ] || fail "the installed program did not keep running"
+
+# A stand-in program that reports how it was started.
+fake=$work/fake
+mkdir -p "$fake/bin" "$fake/lib/moxel" "$work/elsewhere"
+cp "$prefix/bin/moxel" "$fake/bin/moxel"
+printf '#!/bin/sh\nprintf "%%s\\n" "$0" "$@"\n' >"$fake/lib/moxel/moxel"
+chmod +x "$fake/lib/moxel/moxel"
+ln -s "$fake/bin/moxel" "$work/elsewhere/moxel"
+expected=$(printf '%s\n' "$fake/lib/moxel/moxel" "a b.qvx" "" "-x" '$HOME' "ポルポル.QVX")
+for launcher in "$fake/bin/moxel" "$work/elsewhere/moxel"; do
+  got=$("$launcher" "a b.qvx" "" "-x" '$HOME' "ポルポル.QVX")
+  [ "$got" = "$expected" ] || fail "$launcher started: $got"
+done
+
+exit "$failures"
