@@ -164,12 +164,12 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     value = value.substr(0, value.find_first_of("\r\n"));
     m_dirty = true;
     const std::string end(newLineEnd());
-    const std::string keyText = std::string(trimmed(key)) + '=' + std::string(value) + end;
+    const std::string keyText = std::string(trimmed(key)) + '=' + std::string(value);
 
     const std::optional<LineSpan> s = findSection(section);
     if (!s) {
         if (m_bytes.size() > m_bodyStart && m_bytes.back() != '\n' && m_bytes.back() != '\r') m_bytes += end;
-        m_bytes += '[' + std::string(trimmed(section)) + ']' + end + keyText;
+        m_bytes += '[' + std::string(trimmed(section)) + ']' + end + keyText + end;
         return;
     }
     if (const std::optional<LineSpan> k = findKey(*s, key)) {
@@ -189,7 +189,12 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
         if (keyLine(textOf(line), name, v)) last = line;
         pos = line.end;
     }
-    m_bytes.insert(last.end, last.end == last.textEnd ? end + keyText : keyText);
+    // The new line ends as the line before it does: a lone CR before a following LF would join the two
+    // into one line end and swallow a line.
+    if (last.end == last.textEnd)
+        m_bytes.insert(last.end, end + keyText + end);
+    else
+        m_bytes.insert(last.end, keyText + m_bytes.substr(last.textEnd, last.end - last.textEnd));
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {

@@ -100,9 +100,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (std::string_view(after).substr(0, bom) != std::string_view(before).substr(0, bom)) std::abort();
     const std::vector<Line> old = splitLines(std::string_view(before).substr(bom));
     const std::vector<Line> now = splitLines(std::string_view(after).substr(bom));
+    // A new line is a section header or a key with its last written value. Names match without case: a
+    // key written twice in different case is one key, spelt as first written.
     auto inserted = [&](const Line& line) {
-        for (const Write& w : writes)
-            if (line.text == '[' + w.section + ']' || line.text == w.key + '=' + w.value) return true;
+        const std::string text = lower(line.text);
+        for (const Write& w : writes) {
+            const std::string head = lower(w.key) + '=';
+            if (text == '[' + lower(w.section) + ']') return true;
+            if (text.starts_with(head) &&
+                line.text.substr(head.size()) == expected.at({lower(w.section), lower(w.key)}))
+                return true;
+        }
         return false;
     };
     std::size_t j = 0;
