@@ -3,8 +3,8 @@
 #include <QRect>
 
 #include "app/boardpanel.h"
-#include "app/glyphs.h"
 #include "app/mainwindow1.h"
+#include "app/palettelabel.h"
 #include "platform/bevel.h"
 #include "platform/cursor.h"
 #include "platform/memo.h"
@@ -21,7 +21,6 @@ namespace {
 using Handler = void (TMainForm1::*)();
 
 const char* const kPGothic = "ＭＳ Ｐゴシック";
-const char* const kPMincho = "ＭＳ Ｐ明朝";
 const char* const kGothic = "ＭＳ ゴシック";
 constexpr FontStyles kBold{FontStyle::Bold};
 
@@ -298,24 +297,13 @@ const Handler kPaletteClicks[TMainForm1::kPaletteSize] = {
 };
 // clang-format on
 
-// Lime for the first glyph, red rising by 25 a label, yellow for the last.
-TColor paletteFontColor(int k) {
-    return k == TMainForm1::kPaletteSize ? clYellow : RGB(25 * (k - 1), 255, 0);
-}
-
 void createPalette(TMainForm1& form) {
     form.Panel3 = place<TPanel>(&form, "Panel3", {146, 396, 452, 42});
     form.Panel3->SetColor(clSilver);
     for (int k = 1; k <= TMainForm1::kPaletteSize; ++k) {
         const QByteArray name = "dxfLabel" + QByteArray::number(k);
         auto* label = place<TdxfLabel>(form.Panel3, name.constData(), {1 + 41 * (k - 1), 1, 40, 40});
-        label->SetColor(clBlack);
-        label->SetFont(makeFont(kPMincho, -133, paletteFontColor(k), kBold));
-        label->SetCaption(GlyphCaption(static_cast<Glyph>(k)));
-        label->Effect3D().SetStyle(TdxfEffectStyle::dxfFun);
-        label->Effect3D().SetOrientation(TdxfOrientation::dxfTop);
-        label->Effect3D().SetDepth(12);
-        label->Effect3D().SetShadowedColor(clSilver);
+        SetUpPaletteLabel(*label, k);
         label->SetCursor(crHelp);
         label->SetOnClick([&form, handler = kPaletteClicks[k - 1]](TdxfLabel*) { (form.*handler)(); });
         form.PaletteLabels.at(static_cast<std::size_t>(k - 1)) = label;

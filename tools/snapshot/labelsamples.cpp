@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <vector>
 
+#include "app/palettelabel.h"
 #include "widgets/dxflabel.h"
 #include "widgets/newhint.h"
 
@@ -12,18 +13,7 @@ constexpr int kScale = 5;
 
 void configurePalette(TdxfLabel& label, int k) {
     label.resize(40, 40);
-    label.SetColor(clBlack);
-    label.Font().SetName(QStringLiteral("ＭＳ Ｐ明朝"));
-    label.Font().SetCharset(SHIFTJIS_CHARSET);
-    label.Font().SetStyle({FontStyle::Bold});
-    label.Font().SetHeight(-133);
-    label.Font().SetColor(k == 11 ? clYellow : RGB(25 * (k - 1), 255, 0));
-    label.Effect3D().SetStyle(TdxfEffectStyle::dxfFun);
-    label.Effect3D().SetOrientation(TdxfOrientation::dxfTop);
-    label.Effect3D().SetDepth(12);
-    label.Effect3D().SetShadowedColor(clSilver);
-    static const QString glyphs = QStringLiteral("┏┓┗┛┃┣┫━┳┻╋");
-    label.SetCaption(glyphs.mid(k - 1, 1));
+    SetUpPaletteLabel(label, k);
 }
 
 struct Cell {
