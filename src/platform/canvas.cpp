@@ -451,21 +451,34 @@ void Canvas::DrawPixels(int x, int y, const QRgb* pixels, int count) {
     });
 }
 
-void Canvas::copyRow(int x, int y, const QRgb* pixels, int count) {
+void Canvas::copyRow(int x, int y, const QRgb* pixels, int count, SourceAlpha alpha) {
     if (y < 0 || y >= Height()) return;
     QRgb* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));
-    forEachClippedRun(y, x, x + count, [row, pixels, x](int a, int b) {
-        // A plain copy is far faster than any loop that writes: the loop only reads, to see whether some
-        // source pixel needs its alpha made opaque afterwards.
+    forEachClippedRun(y, x, x + count, [row, pixels, x, alpha](int a, int b) {
         QRgb* to = row + a;
         const QRgb* from = pixels + (a - x);
         const auto n = static_cast<std::size_t>(b - a);
-        QRgb alpha = kOpaque;
-        for (std::size_t i = 0; i < n; ++i) alpha &= from[i];
+        if (alpha == SourceAlpha::Opaque) {
+            std::memcpy(to, from, n * sizeof(QRgb));
+            return;
+        }
+        // A plain copy is far faster than any loop that writes: the loop only reads, to see whether some
+        // source pixel needs its alpha made opaque afterwards.
+        QRgb all = kOpaque;
+        for (std::size_t i = 0; i < n; ++i) all &= from[i];
         std::memcpy(to, from, n * sizeof(QRgb));
-        if (alpha != kOpaque)
+        if (all != kOpaque)
             for (std::size_t i = 0; i < n; ++i) to[i] |= kOpaque;
     });
+}
+
+bool Canvas::copyWholeImage(const TRect& dest, const QImage& source) {
+    // An image of 32-bit opaque pixels onto one of the same size and layout, unclipped: one block copy.
+    if (!m_clipIsImage || source.format() != QImage::Format_RGB32) return false;
+    if (dest != Rect(0, 0, Width(), Height()) || source.size() != m_image.size()) return false;
+    if (source.bytesPerLine() != m_image.bytesPerLine()) return false;
+    std::memcpy(m_image.bits(), source.constBits(), static_cast<std::size_t>(source.sizeInBytes()));
+    return true;
 }
 
 void Canvas::transfer(const TRect& dest, const QImage& src, const TRect& srcRect, std::optional<TColor> key) {
@@ -475,15 +488,19 @@ void Canvas::transfer(const TRect& dest, const QImage& src, const TRect& srcRect
     const QImage source = isCanvasFormat(src.format()) ? src : src.convertToFormat(QImage::Format_RGB32);
     if (!key && d.Width() == s.Width() && d.Height() == s.Height()) {
         // Unstretched and unkeyed: row by row at memory speed, only the part of srcRect inside the source.
+        if (s == Rect(0, 0, source.width(), source.height()) && copyWholeImage(d, source)) return;
         const TRect inside = s.Intersected(Rect(0, 0, source.width(), source.height()));
         if (inside.IsEmpty()) return;
+        // Qt keeps every pixel of an RGB32 image opaque; only the formats with alpha need it set.
+        const SourceAlpha alpha =
+            source.format() == QImage::Format_RGB32 ? SourceAlpha::Opaque : SourceAlpha::Any;
         const int dx = d.Left - s.Left;
         const int dy = d.Top - s.Top;
         const int y0 = std::max({inside.Top + dy, clipTop(), 0});
         const int y1 = std::min({inside.Bottom + dy, clipBottom(), Height()});
         for (int y = y0; y < y1; ++y) {
             const auto* srcRow = reinterpret_cast<const QRgb*>(source.constScanLine(y - dy));
-            copyRow(inside.Left + dx, y, srcRow + inside.Left, inside.Width());
+            copyRow(inside.Left + dx, y, srcRow + inside.Left, inside.Width(), alpha);
         }
         return;
     }

@@ -236,8 +236,13 @@ private:
     // Outlined convex shapes (ellipse, round rectangle): spans of the outer shape, eroded by the pen.
     void drawOutlinedConvex(const std::vector<Span>& outer, int rowBegin, int rowEnd);
     void setClip(const Region& region);
+    // Whether source pixels may carry an alpha other than opaque.
+    enum class SourceAlpha { Opaque, Any };
     // DrawPixels for pixels of any alpha: they land opaque.
-    void copyRow(int x, int y, const QRgb* pixels, int count);
+    void copyRow(int x, int y, const QRgb* pixels, int count, SourceAlpha alpha);
+    // An unstretched copy of the whole of source onto the whole image in one block, when the layouts
+    // allow it; false when they do not and nothing was done.
+    bool copyWholeImage(const TRect& dest, const QImage& source);
     void transfer(const TRect& dest, const QImage& src, const TRect& srcRect, std::optional<TColor> key);
     void drawTextLine(int x, int y, const QString& text, int escapement, int underlineIndex);
     // Rows the clip can touch: shapes compute spans only for these.

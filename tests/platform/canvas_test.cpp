@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <functional>
+#include <optional>
 #include <set>
 #include <tuple>
 
@@ -519,6 +520,74 @@ TEST(Canvas, CopyRectCopiesExactlyTheSourceRectangle) {
     EXPECT_EQ(at(image, 6, 5), kBack);
     EXPECT_EQ(paintedBounds(image, clBlack), Rect(5, 5, 8, 7));
 }
+
+// An unstretched copy takes its fast routes (one block, a block per row) only where they give exactly what
+// copying pixel by pixel and making each one opaque gives, byte for byte.
+struct CopyCase {
+    const char* name;
+    QImage::Format format;
+    QSize target;
+    TRect dest;
+    TRect src;
+    std::optional<TRect> clip;
+};
+
+class CanvasCopyRectTest : public testing::TestWithParam<CopyCase> {};
+
+TEST_P(CanvasCopyRectTest, MatchesPixelByPixelCopy) {
+    const CopyCase& c = GetParam();
+    QImage src(13, 9, c.format);
+    for (int y = 0; y < src.height(); ++y)
+        for (int x = 0; x < src.width(); ++x)
+            src.setPixel(x, y, qRgba(x * 19, y * 27, x * y, (x + y) % 3 ? 0 : 255));
+    QImage image(c.target, QImage::Format_RGB32);
+    image.fill(qRgb(1, 2, 3));
+    QImage expected = image;
+    for (int y = c.dest.Top; y < c.dest.Bottom; ++y)
+        for (int x = c.dest.Left; x < c.dest.Right; ++x) {
+            const int sx = x - c.dest.Left + c.src.Left;
+            const int sy = y - c.dest.Top + c.src.Top;
+            const bool inClip = !c.clip || c.clip->Contains(TPoint{x, y});
+            if (inClip && expected.rect().contains(x, y) && src.rect().contains(sx, sy))
+                reinterpret_cast<QRgb*>(expected.scanLine(y))[x] =
+                    reinterpret_cast<const QRgb*>(src.constScanLine(sy))[sx] | 0xFF000000u;
+        }
+    Canvas canvas(image);
+    if (c.clip) canvas.SetClipRect(*c.clip);
+    canvas.CopyRect(c.dest, src, c.src);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ASSERT_EQ(reinterpret_cast<const QRgb*>(image.constScanLine(y))[x],
+                      reinterpret_cast<const QRgb*>(expected.constScanLine(y))[x])
+                << x << "," << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Routes, CanvasCopyRectTest,
+    testing::Values(
+        CopyCase{"WholeOpaque", QImage::Format_RGB32, {13, 9}, Rect(0, 0, 13, 9), Rect(0, 0, 13, 9), {}},
+        CopyCase{"WholeWithAlpha", QImage::Format_ARGB32, {13, 9}, Rect(0, 0, 13, 9), Rect(0, 0, 13, 9), {}},
+        CopyCase{"WholeClipped",
+                 QImage::Format_RGB32,
+                 {13, 9},
+                 Rect(0, 0, 13, 9),
+                 Rect(0, 0, 13, 9),
+                 Rect(2, 1, 7, 8)},
+        CopyCase{"WholeOntoWider", QImage::Format_RGB32, {17, 9}, Rect(0, 0, 13, 9), Rect(0, 0, 13, 9), {}},
+        CopyCase{"PartOpaque", QImage::Format_RGB32, {20, 12}, Rect(5, 4, 11, 9), Rect(2, 3, 8, 8), {}},
+        CopyCase{"PartPremultiplied",
+                 QImage::Format_ARGB32_Premultiplied,
+                 {20, 12},
+                 Rect(5, 4, 11, 9),
+                 Rect(2, 3, 8, 8),
+                 {}},
+        CopyCase{"HangingOverEveryEdge",
+                 QImage::Format_RGB32,
+                 {10, 6},
+                 Rect(-3, -2, 12, 9),
+                 Rect(-1, -2, 14, 9),
+                 Rect(1, 0, 9, 5)}),
+    [](const testing::TestParamInfo<CopyCase>& info) { return std::string(info.param.name); });
 
 TEST(Canvas, StretchKeepsBothEndsOfAColourStrip) {
     QImage strip(1, 256, QImage::Format_RGB32);
