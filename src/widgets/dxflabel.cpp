@@ -9,6 +9,7 @@
 #include "platform/canvas.h"
 #include "platform/errorbox.h"
 #include "platform/intmath.h"
+#include "widgets/dxfglyphmasks.h"
 #include "widgets/dxfres.h"
 
 namespace {
@@ -157,6 +158,8 @@ TdxfFaceKey TdxfLabel::faceKey() const {
 }
 
 QImage TdxfLabel::composeFace() const {
+    // Plain copies of the caption are filled from its mask; outlines and textures need the drawn path.
+    if (m_glyph.isNull() && m_style != TdxfLabelStyle::dxfOutLine) return fillFace();
     EnlargeDrawBmp(width(), height());
     QImage& bitmap = DrawBmp();
     {
@@ -165,6 +168,16 @@ QImage TdxfLabel::composeFace() const {
     }
     const QImage part = bitmap.copy(0, 0, width(), height());
     return m_transparent ? ColorKeyedImage(part, Color()) : part;
+}
+
+QImage TdxfLabel::fillFace() const {
+    QImage face(size(), QImage::Format_RGB32);
+    Canvas canvas(face);
+    canvas.SetBrush({Color(), BrushStyle::Solid});
+    canvas.FillRect(Rect(0, 0, width(), height()));
+    for (const TextCopy& copy : textCopies(false, true))
+        CaptionMask(m_font, m_caption, m_angle, size(), copy.offset).Fill(face, copy.color);
+    return m_transparent ? ColorKeyedImage(face, Color()) : face;
 }
 
 void TdxfLabel::compose(Canvas& canvas) const {
@@ -181,67 +194,66 @@ void TdxfLabel::compose(Canvas& canvas) const {
     canvas.FillRect(Rect(0, 0, canvas.Width(), canvas.Height()));
     canvas.Brush().Style = BrushStyle::Clear;
     canvas.SetBkMode(BackgroundMode::Transparent);
-    if (m_effect3D.Depth() > 0) drawEffect(canvas, start);
-    drawFace(canvas, start, textureFill, trueType);
+    for (const TextCopy& copy : textCopies(textureFill, trueType)) {
+        canvas.Font().SetColor(copy.color);
+        canvas.TextOut(start.X + copy.offset.X, start.Y + copy.offset.Y, m_caption);
+    }
+    if (m_style == TdxfLabelStyle::dxfOutLine && trueType) drawOutline(canvas, start);
     if (textureFill && m_glyph.width() >= 1 && m_glyph.height() >= 1) drawTexture(canvas, start);
 }
 
-void TdxfLabel::drawEffect(Canvas& canvas, TPoint start) const {
+std::vector<TdxfLabel::TextCopy> TdxfLabel::textCopies(bool textureFill, bool trueType) const {
+    std::vector<TextCopy> copies;
     const int depth = m_effect3D.Depth();
-    const TPoint step = orientationStep(m_effect3D.Orientation());
-    const TColor shadowed = m_effect3D.ShadowedColor();
-    // The ramp fades towards the label's colour; a system colour has no fixed value to fade to.
-    const TColor background = Color().IsSystem() ? clSilver : Color();
-    const auto copyAt = [&](int s, TColor color) {
-        canvas.Font().SetColor(color);
-        canvas.TextOut(start.X + step.X * s, start.Y + step.Y * s, m_caption);
-    };
-    switch (m_effect3D.Style()) {
-        case TdxfEffectStyle::dxfCool:
-            copyAt(depth, shadowed);
-            break;
-        case TdxfEffectStyle::dxfExtrude:
-            for (int s = depth; s >= 1; --s) copyAt(s, shadowed);
-            break;
-        case TdxfEffectStyle::dxfFun:
-            for (int s = depth; s >= 1; --s) copyAt(s, GetColor(shadowed, background, s - 1, depth));
-            break;
+    if (depth > 0) {
+        const TPoint step = orientationStep(m_effect3D.Orientation());
+        const TColor shadowed = m_effect3D.ShadowedColor();
+        // The ramp fades towards the label's colour; a system colour has no fixed value to fade to.
+        const TColor background = Color().IsSystem() ? clSilver : Color();
+        const auto copyAt = [&](int s, TColor color) { copies.push_back({{step.X * s, step.Y * s}, color}); };
+        switch (m_effect3D.Style()) {
+            case TdxfEffectStyle::dxfCool:
+                copyAt(depth, shadowed);
+                break;
+            case TdxfEffectStyle::dxfExtrude:
+                for (int s = depth; s >= 1; --s) copyAt(s, shadowed);
+                break;
+            case TdxfEffectStyle::dxfFun:
+                for (int s = depth; s >= 1; --s) copyAt(s, GetColor(shadowed, background, s - 1, depth));
+                break;
+        }
     }
-}
-
-void TdxfLabel::drawFace(Canvas& canvas, TPoint start, bool textureFill, bool trueType) const {
     const TColor fontColor = m_font.Color();
-    const auto textAt = [&](int dx, int dy, TColor color) {
-        canvas.Font().SetColor(color);
-        canvas.TextOut(start.X + dx, start.Y + dy, m_caption);
-    };
     switch (m_style) {
         case TdxfLabelStyle::dxfNormal:
-            if (!textureFill) textAt(0, 0, fontColor);
+            if (!textureFill) copies.push_back({{0, 0}, fontColor});
             break;
         case TdxfLabelStyle::dxfRaised:
-            textAt(0, 0, clBtnHighlight);
-            if (m_font.Size() >= 12) textAt(2, 2, clBtnShadow);
-            if (!textureFill) textAt(1, 1, fontColor);
+            copies.push_back({{0, 0}, clBtnHighlight});
+            if (m_font.Size() >= 12) copies.push_back({{2, 2}, clBtnShadow});
+            if (!textureFill) copies.push_back({{1, 1}, fontColor});
             break;
         case TdxfLabelStyle::dxfLowered:
-            textAt(2, 2, clBtnHighlight);
+            copies.push_back({{2, 2}, clBtnHighlight});
             if (!textureFill)
-                textAt(1, 1, Color().IsSystem() ? clBtnShadow : GetColor(Color(), clBlack, 1, 3));
+                copies.push_back(
+                    {{1, 1}, Color().IsSystem() ? clBtnShadow : GetColor(Color(), clBlack, 1, 3)});
             break;
         case TdxfLabelStyle::dxfOutLine:
-            if (!trueType) {
-                textAt(0, 0, fontColor);
-                break;
-            }
-            canvas.BeginPath();
-            canvas.TextOut(start.X, start.Y, m_caption);
-            canvas.EndPath();
-            canvas.SetPen({fontColor, m_penWidth, PenStyle::Solid});
-            canvas.StrokePath();
-            canvas.Pen().Width = 1;
+            // A TrueType caption is stroked as a path instead.
+            if (!trueType) copies.push_back({{0, 0}, fontColor});
             break;
     }
+    return copies;
+}
+
+void TdxfLabel::drawOutline(Canvas& canvas, TPoint start) const {
+    canvas.BeginPath();
+    canvas.TextOut(start.X, start.Y, m_caption);
+    canvas.EndPath();
+    canvas.SetPen({m_font.Color(), m_penWidth, PenStyle::Solid});
+    canvas.StrokePath();
+    canvas.Pen().Width = 1;
 }
 
 void TdxfLabel::drawTexture(Canvas& canvas, TPoint start) const {

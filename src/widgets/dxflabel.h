@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "platform/color.h"
 #include "platform/cursor.h"
@@ -80,9 +81,18 @@ private:
     TdxfFaceKey faceKey() const;
     // The label-sized face, composed in DrawBmp and colour-keyed when Transparent.
     QImage composeFace() const;
+    // The face from the caption's mask, for every face that is only plain copies of the caption.
+    QImage fillFace() const;
     void compose(Canvas& canvas) const;
-    void drawEffect(Canvas& canvas, TPoint start) const;
-    void drawFace(Canvas& canvas, TPoint start, bool textureFill, bool trueType) const;
+    // One copy of the caption: where it lies from the text's start, and its colour.
+    struct TextCopy {
+        TPoint offset;
+        TColor color;
+    };
+    // The effect's copies, farthest first, then the face's, in drawing order; an outline's stroked path
+    // and a texture are not among them.
+    std::vector<TextCopy> textCopies(bool textureFill, bool trueType) const;
+    void drawOutline(Canvas& canvas, TPoint start) const;
     void drawTexture(Canvas& canvas, TPoint start) const;
 
     TdxfLabelStyle m_style = TdxfLabelStyle::dxfNormal;
