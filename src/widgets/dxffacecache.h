@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstddef>
 #include <list>
+#include <unordered_map>
 #include <utility>
 
 #include "platform/color.h"
@@ -45,5 +46,9 @@ public:
     const QImage& Insert(TdxfFaceKey key, QImage face);
 
 private:
-    std::list<std::pair<TdxfFaceKey, QImage>> m_faces;  // most recent first
+    using Faces = std::list<std::pair<TdxfFaceKey, QImage>>;
+    Faces m_faces;  // most recent first
+    // The faces by angle, so that a lookup compares the one or two faces of that angle only: the label
+    // looks every frame, mostly with a cold cache.
+    std::unordered_multimap<int, Faces::iterator> m_byAngle;
 };

@@ -1,0 +1,53 @@
+// The kept faces of one label: found by their whole key, the one shown longest ago dropped when full.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "widgets/dxffacecache.h"
+#include "widgets/dxflabel.h"
+
+namespace {
+
+TdxfFaceKey keyOf(int angle, int points) {
+    TdxfFaceKey key;
+    key.angle = angle;
+    key.font.SetSize(points);
+    key.size = QSize(40, 40);
+    return key;
+}
+
+QImage faceOf(int tag) {
+    QImage face(1, 1, QImage::Format_RGB32);
+    face.fill(static_cast<uint>(tag));
+    return face;
+}
+
+int tagOf(const QImage* face) {
+    return face ? static_cast<int>(face->pixel(0, 0) & 0xFFFFFFu) : -1;
+}
+
+TEST(DxfFaceCacheTest, KeepsTheMostRecentFacesByTheirWholeKey) {
+    struct Row {
+        const char* name;
+        int touchFirstAfter;  // look up the first face again after this many inserts (-1: never)
+        int angle;
+        int points;
+        int expected;  // tag of the face found, -1 for none
+    };
+    const int n = static_cast<int>(TdxfFaceCache::kCapacity);
+    for (const Row& row :
+         {Row{"Recent", -1, 10 * (n - 1), 100, n - 1}, Row{"SameAngleOtherSize", -1, 20, 80, -1},
+          Row{"OldestDropped", -1, 0, 100, -1}, Row{"LookedUpStaysKept", n - 1, 0, 100, 0},
+          Row{"NextOldestDroppedInstead", n - 1, 10, 100, -1}}) {
+        TdxfFaceCache cache;
+        for (int i = 0; i <= n; ++i) {
+            if (i == row.touchFirstAfter) cache.Find(keyOf(0, 100));
+            // Two faces of the same angle at different sizes, as a pulsing label keeps them.
+            if (i < n) cache.Insert(keyOf(10 * i, 100), faceOf(i));
+        }
+        cache.Insert(keyOf(20, 60), faceOf(1000));
+        EXPECT_EQ(tagOf(cache.Find(keyOf(row.angle, row.points))), row.expected) << row.name;
+    }
+}
+
+}  // namespace
