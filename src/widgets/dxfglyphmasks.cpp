@@ -4,6 +4,8 @@
 #include <QImage>
 #include <algorithm>
 #include <cstddef>
+#include <cstdlib>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -17,7 +19,7 @@ struct MaskKey {
     QString caption;
     int angle = 0;
     QSize size;
-    TPoint offset;
+    std::vector<TPoint> offsets;
 
     friend bool operator==(const MaskKey&, const MaskKey&) = default;
 };
@@ -25,16 +27,18 @@ struct MaskKey {
 struct MaskKeyHash {
     std::size_t operator()(const MaskKey& key) const {
         return qHashMulti(0, key.caption, key.angle, key.font.Height(), key.size.width(), key.size.height(),
-                          key.offset.X, key.offset.Y);
+                          key.offsets.size());
     }
 };
 
-// Room for every copy of the eleven palette glyphs at rest and of a pulse at every angle; past that it
-// starts afresh, which costs one drawing per mask again and keeps memory bounded.
-constexpr std::size_t kCapacity = 16384;
+// Every palette glyph at rest and a pulse at every angle, at a few kilobytes each; past that it starts
+// afresh, which costs one drawing per caption again and keeps memory bounded.
+constexpr std::size_t kCapacity = 1024;
 
-TdxfGlyphMask drawMask(const MaskKey& key) {
-    QImage image(key.size, QImage::Format_RGB32);
+// The caption drawn in white on black at offset from where the label places it, in an image of size
+// whose top-left lies at origin.
+QImage drawCaption(const MaskKey& key, TPoint offset, TPoint origin, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::black);
     Canvas canvas(image);
     canvas.SetFont(key.font);
@@ -46,13 +50,33 @@ TdxfGlyphMask drawMask(const MaskKey& key) {
     rotated.SetColor(clWhite);
     canvas.SetFont(rotated);
     canvas.SetBkMode(BackgroundMode::Transparent);
-    canvas.TextOut(start.X + key.offset.X, start.Y + key.offset.Y, key.caption);
-    return TdxfGlyphMask::FromWhiteOnBlack(image);
+    canvas.TextOut(start.X + offset.X - origin.X, start.Y + offset.Y - origin.Y, key.caption);
+    return image;
+}
+
+TdxfCaptionMasks drawMasks(const MaskKey& key) {
+    // Drawn once where the label puts its face, with room for every copy's reach around the label.
+    int reach = 0;
+    for (const TPoint offset : key.offsets) reach = std::max({reach, std::abs(offset.X), std::abs(offset.Y)});
+    const TPoint origin{-reach, -reach};
+    const QSize wide(key.size.width() + 2 * reach, key.size.height() + 2 * reach);
+    TdxfGlyphMask drawn = TdxfGlyphMask::FromWhiteOnBlack(drawCaption(key, {0, 0}, origin, wide), origin);
+    // Each copy drawn where it lies, kept only where moving the drawn one does not give the same.
+    std::vector<std::optional<TdxfGlyphMask>> own;
+    for (const TPoint offset : key.offsets) {
+        TdxfGlyphMask copy =
+            TdxfGlyphMask::FromWhiteOnBlack(drawCaption(key, offset, {0, 0}, key.size), {0, 0});
+        if (copy == drawn.MovedWithin(offset, key.size))
+            own.emplace_back();
+        else
+            own.emplace_back(std::move(copy));
+    }
+    return TdxfCaptionMasks(std::move(drawn), std::move(own));
 }
 
 }  // namespace
 
-TdxfGlyphMask TdxfGlyphMask::FromWhiteOnBlack(const QImage& image) {
+TdxfGlyphMask TdxfGlyphMask::FromWhiteOnBlack(const QImage& image, TPoint origin) {
     TdxfGlyphMask mask;
     for (int y = 0; y < image.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
@@ -62,11 +86,11 @@ TdxfGlyphMask TdxfGlyphMask::FromWhiteOnBlack(const QImage& image) {
                 ++x;
                 continue;
             }
-            Run run{static_cast<qint16>(y), static_cast<qint16>(x), 0,
+            Run run{static_cast<qint16>(y + origin.Y), static_cast<qint16>(x + origin.X), 0,
                     static_cast<quint32>(mask.m_coverage.size())};
             for (; x < image.width() && (row[x] & 0xFFFFFFu) != 0; ++x)
                 mask.m_coverage.push_back(static_cast<unsigned char>(qRed(row[x])));
-            run.x1 = static_cast<qint16>(x);
+            run.x1 = static_cast<qint16>(x + origin.X);
             mask.m_runs.push_back(run);
         }
     }
@@ -85,25 +109,65 @@ QRgb byteMul(QRgb x, unsigned a) {
 
 }  // namespace
 
-void TdxfGlyphMask::Fill(QImage& image, TColor color) const {
+TdxfGlyphMask TdxfGlyphMask::MovedWithin(TPoint offset, QSize size) const {
+    TdxfGlyphMask moved;
+    for (const Run& run : m_runs) {
+        const int y = run.y + offset.Y;
+        const int x0 = std::max(run.x0 + offset.X, 0);
+        const int x1 = std::min(run.x1 + offset.X, size.width());
+        if (y < 0 || y >= size.height() || x0 >= x1) continue;
+        const auto from = m_coverage.begin() + run.at + (x0 - run.x0 - offset.X);
+        moved.m_runs.push_back({static_cast<qint16>(y), static_cast<qint16>(x0), static_cast<qint16>(x1),
+                                static_cast<quint32>(moved.m_coverage.size())});
+        moved.m_coverage.insert(moved.m_coverage.end(), from, from + (x1 - x0));
+    }
+    return moved;
+}
+
+bool operator==(const TdxfGlyphMask& a, const TdxfGlyphMask& b) {
+    // Runs start where the one before ends, so equal runs and equal coverage are equal masks.
+    if (a.m_coverage != b.m_coverage || a.m_runs.size() != b.m_runs.size()) return false;
+    for (std::size_t i = 0; i < a.m_runs.size(); ++i) {
+        const auto& r = a.m_runs[i];
+        const auto& q = b.m_runs[i];
+        if (r.y != q.y || r.x0 != q.x0 || r.x1 != q.x1) return false;
+    }
+    return true;
+}
+
+void TdxfGlyphMask::Fill(QImage& image, TPoint offset, TColor color) const {
     const QRgb source = ToQRgb(color) | 0xFF000000u;
     for (const Run& run : m_runs) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(run.y));
-        const unsigned char* coverage = m_coverage.data() + run.at - run.x0;
-        for (int x = run.x0; x < run.x1; ++x) {
+        const int y = run.y + offset.Y;
+        if (y < 0 || y >= image.height()) continue;
+        const int x0 = std::max(run.x0 + offset.X, 0);
+        const int x1 = std::min(run.x1 + offset.X, image.width());
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const unsigned char* coverage = m_coverage.data() + run.at - (run.x0 + offset.X);
+        for (int x = x0; x < x1; ++x) {
             const unsigned a = coverage[x];
             row[x] = a == 255 ? source : byteMul(source, a) + byteMul(row[x], 255 - a);
         }
     }
 }
 
-const TdxfGlyphMask& CaptionMask(const ::Font& font, const QString& caption, int angle, QSize size,
-                                 TPoint offset) {
-    static std::unordered_map<MaskKey, TdxfGlyphMask, MaskKeyHash> masks;
-    MaskKey key{font, caption, angle, size, offset};
+TdxfCaptionMasks::TdxfCaptionMasks(TdxfGlyphMask drawn, std::vector<std::optional<TdxfGlyphMask>> own)
+    : m_drawn(std::move(drawn)), m_own(std::move(own)) {}
+
+void TdxfCaptionMasks::Fill(QImage& image, std::size_t copy, TPoint offset, TColor color) const {
+    if (m_own[copy])
+        m_own[copy]->Fill(image, {0, 0}, color);
+    else
+        m_drawn.Fill(image, offset, color);
+}
+
+const TdxfCaptionMasks& CaptionMasks(const ::Font& font, const QString& caption, int angle, QSize size,
+                                     const std::vector<TPoint>& offsets) {
+    static std::unordered_map<MaskKey, TdxfCaptionMasks, MaskKeyHash> masks;
+    MaskKey key{font, caption, angle, size, offsets};
     key.font.SetColor(clBlack);
     if (const auto found = masks.find(key); found != masks.end()) return found->second;
     if (masks.size() >= kCapacity) masks.clear();
-    TdxfGlyphMask mask = drawMask(key);
-    return masks.emplace(std::move(key), std::move(mask)).first->second;
+    TdxfCaptionMasks drawn = drawMasks(key);
+    return masks.emplace(std::move(key), std::move(drawn)).first->second;
 }

@@ -3,22 +3,28 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "platform/color.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
 
-// How much of each pixel of a label a caption's glyphs cover, 1 to 255, kept as runs of covered pixels.
+// How much of each pixel a caption's glyphs cover, 1 to 255, kept as runs of covered pixels.
 class TdxfGlyphMask {
 public:
-    // The pixels of image whose colour is not black, each covered as far as its red channel says: a
-    // caption drawn in white on black.
-    static TdxfGlyphMask FromWhiteOnBlack(const QImage& image);
+    // The pixels of image whose colour is not black, each covered as far as its red channel says (a
+    // caption drawn in white on black), with the image's top-left at origin.
+    static TdxfGlyphMask FromWhiteOnBlack(const QImage& image, TPoint origin);
 
-    // Draws the glyphs in color onto an image of 32-bit pixels of the mask's size, blending the partly
+    // The same coverage moved by offset, only what falls inside a size-sized image at (0, 0).
+    TdxfGlyphMask MovedWithin(TPoint offset, QSize size) const;
+
+    // Draws the glyphs in color, moved by offset, onto an image of 32-bit pixels, blending the partly
     // covered pixels as drawing the text itself does.
-    void Fill(QImage& image, TColor color) const;
+    void Fill(QImage& image, TPoint offset, TColor color) const;
+
+    friend bool operator==(const TdxfGlyphMask& a, const TdxfGlyphMask& b);
 
 private:
     struct Run {
@@ -31,10 +37,23 @@ private:
     std::vector<unsigned char> m_coverage;
 };
 
-// Where one copy of a label's caption lands on a label of the given size: drawn with the label's font turned
-// by angle, placed as the label places its text, moved by offset. The colour plays no part, so a spinning,
-// pulsing label draws each of its copies once per size and angle and then only fills them. Each copy is
-// drawn where it lies rather than moved from another, since the glyphs' sub-pixel placement can round
-// differently elsewhere.
-const TdxfGlyphMask& CaptionMask(const ::Font& font, const QString& caption, int angle, QSize size,
-                                 TPoint offset);
+// The coverage of every copy of a label's caption that the label draws, at its offset from the text's
+// start: one mask drawn once and moved to each copy, and a mask of its own for the rare copy whose glyphs
+// land differently there, since their sub-pixel placement can round differently at another position.
+class TdxfCaptionMasks {
+public:
+    TdxfCaptionMasks(TdxfGlyphMask drawn, std::vector<std::optional<TdxfGlyphMask>> own);
+
+    // Draws copy number copy (at offset) in color onto image.
+    void Fill(QImage& image, std::size_t copy, TPoint offset, TColor color) const;
+
+private:
+    TdxfGlyphMask m_drawn;
+    std::vector<std::optional<TdxfGlyphMask>> m_own;
+};
+
+// The masks of the copies of caption at offsets on a label of the given size, drawn with the label's font
+// turned by angle and placed as the label places its text. The colours play no part, so a spinning,
+// pulsing label draws its copies once per size and angle and then only fills them.
+const TdxfCaptionMasks& CaptionMasks(const ::Font& font, const QString& caption, int angle, QSize size,
+                                     const std::vector<TPoint>& offsets);

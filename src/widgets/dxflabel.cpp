@@ -175,8 +175,11 @@ QImage TdxfLabel::fillFace() const {
     Canvas canvas(face);
     canvas.SetBrush({Color(), BrushStyle::Solid});
     canvas.FillRect(Rect(0, 0, width(), height()));
-    for (const TextCopy& copy : textCopies(false, true))
-        CaptionMask(m_font, m_caption, m_angle, size(), copy.offset).Fill(face, copy.color);
+    const std::vector<TextCopy> copies = textCopies(false, true);
+    std::vector<TPoint> offsets;
+    for (const TextCopy& copy : copies) offsets.push_back(copy.offset);
+    const TdxfCaptionMasks& masks = CaptionMasks(m_font, m_caption, m_angle, size(), offsets);
+    for (std::size_t i = 0; i < copies.size(); ++i) masks.Fill(face, i, copies[i].offset, copies[i].color);
     return m_transparent ? ColorKeyedImage(face, Color()) : face;
 }
 
