@@ -4,6 +4,10 @@
 function(moxel_layer name dir)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.h)
   list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  # Units built as modules of their own, loaded when first needed, stay out of the layer's library.
+  foreach(module_source IN LISTS MOXEL_MODULE_SOURCES)
+    list(REMOVE_ITEM sources ${CMAKE_SOURCE_DIR}/${module_source})
+  endforeach()
   if(sources)
     add_library(${name} STATIC ${sources})
     target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)

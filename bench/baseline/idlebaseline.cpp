@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "platform/firstframe.h"
+
 namespace {
 
 class Baseline : public QWidget {
@@ -38,6 +40,7 @@ private:
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     Baseline window;
+    WatchFirstFrame(&window);
     window.show();
     return QApplication::exec();
 }

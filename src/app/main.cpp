@@ -1,5 +1,6 @@
 #include "app/mainwindow1.h"
 #include "platform/application.h"
+#include "platform/firstframe.h"
 #include "platform/runtimedir.h"
 
 int main(int argc, char** argv) {
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     return Application::Run([] {
         TMainForm1 form;
         form.FormCreate(QApplication::arguments().mid(1));
+        WatchFirstFrame(&form);
         form.show();
         QApplication::exec();
     });

@@ -21,6 +21,16 @@ bool isPair(TMxButtonState from, TMxButtonState to, TMxButtonState a, TMxButtonS
     return (from == a && to == b) || (from == b && to == a);
 }
 
+// Buttons compose their faces one at a time, on the one user-interface thread, and Paint covers every pixel,
+// so they all share one face image: a grid of hundreds keeps one image and one paint engine, not one each.
+// It only grows, so buttons of different sizes do not make it anew in turn; each uses its top left corner.
+QImage& sharedFace(QSize size) {
+    static QImage face;
+    if (size.width() > face.width() || size.height() > face.height())
+        face = QImage(size.expandedTo(face.size()), QImage::Format_RGB32);
+    return face;
+}
+
 QImage greyed(const QImage& image) {
     QImage out = image.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < out.height(); ++y) {
@@ -335,12 +345,14 @@ QImage TMxSpeedButton::GlyphImage() const {
 
 void TMxSpeedButton::paintEvent(QPaintEvent*) {
     if (width() <= 0 || height() <= 0) return;
-    if (m_face.size() != size()) m_face = QImage(size(), QImage::Format_RGB32);
-    Canvas canvas(m_face);
-    Paint(canvas);
+    QImage& face = sharedFace(size());
+    {
+        Canvas canvas(face);
+        Paint(canvas);
+    }
     ++m_paintCount;
     QPainter painter(this);
-    painter.drawImage(0, 0, m_face);
+    painter.drawImage(0, 0, face, 0, 0, width(), height());
 }
 
 void TMxSpeedButton::mousePressEvent(QMouseEvent* e) {

@@ -8,8 +8,8 @@
 
 #include "buttongrid/mxbuttonlayout.h"
 #include "buttongrid/mxbuttonstyle.h"
-#include "platform/cursor.h"
 #include "platform/color.h"
+#include "platform/cursor.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
 
@@ -155,6 +155,5 @@ private:
     int m_tag = 0;
     TClickEvent m_onClick;
     QTimer m_hoverTimer;
-    QImage m_face;
     int m_paintCount = 0;
 };

@@ -58,3 +58,8 @@ QSoundEffect* QtSoundPlayer::effect(const QString& name) {
     m_effects.insert(name, loaded);
     return loaded;
 }
+
+// The sound module's one entry point: a player for the sounds of folder, owned by parent.
+extern "C" Q_DECL_EXPORT QObject* moxelCreateSoundPlayer(const QString& folder, QObject* parent) {
+    return new QtSoundPlayer(folder, parent);
+}

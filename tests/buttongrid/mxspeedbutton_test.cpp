@@ -406,3 +406,39 @@ TEST_F(MxSpeedButtonTest, OwnFontStopsFollowingTheParent) {
 }
 
 }  // namespace
+
+// Every button composes its face in one image that all buttons share: what each shows is its own face,
+// whatever a button of another size, style or state left there before.
+TEST_F(MxSpeedButtonTest, ShownFaceIsTheButtonsOwnAfterAnyOther) {
+    struct Row {
+        TMxUserButtonStyle style;
+        const char* caption;
+        QSize size;
+        bool pressed;
+    };
+    const Row rows[] = {
+        {ubsExplorer, "╋", {18, 18}, false}, {ubsAutoDetect, "┏", {40, 26}, true},
+        {ubsExplorer, "", {18, 18}, true},   {ubsAutoDetect, "━", {12, 30}, false},
+        {ubsExplorer, "┻", {18, 18}, false},
+    };
+    for (const Row& row : rows) {
+        for (TMxSpeedButton* btn : {a, b}) {
+            btn->SetStyle(row.style);
+            btn->SetCaption(QString::fromUtf8(row.caption));
+        }
+        a->resize(row.size);
+        if (row.pressed) a->MouseDown(Qt::LeftButton, 5, 5);
+        // The other button first, at its own size, so the shared image holds its face.
+        (void)b->grab();
+        const QImage shown = a->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage onBlack(a->size(), QImage::Format_RGB32);
+        onBlack.fill(Qt::black);
+        {
+            Canvas canvas(onBlack);
+            a->Paint(canvas);
+        }
+        EXPECT_EQ(shown, face(*a)) << row.caption << " " << row.size.width();
+        EXPECT_EQ(onBlack, face(*a)) << "the face covers every pixel: " << row.caption;
+        if (row.pressed) a->MouseUp(Qt::LeftButton, 100, 100);
+    }
+}

@@ -3,7 +3,7 @@
 
     python3 tests/e2e/run.py BIN_DIR [SHOT_DIR]
 
-BIN_DIR holds the program, its sounds and Readme.txt. Screenshots go to SHOT_DIR (default
+BIN_DIR holds the program, its sound module, its sounds and Readme.txt. Screenshots go to SHOT_DIR (default
 BIN_DIR/../e2e-shots); they are removed after a clean pass and kept when a check fails."""
 
 import os

@@ -66,7 +66,7 @@ class Session:
         self.app_dir = os.path.join(self.work, "app")
         os.mkdir(self.app_dir)
         for name in os.listdir(bin_dir):
-            if name == "moxel" or name.endswith(".wav") or name == "Readme.txt":
+            if name in ("moxel", "moxel-sound.so", "Readme.txt") or name.endswith(".wav"):
                 shutil.copy2(os.path.join(bin_dir, name), self.app_dir)
         self.docs = os.path.join(self.work, "docs")
         os.mkdir(self.docs)

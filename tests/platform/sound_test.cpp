@@ -3,6 +3,7 @@
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QSoundEffect>
 #include <QTemporaryDir>
@@ -152,6 +153,31 @@ TEST(QtSoundPlayerTest, PlaysWithoutAudioDeviceSilently) {
         runEventsFor(300);
     }
     EXPECT_EQ(console.text(), QByteArray());
+}
+
+// The program's own player is made from the sound module beside the program by the first sound, and
+// plays the files of the program's folder: one player, whatever the sound, holding the file of each name.
+TEST(QtSoundPlayerTest, OwnPlayerComesFromTheModuleBesideTheProgram) {
+    const QString folder = QCoreApplication::applicationDirPath();
+    const auto ownPlayers = [] {
+        QList<QObject*> found;
+        for (QObject* child : qApp->children())
+            if (qstrcmp(child->metaObject()->className(), "QtSoundPlayer") == 0) found.append(child);
+        return found;
+    };
+    for (const char* name : {"chma03.wav", "chma11.wav", "chma.wav"}) {
+        playSound(QString::fromLatin1(name));
+        const QList<QObject*> players = ownPlayers();
+        ASSERT_EQ(players.size(), 1) << name;
+        QStringList sources;
+        for (const QSoundEffect* e : players.front()->findChildren<QSoundEffect*>())
+            sources.append(e->source().toLocalFile());
+        EXPECT_TRUE(sources.contains(QDir(folder).filePath(QString::fromLatin1(name)))) << name;
+    }
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(maps.readAll().contains("/" MOXEL_SOUND_MODULE));
+    runEventsFor(300);
 }
 
 }  // namespace
