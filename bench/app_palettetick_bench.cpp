@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
+#include <QWidget>
 #include <array>
 
 #include "app/mainwindow1.h"
@@ -43,7 +44,40 @@ void BM_CopyElevenLabelImages(benchmark::State& state) {
     }
 }
 
+// The least Qt's widget machinery itself costs for such a tick: eleven opaque 40 × 40 child widgets of a
+// window, each repainting a ready image. Every control is a widget of its own, so no tick can beat this.
+class ReadyImageWidget : public QWidget {
+public:
+    explicit ReadyImageWidget(QWidget* parent) : QWidget(parent), m_image(40, 40, QImage::Format_RGB32) {
+        m_image.fill(Qt::black);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(QPoint(0, 0), m_image); }
+
+private:
+    QImage m_image;
+};
+
+void BM_ElevenWidgetRepaints(benchmark::State& state) {
+    QWidget window;
+    window.resize(TMainForm1::kClientWidth, TMainForm1::kClientHeight);
+    std::array<ReadyImageWidget*, 11> labels{};
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        labels[i] = new ReadyImageWidget(&window);
+        labels[i]->setGeometry(static_cast<int>(i) * 44, 8, 40, 40);
+    }
+    window.show();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        for (ReadyImageWidget* label : labels) label->update();
+        QCoreApplication::processEvents();
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_PaletteTick)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CopyElevenLabelImages)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ElevenWidgetRepaints)->Unit(benchmark::kMicrosecond);
