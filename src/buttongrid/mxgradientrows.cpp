@@ -20,7 +20,7 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
         const TMxGradientShape shape = MxGradientStepShape(style, width, height, count, step);
         Step s{shape.ShapeKind,
                shape.Box.Normalized(),
-               shape.Points,
+               {},
                0,
                0,
                ToQRgb(colors[static_cast<std::size_t>(step)])};
@@ -36,6 +36,7 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
                 const auto [lo, hi] = std::minmax_element(shape.Points.begin(), shape.Points.end(),
                                                           [](TPoint a, TPoint b) { return a.Y < b.Y; });
                 s.box = {0, lo->Y, 0, hi->Y};
+                s.polygon = ConvexPolygonRows(shape.Points.data(), shape.Points.size());
                 break;
             }
         }
@@ -48,6 +49,8 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
         m_rowChanges.push_back(s.bottom);
     }
     std::sort(m_rowChanges.begin(), m_rowChanges.end());
+    m_bottomsGrow = std::is_sorted(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
+                                   [](const Step& a, const Step& b) { return a.bottom < b.bottom; });
     prepareNested();
     // Ellipses about one centre row: each row above it is the mirror of one below.
     const bool ellipses =
@@ -84,21 +87,19 @@ void MxGradientRows::prepareNested() {
     if (reached.Right > reached.Left) m_nestedRun = {reached.Left, reached.Right};
 }
 
-const std::vector<MxGradientRows::Run>& MxGradientRows::resolveNested(int y) {
+MxGradientRows::Run MxGradientRows::resolveNested(int y) {
     // The boxes holding row y are the last ones from the first that does, since each holds the one before.
     const auto& steps = m_lastPaintedFirst;
     const auto first = std::partition_point(
         steps.begin(), steps.end(), [y](const Step& step) { return y < step.top || y >= step.bottom; });
-    m_covered.clear();
-    if (first == steps.end() || m_nestedRun.second <= m_nestedRun.first) return m_covered;
+    if (first == steps.end() || m_nestedRun.second <= m_nestedRun.first) return {0, 0};
     // Inside the first box its colour; outside it each column has the colour of the first box reaching it.
     const auto [a, b] = m_nestedRun;
     std::copy(m_columnColors.begin() + a, m_columnColors.begin() + b, m_pixels.begin() + a);
     const int x0 = std::clamp(first->box.Left - m_left, a, b);
     const int x1 = std::clamp(first->box.Right - m_left, x0, b);
     std::fill(m_pixels.begin() + x0, m_pixels.begin() + x1, first->color);
-    m_covered.push_back(m_nestedRun);
-    return m_covered;
+    return m_nestedRun;
 }
 
 std::optional<int> MxGradientRows::MirrorOf(int y) const {
@@ -111,7 +112,7 @@ bool MxGradientRows::sameAsRowBefore(int y) const {
            !std::binary_search(m_rowChanges.begin(), m_rowChanges.end(), y);
 }
 
-bool MxGradientRows::columnsOf(const Step& step, int y, int& x0, int& x1) const {
+bool MxGradientRows::columnsOf(Step& step, int y, int& x0, int& x1) const {
     using Kind = TMxGradientShape::Kind;
     switch (step.kind) {
         case Kind::Band:
@@ -123,7 +124,7 @@ bool MxGradientRows::columnsOf(const Step& step, int y, int& x0, int& x1) const 
             if (!EllipseRow(step.box, y, x0, x1)) return false;
             break;
         case Kind::Polygon:
-            if (!ConvexPolygonRow(step.points.data(), step.points.size(), y, x0, x1)) return false;
+            if (!step.polygon.Row(y, x0, x1)) return false;
             break;
     }
     x0 = std::max(x0, m_left) - m_left;
@@ -131,57 +132,41 @@ bool MxGradientRows::columnsOf(const Step& step, int y, int& x0, int& x1) const 
     return x0 < x1;
 }
 
-void MxGradientRows::paintUncovered(int x0, int x1, QRgb color) {
-    QRgb* pixels = m_pixels.data();
-    // Nested shapes, the usual case: the new span holds everything covered so far.
-    if (m_covered.empty() ||
-        (m_covered.size() == 1 && x0 <= m_covered.front().first && x1 >= m_covered.front().second)) {
-        const Run inner = m_covered.empty() ? Run{x1, x1} : m_covered.front();
-        std::fill(pixels + x0, pixels + inner.first, color);
-        std::fill(pixels + inner.second, pixels + x1, color);
-        m_covered.assign(1, {x0, x1});
-        return;
-    }
-    m_merged.clear();
-    int at = x0;
-    bool placed = false;
-    for (const Run& run : m_covered) {
-        if (run.second < x0 || run.first > x1) {
-            if (!placed && run.first > x1) {
-                std::fill(pixels + at, pixels + x1, color);
-                m_merged.push_back({x0, x1});
-                placed = true;
-            }
-            m_merged.push_back(run);
-            continue;
-        }
-        // Overlapping or touching: paint the gap before it, then merge the run into the new one.
-        if (run.first > at) std::fill(pixels + at, pixels + run.first, color);
-        at = std::max(at, run.second);
-        x0 = std::min(x0, run.first);
-        x1 = std::max(x1, run.second);
-    }
-    if (!placed) {
-        if (at < x1) std::fill(pixels + at, pixels + x1, color);
-        m_merged.push_back({x0, x1});
-    }
-    std::swap(m_covered, m_merged);
+std::vector<MxGradientRows::Step>::iterator MxGradientRows::firstStepReaching(int y) {
+    if (!m_bottomsGrow) return m_lastPaintedFirst.begin();
+    return std::partition_point(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
+                                [y](const Step& step) { return step.bottom <= y; });
 }
 
-const std::vector<MxGradientRows::Run>& MxGradientRows::Resolve(int y) {
+MxGradientRows::Run MxGradientRows::resolveSteps(int y) {
+    // On any row the spans of a style's shapes share a column (the centre, the anchoring corner or edge, or
+    // where neighbouring bands meet), so the shapes met so far cover one run and each further one adds at
+    // most a piece on either side of it.
+    const Run whole{0, m_right - m_left};
+    QRgb* pixels = m_pixels.data();
+    // The pieces are a few pixels each: a plain loop beats a call.
+    const auto fill = [pixels](int x0, int x1, QRgb color) {
+        for (int x = x0; x < x1; ++x) pixels[x] = color;
+    };
+    Run covered{0, 0};
+    for (auto step = firstStepReaching(y); step != m_lastPaintedFirst.end(); ++step) {
+        if (y < step->top || y >= step->bottom) continue;
+        int x0 = 0;
+        int x1 = 0;
+        if (!columnsOf(*step, y, x0, x1)) continue;
+        if (covered.first == covered.second) covered = {x0, x0};
+        fill(x0, covered.first, step->color);
+        fill(covered.second, x1, step->color);
+        covered = {std::min(covered.first, x0), std::max(covered.second, x1)};
+        if (covered == whole) break;
+    }
+    return covered;
+}
+
+MxGradientRows::Run MxGradientRows::Resolve(int y) {
     const bool same = sameAsRowBefore(y);
     m_lastRow = y;
     m_resolved = true;
-    if (same) return m_covered;
-    if (m_nested) return resolveNested(y);
-    m_covered.clear();
-    for (const Step& step : m_lastPaintedFirst) {
-        if (y < step.top || y >= step.bottom) continue;
-        int x0 = 0;
-        int x1 = 0;
-        if (!columnsOf(step, y, x0, x1)) continue;
-        paintUncovered(x0, x1, step.color);
-        if (m_covered.size() == 1 && m_covered.front() == Run{0, m_right - m_left}) break;
-    }
+    if (!same) m_covered = m_nested ? resolveNested(y) : resolveSteps(y);
     return m_covered;
 }

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QRgb>
-#include <array>
 #include <optional>
 #include <utility>
 #include <vector>
 
 #include "buttongrid/mxgradient.h"
+#include "platform/raster.h"
 
 // A gradient resolved row by row instead of painted shape over shape: each pixel gets the colour of the last
 // shape that covers it, and is written once. Gives exactly the pixels of painting every step's shape in
@@ -21,11 +21,10 @@ public:
     MxGradientRows(TMxGradientStyle style, int width, int height, const TMxColorList& colors, int left,
                    int right);
 
-    // Resolves row y (relative to the rectangle) into Pixels(), indexed from `left`: the columns some shape
-    // covers get its colour, the others hold nothing meaningful. Returns the covered runs, left to right,
-    // in the same indices.
-    const std::vector<Run>& Resolve(int y);
-    const QRgb* Pixels() const { return m_pixels.data(); }
+    // Resolves row y (relative to the rectangle) into Pixels(), indexed from `left`, and returns the run of
+    // columns some shape covers ({0, 0} when none): those get their colour, the others keep what they held.
+    Run Resolve(int y);
+    QRgb* Pixels() { return m_pixels.data(); }
     // The row that resolves exactly like row y, when the shapes are symmetric about a row.
     std::optional<int> MirrorOf(int y) const;
 
@@ -34,27 +33,29 @@ private:
     struct Step {
         TMxGradientShape::Kind kind;
         TRect box;  // pixels covered (bands, rectangles) or the ellipse's box, normalised
-        std::array<TPoint, 4> points;
+        ConvexPolygonRows polygon;
         int top;
         int bottom;
         QRgb color;
     };
-    bool columnsOf(const Step& step, int y, int& x0, int& x1) const;
-    // Writes the part of [x0, x1) not covered yet and adds it to the covered runs.
-    void paintUncovered(int x0, int x1, QRgb color);
+    bool columnsOf(Step& step, int y, int& x0, int& x1) const;
     // Rows of bands and rectangles differ only where a shape starts or ends: the row before y is reused.
     bool sameAsRowBefore(int y) const;
+    // The steps from the last painted on, leaving out those that end above row y.
+    std::vector<Step>::iterator firstStepReaching(int y);
+    Run resolveSteps(int y);
     // Rectangles each inside the next (square and corner styles): a pixel's colour is that of the first box
     // holding both its row and its column, so a row is the columns' colours with the first box's colour
     // laid over its part.
     void prepareNested();
-    const std::vector<Run>& resolveNested(int y);
+    Run resolveNested(int y);
 
     int m_left;
     int m_right;
     std::vector<Step> m_lastPaintedFirst;
-    std::vector<Run> m_covered;
-    std::vector<Run> m_merged;
+    // The steps' bottoms grow in that order (every style's do), so those ending above a row come first.
+    bool m_bottomsGrow = false;
+    Run m_covered{0, 0};
     std::vector<QRgb> m_pixels;
     // The rows where a shape starts or ends, sorted; empty when some shape's columns depend on the row.
     std::vector<int> m_rowChanges;

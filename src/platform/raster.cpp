@@ -1,6 +1,7 @@
 #include "platform/raster.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -106,18 +107,49 @@ bool EllipseRow(const TRect& box, int y, int& x0, int& x1) {
     return true;
 }
 
-bool ConvexPolygonRow(const TPoint* points, std::size_t count, int y, int& x0, int& x1) {
-    std::int64_t left = 0;
-    std::int64_t right = 0;
-    int crossings = 0;
+ConvexPolygonRows::ConvexPolygonRows(const TPoint* points, std::size_t count) {
+    assert(count <= kMaxCorners);
     for (std::size_t i = 0; i < count; ++i) {
         const TPoint a = points[i];
         const TPoint b = points[(i + 1) % count];
         if (a.Y == b.Y) continue;
-        const TPoint lo = a.Y < b.Y ? a : b;
-        const TPoint hi = a.Y < b.Y ? b : a;
-        if (y < lo.Y || y >= hi.Y) continue;
-        const std::int64_t col = std::clamp<std::int64_t>(edgeColumn(lo, hi, y), -kCoordLimit, kCoordLimit);
+        Edge& edge = m_edges[m_count++];
+        edge.lo = a.Y < b.Y ? a : b;
+        edge.hi = a.Y < b.Y ? b : a;
+        edge.dy = static_cast<std::int64_t>(edge.hi.Y) - edge.lo.Y;
+        const std::int64_t dx = static_cast<std::int64_t>(edge.hi.X) - edge.lo.X;
+        edge.whole = floorDiv(dx, edge.dy);
+        edge.part = dx - edge.whole * edge.dy;
+    }
+}
+
+std::int64_t ConvexPolygonRows::columnOf(Edge& edge, int y) {
+    if (edge.known && y == edge.row + 1) {
+        // One row down the exact crossing moves by whole + part / dy.
+        // Without a branch: which way it goes changes from row to row.
+        edge.shortfall -= edge.part;
+        const std::int64_t borrow = edge.shortfall < 0 ? 1 : 0;
+        edge.shortfall += borrow * edge.dy;
+        edge.column += edge.whole + borrow;
+    } else if (!edge.known || y != edge.row) {
+        edge.column = edgeColumn(edge.lo, edge.hi, y);
+        edge.shortfall = edge.column * edge.dy - (static_cast<std::int64_t>(edge.lo.X) * edge.dy +
+                                                  (static_cast<std::int64_t>(y) - edge.lo.Y) *
+                                                      (static_cast<std::int64_t>(edge.hi.X) - edge.lo.X));
+    }
+    edge.known = true;
+    edge.row = y;
+    return std::clamp<std::int64_t>(edge.column, -kCoordLimit, kCoordLimit);
+}
+
+bool ConvexPolygonRows::Row(int y, int& x0, int& x1) {
+    std::int64_t left = 0;
+    std::int64_t right = 0;
+    int crossings = 0;
+    for (std::size_t i = 0; i < m_count; ++i) {
+        Edge& edge = m_edges[i];
+        if (y < edge.lo.Y || y >= edge.hi.Y) continue;
+        const std::int64_t col = columnOf(edge, y);
         left = crossings == 0 ? col : std::min(left, col);
         right = crossings == 0 ? col : std::max(right, col);
         ++crossings;

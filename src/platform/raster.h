@@ -4,6 +4,8 @@
 #include "platform/region.h"
 
 #include <QPointF>
+#include <array>
+#include <cstdint>
 #include <vector>
 
 // The integer scanline rasterisers behind the canvas and the regions. A pixel belongs to an ellipse, a
@@ -27,9 +29,37 @@ std::vector<Span> RoundRectSpans(const TRect& box, int ellipseWidth, int ellipse
 // or top edge are in, on a right or bottom edge out. Exact integer arithmetic.
 std::vector<Span> PolygonSpans(const std::vector<TPoint>& points, FillMode mode, int rowBegin, int rowEnd);
 
-// One row of PolygonSpans for a convex polygon, which has at most one span per row; false when the row is
-// empty. Needs no allocation, for callers that resolve many shapes row by row.
-bool ConvexPolygonRow(const TPoint* points, std::size_t count, int y, int& x0, int& x1);
+// The rows of PolygonSpans for a convex polygon of up to four corners, which has at most one span per row,
+// for callers that resolve many shapes row by row: no allocation, and each edge's column is carried over
+// from the row asked before, so consecutive rows cost no division.
+class ConvexPolygonRows {
+public:
+    static constexpr std::size_t kMaxCorners = 4;
+
+    ConvexPolygonRows() = default;
+    ConvexPolygonRows(const TPoint* points, std::size_t count);
+
+    // False when row y is empty.
+    bool Row(int y, int& x0, int& x1);
+
+private:
+    // A non-horizontal edge, lo above hi, with its column on the row last asked.
+    struct Edge {
+        TPoint lo;
+        TPoint hi;
+        std::int64_t dy = 1;
+        std::int64_t whole = 0;  // the column moves by whole + part / dy per row
+        std::int64_t part = 0;
+        bool known = false;
+        int row = 0;
+        std::int64_t column = 0;
+        std::int64_t shortfall = 0;  // column * dy minus the exact crossing times dy, in [0, dy)
+    };
+    static std::int64_t columnOf(Edge& edge, int y);
+
+    std::array<Edge, kMaxCorners> m_edges{};
+    std::size_t m_count = 0;
+};
 
 // The same for several closed outlines with fractional vertices (text paths).
 std::vector<Span> OutlineSpans(const std::vector<std::vector<QPointF>>& outlines, FillMode mode, int rowBegin,
