@@ -21,6 +21,7 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
         Step s{shape.ShapeKind,
                shape.Box.Normalized(),
                {},
+               {},
                0,
                0,
                ToQRgb(colors[static_cast<std::size_t>(step)])};
@@ -31,6 +32,7 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
             case Kind::Ellipse:
                 // Outline-less: one pixel less in width and height.
                 s.box = {s.box.Left, s.box.Top, s.box.Right - 1, s.box.Bottom - 1};
+                s.ellipse = EllipseRows(s.box);
                 break;
             case Kind::Polygon: {
                 const auto [lo, hi] = std::minmax_element(shape.Points.begin(), shape.Points.end(),
@@ -121,7 +123,7 @@ bool MxGradientRows::columnsOf(Step& step, int y, int& x0, int& x1) const {
             x1 = step.box.Right;
             break;
         case Kind::Ellipse:
-            if (!EllipseRow(step.box, y, x0, x1)) return false;
+            if (!step.ellipse.Row(y, x0, x1)) return false;
             break;
         case Kind::Polygon:
             if (!step.polygon.Row(y, x0, x1)) return false;

@@ -33,6 +33,7 @@ private:
     struct Step {
         TMxGradientShape::Kind kind;
         TRect box;  // pixels covered (bands, rectangles) or the ellipse's box, normalised
+        EllipseRows ellipse;
         ConvexPolygonRows polygon;
         int top;
         int bottom;

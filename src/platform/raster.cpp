@@ -48,15 +48,6 @@ TRect clampedBox(const TRect& box) {
     return {clampCoord(b.Left), clampCoord(b.Top), clampCoord(b.Right), clampCoord(b.Bottom)};
 }
 
-// Largest r with r * r * d <= n, for boxes small enough that every product fits 64 bits: no division,
-// which the wide path needs and which dominates a gradient of hundreds of nested ellipses.
-std::int64_t scaledSqrt(std::int64_t n, std::int64_t d) {
-    auto r = static_cast<std::int64_t>(std::sqrt(static_cast<double>(n) / static_cast<double>(d)));
-    while (r > 0 && r * r * d > n) --r;
-    while ((r + 1) * (r + 1) * d <= n) ++r;
-    return r;
-}
-
 struct Crossing {
     double x;
     int direction;
@@ -86,21 +77,37 @@ void emitRow(std::vector<Crossing>& crossings, FillMode mode, int y, std::vector
 // In doubled coordinates a pixel x sits at X = 2x + 1 - left - right and row y at Y = 2y + 1 - top - bottom;
 // it is inside when X^2 * h^2 + Y^2 * w^2 <= w^2 * h^2.
 bool EllipseRow(const TRect& box, int y, int& x0, int& x1) {
-    const std::int64_t w = box.Right - box.Left;
-    const std::int64_t h = box.Bottom - box.Top;
-    const std::int64_t Y = std::int64_t(2) * y + 1 - box.Top - box.Bottom;
-    if (w <= 0 || h <= 0 || Y < -h || Y > h) return false;
-    std::int64_t xMax = 0;
+    return EllipseRows(box).Row(y, x0, x1);
+}
+
+EllipseRows::EllipseRows(const TRect& box)
+    : m_box(box), m_w(std::int64_t(box.Right) - box.Left), m_h(std::int64_t(box.Bottom) - box.Top) {
     constexpr std::int64_t kSmall = std::int64_t(1) << 15;
-    if (w < kSmall && h < kSmall) {
-        xMax = scaledSqrt(w * w * (h * h - Y * Y), h * h);
+    m_small = m_w < kSmall && m_h < kSmall;
+    m_hh = m_h * m_h;
+    m_ww = m_w * m_w;
+    if (m_hh > 0) m_inverseHH = 1.0 / static_cast<double>(m_hh);
+}
+
+bool EllipseRows::Row(int y, int& x0, int& x1) const {
+    const std::int64_t Y = std::int64_t(2) * y + 1 - m_box.Top - m_box.Bottom;
+    if (m_w <= 0 || m_h <= 0 || Y < -m_h || Y > m_h) return false;
+    std::int64_t xMax = 0;
+    if (m_small) {
+        // Largest xMax with xMax^2 * h^2 <= n: the floating-point root, then corrected to the exact one.
+        const std::int64_t n = m_ww * (m_hh - Y * Y);
+        xMax = static_cast<std::int64_t>(std::sqrt(static_cast<double>(n) * m_inverseHH));
+        while (xMax > 0 && xMax * xMax * m_hh > n) --xMax;
+        while ((xMax + 1) * (xMax + 1) * m_hh <= n) ++xMax;
     } else {
-        const Wide rem = Wide(w) * w * h * h - Wide(Y) * Y * w * w;
-        xMax = isqrt(static_cast<std::uint64_t>(rem / (Wide(h) * h)));
+        const Wide rem = Wide(m_w) * m_w * m_h * m_h - Wide(Y) * Y * m_w * m_w;
+        xMax = isqrt(static_cast<std::uint64_t>(rem / (Wide(m_h) * m_h)));
     }
-    const std::int64_t c = static_cast<std::int64_t>(box.Left) + box.Right - 1;
-    const std::int64_t lo = ceilDiv(c - xMax, 2);
-    const std::int64_t hi = floorDiv(c + xMax, 2);
+    // Halved with shifts, which round towards minus infinity: the span is [ceil((c - xMax) / 2),
+    // floor((c + xMax) / 2)].
+    const std::int64_t c = static_cast<std::int64_t>(m_box.Left) + m_box.Right - 1;
+    const std::int64_t lo = -((xMax - c) >> 1);
+    const std::int64_t hi = (c + xMax) >> 1;
     if (lo > hi) return false;
     x0 = static_cast<int>(lo);
     x1 = static_cast<int>(hi) + 1;
@@ -164,12 +171,13 @@ std::vector<Span> EllipseSpans(const TRect& box, int rowBegin, int rowEnd) {
     const TRect b = clampedBox(box);
     std::vector<Span> spans;
     if (b.IsEmpty()) return spans;
+    const EllipseRows rows(b);
     const int y0 = std::max(b.Top, rowBegin);
     const int y1 = std::min(b.Bottom, rowEnd);
     for (int y = y0; y < y1; ++y) {
         int x0 = 0;
         int x1 = 0;
-        if (EllipseRow(b, y, x0, x1)) spans.push_back({y, x0, x1});
+        if (rows.Row(y, x0, x1)) spans.push_back({y, x0, x1});
     }
     return spans;
 }

@@ -20,6 +20,24 @@ std::vector<Span> EllipseSpans(const TRect& box, int rowBegin, int rowEnd);
 // One row of EllipseSpans for a box already normalised: false when row y holds no pixel of the ellipse.
 bool EllipseRow(const TRect& box, int y, int& x0, int& x1);
 
+// EllipseRow for one box asked about many rows, with the box's own products worked out once.
+class EllipseRows {
+public:
+    EllipseRows() = default;
+    explicit EllipseRows(const TRect& box);
+
+    bool Row(int y, int& x0, int& x1) const;
+
+private:
+    TRect m_box;
+    std::int64_t m_w = 0;
+    std::int64_t m_h = 0;
+    bool m_small = true;  // every product fits 64 bits
+    std::int64_t m_hh = 0;
+    std::int64_t m_ww = 0;
+    double m_inverseHH = 0;
+};
+
 // A rectangle on the box whose corners are quarters of an ellipseWidth x ellipseHeight ellipse (both
 // clamped to the box); a zero corner size gives the plain rectangle.
 std::vector<Span> RoundRectSpans(const TRect& box, int ellipseWidth, int ellipseHeight, int rowBegin,
