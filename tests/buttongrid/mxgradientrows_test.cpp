@@ -15,13 +15,12 @@ namespace {
 constexpr QRgb kUntouched = 0xFF0102FAu;
 constexpr int kMargin = 9;
 
+// The board's colours. Two neighbouring entries can share a colour; the reference decides which shape shows
+// anyway. Built directly, since a multi-colour table can hold a single entry or more than a gradient's 236.
 TMxColorList Table(int count) {
-    TMxGradient gradient;
-    gradient.SetColor(TColor(8454143));
-    gradient.SetEndColor(clWhite);
-    gradient.SetColorCount(count);
-    // Two neighbouring entries can share a colour; the reference decides which shape shows anyway.
-    return gradient.ColorTable();
+    TMxColorList table;
+    MxGradientCreateColorList(TColor(8454143), clWhite, count, true, &table);
+    return table;
 }
 
 // Distinct entries, so that any pixel that takes a wrong step's colour shows.
@@ -90,9 +89,10 @@ std::string CaseName(const testing::TestParamInfo<Case>& info) {
 INSTANTIATE_TEST_SUITE_P(StylesAndSizes, GradientRowsTest,
                          testing::Combine(testing::Range(0, kMxGradientStyleCount),
                                           testing::Values(QSize(1, 1), QSize(1, 6), QSize(5, 1), QSize(2, 3),
-                                                          QSize(7, 7), QSize(13, 4), QSize(31, 58),
-                                                          QSize(99, 50), QSize(542, 272)),
-                                          testing::Values(2, 3, 17, 236)),
+                                                          QSize(3, 2), QSize(7, 7), QSize(13, 4),
+                                                          QSize(8, 65), QSize(31, 58), QSize(99, 50),
+                                                          QSize(542, 272)),
+                                          testing::Values(1, 2, 3, 17, 236, 255)),
                          CaseName);
 
 }  // namespace
