@@ -18,13 +18,8 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
     for (int n = 0; n < count; ++n) {
         const int step = upwards ? count - 1 - n : n;
         const TMxGradientShape shape = MxGradientStepShape(style, width, height, count, step);
-        Step s{shape.ShapeKind,
-               shape.Box.Normalized(),
-               {},
-               {},
-               0,
-               0,
-               ToQRgb(colors[static_cast<std::size_t>(step)])};
+        Step s{
+            shape.ShapeKind, shape.Box.Normalized(), 0, 0, ToQRgb(colors[static_cast<std::size_t>(step)]), 0};
         switch (shape.ShapeKind) {
             case Kind::Band:
                 break;
@@ -32,19 +27,23 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
             case Kind::Ellipse:
                 // Outline-less: one pixel less in width and height.
                 s.box = {s.box.Left, s.box.Top, s.box.Right - 1, s.box.Bottom - 1};
-                s.ellipse = EllipseRows(s.box);
                 break;
             case Kind::Polygon: {
                 const auto [lo, hi] = std::minmax_element(shape.Points.begin(), shape.Points.end(),
                                                           [](TPoint a, TPoint b) { return a.Y < b.Y; });
                 s.box = {0, lo->Y, 0, hi->Y};
-                s.polygon = ConvexPolygonRows(shape.Points.data(), shape.Points.size());
+                s.rows = m_polygons.size();
+                m_polygons.emplace_back(shape.Points.data(), shape.Points.size());
                 break;
             }
         }
         s.top = s.box.Top;
         s.bottom = s.box.Bottom;
         if (s.kind != Kind::Polygon && s.box.IsEmpty()) continue;
+        if (s.kind == Kind::Ellipse) {
+            s.rows = m_ellipses.size();
+            m_ellipses.emplace_back(s.box);
+        }
         m_lastPaintedFirst.push_back(s);
         m_straight = m_straight && (s.kind == Kind::Band || s.kind == Kind::Rectangle);
         m_rowChanges.push_back(s.top);
@@ -110,11 +109,10 @@ std::optional<int> MxGradientRows::MirrorOf(int y) const {
 }
 
 bool MxGradientRows::sameAsRowBefore(int y) const {
-    return m_straight && m_resolved && y == m_lastRow + 1 &&
-           !std::binary_search(m_rowChanges.begin(), m_rowChanges.end(), y);
+    return m_straight && m_resolved && y == m_lastRow + 1 && y < m_nextChange;
 }
 
-bool MxGradientRows::columnsOf(Step& step, int y, int& x0, int& x1) const {
+bool MxGradientRows::columnsOf(const Step& step, int y, int& x0, int& x1) {
     using Kind = TMxGradientShape::Kind;
     switch (step.kind) {
         case Kind::Band:
@@ -123,10 +121,10 @@ bool MxGradientRows::columnsOf(Step& step, int y, int& x0, int& x1) const {
             x1 = step.box.Right;
             break;
         case Kind::Ellipse:
-            if (!step.ellipse.Row(y, x0, x1)) return false;
+            if (!m_ellipses[step.rows].Row(y, x0, x1)) return false;
             break;
         case Kind::Polygon:
-            if (!step.polygon.Row(y, x0, x1)) return false;
+            if (!m_polygons[step.rows].Row(y, x0, x1)) return false;
             break;
     }
     x0 = std::max(x0, m_left) - m_left;
@@ -169,6 +167,10 @@ MxGradientRows::Run MxGradientRows::Resolve(int y) {
     const bool same = sameAsRowBefore(y);
     m_lastRow = y;
     m_resolved = true;
-    if (!same) m_covered = m_nested ? resolveNested(y) : resolveSteps(y);
+    if (!same) {
+        m_covered = m_nested ? resolveNested(y) : resolveSteps(y);
+        const auto next = std::upper_bound(m_rowChanges.begin(), m_rowChanges.end(), y);
+        m_nextChange = next == m_rowChanges.end() ? y + 1 : *next;
+    }
     return m_covered;
 }

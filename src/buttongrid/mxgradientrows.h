@@ -33,13 +33,12 @@ private:
     struct Step {
         TMxGradientShape::Kind kind;
         TRect box;  // pixels covered (bands, rectangles) or the ellipse's box, normalised
-        EllipseRows ellipse;
-        ConvexPolygonRows polygon;
         int top;
         int bottom;
         QRgb color;
+        std::size_t rows;  // index of an ellipse's or polygon's rows in m_ellipses or m_polygons
     };
-    bool columnsOf(Step& step, int y, int& x0, int& x1) const;
+    bool columnsOf(const Step& step, int y, int& x0, int& x1);
     // Rows of bands and rectangles differ only where a shape starts or ends: the row before y is reused.
     bool sameAsRowBefore(int y) const;
     // The steps from the last painted on, leaving out those that end above row y.
@@ -54,12 +53,16 @@ private:
     int m_left;
     int m_right;
     std::vector<Step> m_lastPaintedFirst;
+    // Kept apart from the steps, which are walked on every row.
+    std::vector<EllipseRows> m_ellipses;
+    std::vector<ConvexPolygonRows> m_polygons;
     // The steps' bottoms grow in that order (every style's do), so those ending above a row come first.
     bool m_bottomsGrow = false;
     Run m_covered{0, 0};
     std::vector<QRgb> m_pixels;
     // The rows where a shape starts or ends, sorted; empty when some shape's columns depend on the row.
     std::vector<int> m_rowChanges;
+    int m_nextChange = 0;  // the first change below the row resolved last
     bool m_straight = true;
     int m_lastRow = 0;
     bool m_resolved = false;
