@@ -9,8 +9,8 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
                                int left, int right)
     : m_left(left),
       m_right(right),
-      m_pixels(static_cast<std::size_t>(std::max(right - left, 0))),
-      m_columnColors(m_pixels.size()) {
+      m_pixels(static_cast<std::size_t>(std::max(right - left, 0) + 2 * kSlack)),
+      m_columnColors(m_pixels.size() - 2 * kSlack) {
     using Kind = TMxGradientShape::Kind;
     const int count = static_cast<int>(colors.size());
     const bool upwards = MxGradientPaintsUpwards(style);
@@ -96,10 +96,11 @@ MxGradientRows::Run MxGradientRows::resolveNested(int y) {
     if (first == steps.end() || m_nestedRun.second <= m_nestedRun.first) return {0, 0};
     // Inside the first box its colour; outside it each column has the colour of the first box reaching it.
     const auto [a, b] = m_nestedRun;
-    std::copy(m_columnColors.begin() + a, m_columnColors.begin() + b, m_pixels.begin() + a);
+    QRgb* pixels = Pixels();
+    std::copy(m_columnColors.begin() + a, m_columnColors.begin() + b, pixels + a);
     const int x0 = std::clamp(first->box.Left - m_left, a, b);
     const int x1 = std::clamp(first->box.Right - m_left, x0, b);
-    std::fill(m_pixels.begin() + x0, m_pixels.begin() + x1, first->color);
+    std::fill(pixels + x0, pixels + x1, first->color);
     return m_nestedRun;
 }
 
@@ -143,10 +144,17 @@ MxGradientRows::Run MxGradientRows::resolveSteps(int y) {
     // where neighbouring bands meet), so the shapes met so far cover one run and each further one adds at
     // most a piece on either side of it.
     const Run whole{0, m_right - m_left};
-    QRgb* pixels = m_pixels.data();
-    // The pieces are a few pixels each: a plain loop beats a call.
-    const auto fill = [pixels](int x0, int x1, QRgb color) {
-        for (int x = x0; x < x1; ++x) pixels[x] = color;
+    QRgb* pixels = Pixels();
+    // The pieces are mostly a few pixels each, and asking how many costs more than writing them: kSlack
+    // pixels go out from the covered run unasked, then the rest of a longer piece. What lands past the
+    // piece lies outside the covered run, where a later shape paints over it or nobody reads it.
+    const auto fillLeft = [pixels](int x0, int x1, QRgb color) {
+        for (int i = 1; i <= kSlack; ++i) pixels[x1 - i] = color;
+        for (int x = x0; x < x1 - kSlack; ++x) pixels[x] = color;
+    };
+    const auto fillRight = [pixels](int x0, int x1, QRgb color) {
+        for (int i = 0; i < kSlack; ++i) pixels[x0 + i] = color;
+        for (int x = x0 + kSlack; x < x1; ++x) pixels[x] = color;
     };
     Run covered{0, 0};
     for (auto step = firstStepReaching(y); step != m_lastPaintedFirst.end(); ++step) {
@@ -155,8 +163,8 @@ MxGradientRows::Run MxGradientRows::resolveSteps(int y) {
         int x1 = 0;
         if (!columnsOf(*step, y, x0, x1)) continue;
         if (covered.first == covered.second) covered = {x0, x0};
-        fill(x0, covered.first, step->color);
-        fill(covered.second, x1, step->color);
+        fillLeft(x0, covered.first, step->color);
+        fillRight(covered.second, x1, step->color);
         covered = {std::min(covered.first, x0), std::max(covered.second, x1)};
         if (covered == whole) break;
     }

@@ -24,7 +24,7 @@ public:
     // Resolves row y (relative to the rectangle) into Pixels(), indexed from `left`, and returns the run of
     // columns some shape covers ({0, 0} when none): those get their colour, the others keep what they held.
     Run Resolve(int y);
-    QRgb* Pixels() { return m_pixels.data(); }
+    QRgb* Pixels() { return m_pixels.data() + kSlack; }
     // The row that resolves exactly like row y, when the shapes are symmetric about a row.
     std::optional<int> MirrorOf(int y) const;
 
@@ -59,6 +59,8 @@ private:
     // The steps' bottoms grow in that order (every style's do), so those ending above a row come first.
     bool m_bottomsGrow = false;
     Run m_covered{0, 0};
+    // The row, with kSlack pixels to spare on either side.
+    static constexpr int kSlack = 8;
     std::vector<QRgb> m_pixels;
     // The rows where a shape starts or ends, sorted; empty when some shape's columns depend on the row.
     std::vector<int> m_rowChanges;

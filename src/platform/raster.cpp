@@ -10,8 +10,6 @@ namespace {
 
 __extension__ using Wide = __int128;
 
-// Keeps products of coordinates well inside 128 bits however wild the input.
-constexpr int kCoordLimit = 1 << 28;
 int clampCoord(int v) {
     return std::clamp(v, -kCoordLimit, kCoordLimit);
 }
@@ -89,29 +87,9 @@ EllipseRows::EllipseRows(const TRect& box)
     if (m_hh > 0) m_inverseHH = 1.0 / static_cast<double>(m_hh);
 }
 
-bool EllipseRows::Row(int y, int& x0, int& x1) const {
-    const std::int64_t Y = std::int64_t(2) * y + 1 - m_box.Top - m_box.Bottom;
-    if (m_w <= 0 || m_h <= 0 || Y < -m_h || Y > m_h) return false;
-    std::int64_t xMax = 0;
-    if (m_small) {
-        // Largest xMax with xMax^2 * h^2 <= n: the floating-point root, then corrected to the exact one.
-        const std::int64_t n = m_ww * (m_hh - Y * Y);
-        xMax = static_cast<std::int64_t>(std::sqrt(static_cast<double>(n) * m_inverseHH));
-        while (xMax > 0 && xMax * xMax * m_hh > n) --xMax;
-        while ((xMax + 1) * (xMax + 1) * m_hh <= n) ++xMax;
-    } else {
-        const Wide rem = Wide(m_w) * m_w * m_h * m_h - Wide(Y) * Y * m_w * m_w;
-        xMax = isqrt(static_cast<std::uint64_t>(rem / (Wide(m_h) * m_h)));
-    }
-    // Halved with shifts, which round towards minus infinity: the span is [ceil((c - xMax) / 2),
-    // floor((c + xMax) / 2)].
-    const std::int64_t c = static_cast<std::int64_t>(m_box.Left) + m_box.Right - 1;
-    const std::int64_t lo = -((xMax - c) >> 1);
-    const std::int64_t hi = (c + xMax) >> 1;
-    if (lo > hi) return false;
-    x0 = static_cast<int>(lo);
-    x1 = static_cast<int>(hi) + 1;
-    return true;
+std::int64_t EllipseRows::wideHalfWidth(std::int64_t Y) const {
+    const Wide rem = Wide(m_w) * m_w * m_h * m_h - Wide(Y) * Y * m_w * m_w;
+    return isqrt(static_cast<std::uint64_t>(rem / (Wide(m_h) * m_h)));
 }
 
 ConvexPolygonRows::ConvexPolygonRows(const TPoint* points, std::size_t count) {
@@ -130,41 +108,11 @@ ConvexPolygonRows::ConvexPolygonRows(const TPoint* points, std::size_t count) {
     }
 }
 
-std::int64_t ConvexPolygonRows::columnOf(Edge& edge, int y) {
-    if (edge.known && y == edge.row + 1) {
-        // One row down the exact crossing moves by whole + part / dy.
-        // Without a branch: which way it goes changes from row to row.
-        edge.shortfall -= edge.part;
-        const std::int64_t borrow = edge.shortfall < 0 ? 1 : 0;
-        edge.shortfall += borrow * edge.dy;
-        edge.column += edge.whole + borrow;
-    } else if (!edge.known || y != edge.row) {
-        edge.column = edgeColumn(edge.lo, edge.hi, y);
-        edge.shortfall = edge.column * edge.dy - (static_cast<std::int64_t>(edge.lo.X) * edge.dy +
-                                                  (static_cast<std::int64_t>(y) - edge.lo.Y) *
-                                                      (static_cast<std::int64_t>(edge.hi.X) - edge.lo.X));
-    }
-    edge.known = true;
-    edge.row = y;
-    return std::clamp<std::int64_t>(edge.column, -kCoordLimit, kCoordLimit);
-}
-
-bool ConvexPolygonRows::Row(int y, int& x0, int& x1) {
-    std::int64_t left = 0;
-    std::int64_t right = 0;
-    int crossings = 0;
-    for (std::size_t i = 0; i < m_count; ++i) {
-        Edge& edge = m_edges[i];
-        if (y < edge.lo.Y || y >= edge.hi.Y) continue;
-        const std::int64_t col = columnOf(edge, y);
-        left = crossings == 0 ? col : std::min(left, col);
-        right = crossings == 0 ? col : std::max(right, col);
-        ++crossings;
-    }
-    if (crossings < 2 || right <= left) return false;
-    x0 = static_cast<int>(left);
-    x1 = static_cast<int>(right);
-    return true;
+void ConvexPolygonRows::placeEdge(Edge& edge, int y) {
+    edge.column = edgeColumn(edge.lo, edge.hi, y);
+    edge.shortfall = edge.column * edge.dy - (static_cast<std::int64_t>(edge.lo.X) * edge.dy +
+                                              (static_cast<std::int64_t>(y) - edge.lo.Y) *
+                                                  (static_cast<std::int64_t>(edge.hi.X) - edge.lo.X));
 }
 
 std::vector<Span> EllipseSpans(const TRect& box, int rowBegin, int rowEnd) {

@@ -4,9 +4,14 @@
 #include "platform/region.h"
 
 #include <QPointF>
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <vector>
+
+// Keeps products of coordinates well inside 128 bits however wild the input.
+constexpr int kCoordLimit = 1 << 28;
 
 // The integer scanline rasterisers behind the canvas and the regions. A pixel belongs to an ellipse, a
 // rounded rectangle or a text outline when its centre lies inside, to a polygon when its integer point does;
@@ -26,9 +31,35 @@ public:
     EllipseRows() = default;
     explicit EllipseRows(const TRect& box);
 
-    bool Row(int y, int& x0, int& x1) const;
+    // Inline, as callers ask it for hundreds of boxes on every row.
+    bool Row(int y, int& x0, int& x1) const {
+        const std::int64_t Y = std::int64_t(2) * y + 1 - m_box.Top - m_box.Bottom;
+        if (m_w <= 0 || m_h <= 0 || Y < -m_h || Y > m_h) return false;
+        std::int64_t xMax = 0;
+        if (m_small) {
+            // Largest xMax with xMax^2 * h^2 <= n: the floating-point root, corrected to the exact one.
+            const std::int64_t n = m_ww * (m_hh - Y * Y);
+            xMax = static_cast<std::int64_t>(std::sqrt(static_cast<double>(n) * m_inverseHH));
+            while (xMax > 0 && xMax * xMax * m_hh > n) --xMax;
+            while ((xMax + 1) * (xMax + 1) * m_hh <= n) ++xMax;
+        } else {
+            xMax = wideHalfWidth(Y);
+        }
+        // Halved with shifts, which round towards minus infinity: the span is [ceil((c - xMax) / 2),
+        // floor((c + xMax) / 2)].
+        const std::int64_t c = static_cast<std::int64_t>(m_box.Left) + m_box.Right - 1;
+        const std::int64_t lo = -((xMax - c) >> 1);
+        const std::int64_t hi = (c + xMax) >> 1;
+        if (lo > hi) return false;
+        x0 = static_cast<int>(lo);
+        x1 = static_cast<int>(hi) + 1;
+        return true;
+    }
 
 private:
+    // In 128 bits, for boxes from 32768 pixels on.
+    std::int64_t wideHalfWidth(std::int64_t Y) const;
+
     TRect m_box;
     std::int64_t m_w = 0;
     std::int64_t m_h = 0;
@@ -57,8 +88,24 @@ public:
     ConvexPolygonRows() = default;
     ConvexPolygonRows(const TPoint* points, std::size_t count);
 
-    // False when row y is empty.
-    bool Row(int y, int& x0, int& x1);
+    // False when row y is empty. Inline, as callers ask it for hundreds of polygons on every row.
+    bool Row(int y, int& x0, int& x1) {
+        std::int64_t left = 0;
+        std::int64_t right = 0;
+        int crossings = 0;
+        for (std::size_t i = 0; i < m_count; ++i) {
+            Edge& edge = m_edges[i];
+            if (y < edge.lo.Y || y >= edge.hi.Y) continue;
+            const std::int64_t col = columnOf(edge, y);
+            left = crossings == 0 ? col : std::min(left, col);
+            right = crossings == 0 ? col : std::max(right, col);
+            ++crossings;
+        }
+        if (crossings < 2 || right <= left) return false;
+        x0 = static_cast<int>(left);
+        x1 = static_cast<int>(right);
+        return true;
+    }
 
 private:
     // A non-horizontal edge, lo above hi, with its column on the row last asked.
@@ -73,7 +120,23 @@ private:
         std::int64_t column = 0;
         std::int64_t shortfall = 0;  // column * dy minus the exact crossing times dy, in [0, dy)
     };
-    static std::int64_t columnOf(Edge& edge, int y);
+    static std::int64_t columnOf(Edge& edge, int y) {
+        if (edge.known && y == edge.row + 1) {
+            // One row down the exact crossing moves by whole + part / dy; without a branch, as which way it
+            // goes changes from row to row.
+            edge.shortfall -= edge.part;
+            const std::int64_t borrow = edge.shortfall < 0 ? 1 : 0;
+            edge.shortfall += borrow * edge.dy;
+            edge.column += edge.whole + borrow;
+        } else if (!edge.known || y != edge.row) {
+            placeEdge(edge, y);
+        }
+        edge.known = true;
+        edge.row = y;
+        return std::clamp<std::int64_t>(edge.column, -kCoordLimit, kCoordLimit);
+    }
+    // Works the edge's column on row y out anew, with a division.
+    static void placeEdge(Edge& edge, int y);
 
     std::array<Edge, kMaxCorners> m_edges{};
     std::size_t m_count = 0;
