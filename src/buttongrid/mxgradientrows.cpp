@@ -86,6 +86,7 @@ void MxGradientRows::prepareNested() {
         reached = {x0, 0, x1, 0};
     }
     if (reached.Right > reached.Left) m_nestedRun = {reached.Left, reached.Right};
+    m_laid = m_nestedRun;
 }
 
 MxGradientRows::Run MxGradientRows::resolveNested(int y) {
@@ -93,14 +94,24 @@ MxGradientRows::Run MxGradientRows::resolveNested(int y) {
     const auto& steps = m_lastPaintedFirst;
     const auto first = std::partition_point(
         steps.begin(), steps.end(), [y](const Step& step) { return y < step.top || y >= step.bottom; });
-    if (first == steps.end() || m_nestedRun.second <= m_nestedRun.first) return {0, 0};
-    // Inside the first box its colour; outside it each column has the colour of the first box reaching it.
+    if (first == steps.end() || m_nestedRun.second <= m_nestedRun.first) {
+        // The caller may write over the whole row.
+        m_laid = m_nestedRun;
+        return {0, 0};
+    }
+    // Inside the first box its colour; outside it each column has the colour of the first box reaching it,
+    // which the row still holds except where the previous row laid its own first box.
     const auto [a, b] = m_nestedRun;
     QRgb* pixels = Pixels();
-    std::copy(m_columnColors.begin() + a, m_columnColors.begin() + b, pixels + a);
     const int x0 = std::clamp(first->box.Left - m_left, a, b);
     const int x1 = std::clamp(first->box.Right - m_left, x0, b);
+    const auto restore = [&](int from, int to) {
+        if (from < to) std::copy(m_columnColors.begin() + from, m_columnColors.begin() + to, pixels + from);
+    };
+    restore(m_laid.first, std::min(m_laid.second, x0));
+    restore(std::max(m_laid.first, x1), m_laid.second);
     std::fill(pixels + x0, pixels + x1, first->color);
+    m_laid = {x0, x1};
     return m_nestedRun;
 }
 

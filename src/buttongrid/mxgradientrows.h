@@ -71,5 +71,6 @@ private:
     bool m_nested = false;
     std::vector<QRgb> m_columnColors;
     Run m_nestedRun{0, 0};
+    Run m_laid{0, 0};  // the columns of the row that do not hold their column colour
     std::optional<int> m_mirrorSum;
 };
