@@ -121,7 +121,8 @@ std::optional<int> MxGradientRows::MirrorOf(int y) const {
 }
 
 bool MxGradientRows::sameAsRowBefore(int y) const {
-    return m_straight && m_resolved && y == m_lastRow + 1 && y < m_nextChange;
+    return m_straight && m_resolved && y == m_lastRow + 1 &&
+           (m_changesPassed == m_rowChanges.size() || y < m_rowChanges[m_changesPassed]);
 }
 
 bool MxGradientRows::columnsOf(const Step& step, int y, int& x0, int& x1) {
@@ -188,8 +189,9 @@ MxGradientRows::Run MxGradientRows::Resolve(int y) {
     m_resolved = true;
     if (!same) {
         m_covered = m_nested ? resolveNested(y) : resolveSteps(y);
-        const auto next = std::upper_bound(m_rowChanges.begin(), m_rowChanges.end(), y);
-        m_nextChange = next == m_rowChanges.end() ? y + 1 : *next;
+        // Rows come downwards, so the changes passed are counted on from the row before.
+        if (m_changesPassed > 0 && m_rowChanges[m_changesPassed - 1] > y) m_changesPassed = 0;
+        while (m_changesPassed < m_rowChanges.size() && m_rowChanges[m_changesPassed] <= y) ++m_changesPassed;
     }
     return m_covered;
 }

@@ -64,7 +64,7 @@ private:
     std::vector<QRgb> m_pixels;
     // The rows where a shape starts or ends, sorted; empty when some shape's columns depend on the row.
     std::vector<int> m_rowChanges;
-    int m_nextChange = 0;  // the first change below the row resolved last
+    std::size_t m_changesPassed = 0;  // the changes at or above the row resolved last
     bool m_straight = true;
     int m_lastRow = 0;
     bool m_resolved = false;
