@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
 #include <tuple>
+#include <vector>
 
 #include "buttongrid/mxgradient.h"
+#include "buttongrid/mxgradientrows.h"
 #include "platform/canvas.h"
 #include "support/gradientreference.h"
 
@@ -94,5 +97,53 @@ INSTANTIATE_TEST_SUITE_P(StylesAndSizes, GradientRowsTest,
                                                           QSize(542, 272)),
                                           testing::Values(1, 2, 3, 17, 236, 255)),
                          CaseName);
+
+// Painting asks for the rows downwards, which lets rows reuse what the row before worked out (a polygon
+// edge's column, a box's colours, the row changes passed); any other order must give the same rows.
+using OrderCase = std::tuple<int, QSize>;  // style, size
+
+class GradientRowOrderTest : public testing::TestWithParam<OrderCase> {};
+
+// Each row: its covered run, then the pixels in it. A row asked twice keeps the second answer.
+std::vector<std::vector<QRgb>> RowsInOrder(MxGradientRows& rows, const std::vector<int>& order, int top) {
+    std::vector<std::vector<QRgb>> result(
+        static_cast<std::size_t>(*std::max_element(order.begin(), order.end()) - top + 1));
+    for (const int y : order) {
+        const MxGradientRows::Run run = rows.Resolve(y);
+        std::vector<QRgb>& row = result[static_cast<std::size_t>(y - top)];
+        row = {QRgb(run.first), QRgb(run.second)};
+        row.insert(row.end(), rows.Pixels() + run.first, rows.Pixels() + run.second);
+    }
+    return result;
+}
+
+TEST_P(GradientRowOrderTest, RowsAskedInAnyOrderMatchRowsAskedDownwards) {
+    const auto [styleIndex, size] = GetParam();
+    const auto style = static_cast<TMxGradientStyle>(styleIndex);
+    const TMxColorList table = DistinctTable(40);
+    // Columns and rows reaching past the rectangle, where some rows hold no shape.
+    const int top = -kMargin;
+    std::vector<int> down;
+    for (int y = top; y < size.height() + kMargin; ++y) down.push_back(y);
+    std::vector<int> up(down.rbegin(), down.rend());
+    std::vector<int> evenThenOdd;
+    for (const int parity : {0, 1})
+        std::copy_if(down.begin(), down.end(), std::back_inserter(evenThenOdd),
+                     [parity](int y) { return ((y - top) & 1) == parity; });
+    const auto resolve = [&](const std::vector<int>& order) {
+        MxGradientRows rows(style, size.width(), size.height(), table, -kMargin, size.width() + kMargin);
+        return RowsInOrder(rows, order, top);
+    };
+    std::vector<int> downTwice = down;
+    downTwice.insert(downTwice.end(), down.begin(), down.end());
+    const auto expected = resolve(down);
+    EXPECT_EQ(resolve(up), expected);
+    EXPECT_EQ(resolve(evenThenOdd), expected);
+    EXPECT_EQ(resolve(downTwice), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(StylesAndSizes, GradientRowOrderTest,
+                         testing::Combine(testing::Range(0, kMxGradientStyleCount),
+                                          testing::Values(QSize(3, 2), QSize(31, 58), QSize(99, 50))));
 
 }  // namespace
