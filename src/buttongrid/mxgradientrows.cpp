@@ -15,6 +15,8 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
     const int count = static_cast<int>(colors.size());
     const bool upwards = MxGradientPaintsUpwards(style);
     m_lastPaintedFirst.reserve(colors.size());
+    bool ellipsesFit = true;
+    bool bandsFit = true;
     for (int n = 0; n < count; ++n) {
         const int step = upwards ? count - 1 - n : n;
         const TMxGradientShape shape = MxGradientStepShape(style, width, height, count, step);
@@ -34,6 +36,8 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
                 s.box = {0, lo->Y, 0, hi->Y};
                 s.rows = m_polygons.size();
                 m_polygons.emplace_back(shape.Points.data(), shape.Points.size());
+                bandsFit = bandsFit && ShearedBandRows::Fits(shape.Points.data(), shape.Points.size());
+                if (bandsFit) m_bands.Add(shape.Points.data(), shape.Points.size());
                 break;
             }
         }
@@ -43,6 +47,8 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
         if (s.kind == Kind::Ellipse) {
             s.rows = m_ellipses.size();
             m_ellipses.emplace_back(s.box);
+            ellipsesFit = ellipsesFit && EllipseRowBatch::Fits(s.box);
+            if (ellipsesFit) m_ellipseBatch.Add(s.box);
         }
         m_lastPaintedFirst.push_back(s);
         m_straight = m_straight && (s.kind == Kind::Band || s.kind == Kind::Rectangle);
@@ -52,6 +58,17 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
     std::sort(m_rowChanges.begin(), m_rowChanges.end());
     m_bottomsGrow = std::is_sorted(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
                                    [](const Step& a, const Step& b) { return a.bottom < b.bottom; });
+    m_topsFall = std::is_sorted(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
+                                [](const Step& a, const Step& b) { return a.top > b.top; });
+    const auto allOf = [&](Kind kind) {
+        return !m_lastPaintedFirst.empty() &&
+               std::all_of(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
+                           [kind](const Step& step) { return step.kind == kind; });
+    };
+    if (allOf(Kind::Ellipse) && ellipsesFit) m_batch = Batch::Ellipses;
+    if (allOf(Kind::Polygon) && bandsFit) m_batch = Batch::Bands;
+    m_x0.resize(m_lastPaintedFirst.size());
+    m_x1.resize(m_lastPaintedFirst.size());
     prepareNested();
     // Ellipses about one centre row: each row above it is the mirror of one below.
     const bool ellipses =
@@ -145,13 +162,19 @@ bool MxGradientRows::columnsOf(const Step& step, int y, int& x0, int& x1) {
     return x0 < x1;
 }
 
-std::vector<MxGradientRows::Step>::iterator MxGradientRows::firstStepReaching(int y) {
-    if (!m_bottomsGrow) return m_lastPaintedFirst.begin();
-    return std::partition_point(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
-                                [y](const Step& step) { return step.bottom <= y; });
+std::size_t MxGradientRows::firstStepReaching(int y) const {
+    const auto begin = m_lastPaintedFirst.begin();
+    const auto end = m_lastPaintedFirst.end();
+    auto first = begin;
+    if (m_bottomsGrow)
+        first = std::partition_point(begin, end, [y](const Step& step) { return step.bottom <= y; });
+    if (m_topsFall)
+        first =
+            std::max(first, std::partition_point(begin, end, [y](const Step& step) { return step.top > y; }));
+    return static_cast<std::size_t>(first - begin);
 }
 
-MxGradientRows::Run MxGradientRows::resolveSteps(int y) {
+bool MxGradientRows::layPieces(std::size_t first, std::size_t last, Run& covered) {
     // On any row the spans of a style's shapes share a column (the centre, the anchoring corner or edge, or
     // where neighbouring bands meet), so the shapes met so far cover one run and each further one adds at
     // most a piece on either side of it.
@@ -168,17 +191,48 @@ MxGradientRows::Run MxGradientRows::resolveSteps(int y) {
         for (int i = 0; i < kSlack; ++i) pixels[x0 + i] = color;
         for (int x = x0 + kSlack; x < x1; ++x) pixels[x] = color;
     };
-    Run covered{0, 0};
-    for (auto step = firstStepReaching(y); step != m_lastPaintedFirst.end(); ++step) {
-        if (y < step->top || y >= step->bottom) continue;
-        int x0 = 0;
-        int x1 = 0;
-        if (!columnsOf(*step, y, x0, x1)) continue;
+    for (std::size_t i = first; i < last; ++i) {
+        const int x0 = m_x0[i];
+        const int x1 = m_x1[i];
+        if (x0 >= x1) continue;
+        const QRgb color = m_lastPaintedFirst[i].color;
         if (covered.first == covered.second) covered = {x0, x0};
-        fillLeft(x0, covered.first, step->color);
-        fillRight(covered.second, x1, step->color);
+        fillLeft(x0, covered.first, color);
+        fillRight(covered.second, x1, color);
         covered = {std::min(covered.first, x0), std::max(covered.second, x1)};
-        if (covered == whole) break;
+        if (covered == whole) return true;
+    }
+    return false;
+}
+
+MxGradientRows::Run MxGradientRows::resolveSteps(int y) {
+    Run covered{0, 0};
+    const std::size_t count = m_lastPaintedFirst.size();
+    for (std::size_t i = firstStepReaching(y); i < count; ++i) {
+        const Step& step = m_lastPaintedFirst[i];
+        m_x0[i] = 0;
+        m_x1[i] = 0;
+        if (y >= step.top && y < step.bottom) columnsOf(step, y, m_x0[i], m_x1[i]);
+        if (layPieces(i, i + 1, covered)) break;
+    }
+    return covered;
+}
+
+MxGradientRows::Run MxGradientRows::resolveBatched(int y) {
+    Run covered{0, 0};
+    const std::size_t first = firstStepReaching(y);
+    const std::size_t count = m_lastPaintedFirst.size();
+    if (m_batch == Batch::Bands) {
+        m_bands.Row(y, first, m_left, m_right, m_x0.data() + first, m_x1.data() + first);
+        layPieces(first, count, covered);
+        return covered;
+    }
+    // Ellipses a few dozen at a time, as the smallest that covers the whole row hides all larger ones.
+    constexpr std::size_t kChunk = 32;
+    for (std::size_t from = first; from < count; from += kChunk) {
+        const std::size_t to = std::min(from + kChunk, count);
+        m_ellipseBatch.Row(y, from, to, m_left, m_right, m_x0.data() + from, m_x1.data() + from);
+        if (layPieces(from, to, covered)) break;
     }
     return covered;
 }
@@ -188,7 +242,10 @@ MxGradientRows::Run MxGradientRows::Resolve(int y) {
     m_lastRow = y;
     m_resolved = true;
     if (!same) {
-        m_covered = m_nested ? resolveNested(y) : resolveSteps(y);
+        if (m_nested)
+            m_covered = resolveNested(y);
+        else
+            m_covered = m_batch == Batch::None ? resolveSteps(y) : resolveBatched(y);
         // Rows come downwards, so the changes passed are counted on from the row before.
         if (m_changesPassed > 0 && m_rowChanges[m_changesPassed - 1] > y) m_changesPassed = 0;
         while (m_changesPassed < m_rowChanges.size() && m_rowChanges[m_changesPassed] <= y) ++m_changesPassed;

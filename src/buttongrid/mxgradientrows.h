@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "buttongrid/mxgradient.h"
+#include "platform/ellipserowbatch.h"
 #include "platform/raster.h"
+#include "platform/shearedbandrows.h"
 
 // A gradient resolved row by row instead of painted shape over shape: each pixel gets the colour of the last
 // shape that covers it, and is written once. Gives exactly the pixels of painting every step's shape in
@@ -41,9 +43,14 @@ private:
     bool columnsOf(const Step& step, int y, int& x0, int& x1);
     // Rows of bands and rectangles differ only where a shape starts or ends: the row before y is reused.
     bool sameAsRowBefore(int y) const;
-    // The steps from the last painted on, leaving out those that end above row y.
-    std::vector<Step>::iterator firstStepReaching(int y);
+    // The steps from the last painted on, leaving out those that end above row y or start below it.
+    std::size_t firstStepReaching(int y) const;
     Run resolveSteps(int y);
+    // The same with the columns of all steps worked out together, for ellipses or sheared bands alike.
+    Run resolveBatched(int y);
+    // Lays the steps [first, last), whose columns are in m_x0 and m_x1, around the covered run; true once
+    // the run is the whole row.
+    bool layPieces(std::size_t first, std::size_t last, Run& covered);
     // Rectangles each inside the next (square and corner styles): a pixel's colour is that of the first box
     // holding both its row and its column, so a row is the columns' colours with the first box's colour
     // laid over its part.
@@ -56,8 +63,17 @@ private:
     // Kept apart from the steps, which are walked on every row.
     std::vector<EllipseRows> m_ellipses;
     std::vector<ConvexPolygonRows> m_polygons;
-    // The steps' bottoms grow in that order (every style's do), so those ending above a row come first.
+    // Every step's shape an ellipse, or every one a sheared band, small enough for the batches.
+    enum class Batch { None, Ellipses, Bands };
+    Batch m_batch = Batch::None;
+    EllipseRowBatch m_ellipseBatch;
+    ShearedBandRows m_bands;
+    std::vector<int> m_x0;
+    std::vector<int> m_x1;
+    // The steps' bottoms grow in that order (every style's do), so those ending above a row come first;
+    // where their tops fall as well, those starting below it come first too.
     bool m_bottomsGrow = false;
+    bool m_topsFall = false;
     Run m_covered{0, 0};
     // The row, with kSlack pixels to spare on either side.
     static constexpr int kSlack = 8;
