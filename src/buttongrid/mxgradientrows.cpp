@@ -51,6 +51,7 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
             if (ellipsesFit) m_ellipseBatch.Add(s.box);
         }
         m_lastPaintedFirst.push_back(s);
+        m_colors.push_back(s.color);
         m_straight = m_straight && (s.kind == Kind::Band || s.kind == Kind::Rectangle);
         m_rowChanges.push_back(s.top);
         m_rowChanges.push_back(s.bottom);
@@ -185,24 +186,35 @@ bool MxGradientRows::layPieces(std::size_t first, std::size_t last, Run& covered
     // piece lies outside the covered run, where a later shape paints over it or nobody reads it.
     const auto fillLeft = [pixels](int x0, int x1, QRgb color) {
         for (int i = 1; i <= kSlack; ++i) pixels[x1 - i] = color;
-        for (int x = x0; x < x1 - kSlack; ++x) pixels[x] = color;
+        if (x0 < x1 - kSlack) std::fill(pixels + x0, pixels + x1 - kSlack, color);
     };
     const auto fillRight = [pixels](int x0, int x1, QRgb color) {
         for (int i = 0; i < kSlack; ++i) pixels[x0 + i] = color;
-        for (int x = x0 + kSlack; x < x1; ++x) pixels[x] = color;
+        if (x0 + kSlack < x1) std::fill(pixels + x0 + kSlack, pixels + x1, color);
     };
-    for (std::size_t i = first; i < last; ++i) {
-        const int x0 = m_x0[i];
-        const int x1 = m_x1[i];
+    const int* lefts = m_x0.data();
+    const int* rights = m_x1.data();
+    const QRgb* colors = m_colors.data();
+    auto [a, b] = covered;
+    bool done = false;
+    for (std::size_t i = first; i < last && !done; ++i) {
+        const int x0 = lefts[i];
+        const int x1 = rights[i];
         if (x0 >= x1) continue;
-        const QRgb color = m_lastPaintedFirst[i].color;
-        if (covered.first == covered.second) covered = {x0, x0};
-        fillLeft(x0, covered.first, color);
-        fillRight(covered.second, x1, color);
-        covered = {std::min(covered.first, x0), std::max(covered.second, x1)};
-        if (covered == whole) return true;
+        if (a == b) a = b = x0;
+        // Most styles grow the run on one side only, which keeps these branches foreseeable.
+        if (x0 < a) {
+            fillLeft(x0, a, colors[i]);
+            a = x0;
+        }
+        if (x1 > b) {
+            fillRight(b, x1, colors[i]);
+            b = x1;
+        }
+        done = a == whole.first && b == whole.second;
     }
-    return false;
+    covered = {a, b};
+    return done;
 }
 
 MxGradientRows::Run MxGradientRows::resolveSteps(int y) {

@@ -68,6 +68,7 @@ private:
     Batch m_batch = Batch::None;
     EllipseRowBatch m_ellipseBatch;
     ShearedBandRows m_bands;
+    std::vector<QRgb> m_colors;  // the steps' colours, for the walk over a row
     std::vector<int> m_x0;
     std::vector<int> m_x1;
     // The steps' bottoms grow in that order (every style's do), so those ending above a row come first;
