@@ -147,3 +147,43 @@ INSTANTIATE_TEST_SUITE_P(StylesAndSizes, GradientRowOrderTest,
                                           testing::Values(QSize(3, 2), QSize(31, 58), QSize(99, 50))));
 
 }  // namespace
+
+namespace {
+
+// Gradients far larger than the canvas, seen through it near their centre and their corner: shapes too large
+// for the row batches' exact arithmetic take the one-shape-at-a-time rows, the others the batches.
+TEST(GradientRowsWindowTest, GradientsFarLargerThanTheCanvasMatchPaintersOrder) {
+    struct Case {
+        TMxGradientStyle style;
+        int width;
+        int height;
+    };
+    const std::vector<Case> cases = {
+        {TMxGradientStyle::gstElliptic, 3000, 2000},
+        {TMxGradientStyle::gstElliptic, 20000, 9000},
+        {TMxGradientStyle::gstElliptic, 40000000, 30000000},
+        {TMxGradientStyle::gstTopLeftDiagonal, 3000, 2000},
+        {TMxGradientStyle::gstTopLeftDiagonal, 40000000, 30000000},
+        {TMxGradientStyle::gstTopRightDiagonal, 40000000, 30000000},
+    };
+    const TMxColorList table = DistinctTable(236);
+    for (const Case& c : cases) {
+        for (const TPoint origin : {TPoint{-c.width / 2 + 7, -c.height / 2 + 5}, TPoint{-3, -2},
+                                    TPoint{-c.width + 40, -c.height / 3}}) {
+            QImage expected = Blank(48, 36);
+            {
+                Canvas canvas(expected);
+                PaintGradientInPaintersOrder(canvas, origin, c.width, c.height, c.style, table);
+            }
+            QImage actual = Blank(48, 36);
+            Canvas canvas(actual);
+            MxGradientPaintExt(canvas, Bounds(origin.X, origin.Y, c.width, c.height), c.style, &table,
+                               nullptr, 0, 0);
+            EXPECT_EQ(FirstDifference(actual, expected), "")
+                << "style " << static_cast<int>(c.style) << " " << c.width << " at " << origin.X << ","
+                << origin.Y;
+        }
+    }
+}
+
+}  // namespace
