@@ -1,6 +1,7 @@
 #include "buttongrid/mxgradientrows.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "platform/raster.h"
@@ -15,8 +16,7 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
     const int count = static_cast<int>(colors.size());
     const bool upwards = MxGradientPaintsUpwards(style);
     m_lastPaintedFirst.reserve(colors.size());
-    bool ellipsesFit = true;
-    bool bandsFit = true;
+    std::vector<std::array<TPoint, 4>> polygons;
     for (int n = 0; n < count; ++n) {
         const int step = upwards ? count - 1 - n : n;
         const TMxGradientShape shape = MxGradientStepShape(style, width, height, count, step);
@@ -34,29 +34,26 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
                 const auto [lo, hi] = std::minmax_element(shape.Points.begin(), shape.Points.end(),
                                                           [](TPoint a, TPoint b) { return a.Y < b.Y; });
                 s.box = {0, lo->Y, 0, hi->Y};
-                s.rows = m_polygons.size();
-                m_polygons.emplace_back(shape.Points.data(), shape.Points.size());
-                bandsFit = bandsFit && ShearedBandRows::Fits(shape.Points.data(), shape.Points.size());
-                if (bandsFit) m_bands.Add(shape.Points.data(), shape.Points.size());
+                s.rows = polygons.size();
+                polygons.push_back(shape.Points);
                 break;
             }
         }
         s.top = s.box.Top;
         s.bottom = s.box.Bottom;
         if (s.kind != Kind::Polygon && s.box.IsEmpty()) continue;
-        if (s.kind == Kind::Ellipse) {
-            s.rows = m_ellipses.size();
-            m_ellipses.emplace_back(s.box);
-            ellipsesFit = ellipsesFit && EllipseRowBatch::Fits(s.box);
-            if (ellipsesFit) m_ellipseBatch.Add(s.box);
-        }
         m_lastPaintedFirst.push_back(s);
         m_colors.push_back(s.color);
         m_straight = m_straight && (s.kind == Kind::Band || s.kind == Kind::Rectangle);
         m_rowChanges.push_back(s.top);
         m_rowChanges.push_back(s.bottom);
     }
-    std::sort(m_rowChanges.begin(), m_rowChanges.end());
+    if (!std::is_sorted(m_rowChanges.begin(), m_rowChanges.end()))
+        std::sort(m_rowChanges.begin(), m_rowChanges.end());
+    for (const Step& step : m_lastPaintedFirst) {
+        m_tops.push_back(step.top);
+        m_bottoms.push_back(step.bottom);
+    }
     m_bottomsGrow = std::is_sorted(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
                                    [](const Step& a, const Step& b) { return a.bottom < b.bottom; });
     m_topsFall = std::is_sorted(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
@@ -66,8 +63,30 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
                std::all_of(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
                            [kind](const Step& step) { return step.kind == kind; });
     };
-    if (allOf(Kind::Ellipse) && ellipsesFit) m_batch = Batch::Ellipses;
-    if (allOf(Kind::Polygon) && bandsFit) m_batch = Batch::Bands;
+    const auto polygonFits = [&](const Step& step) {
+        return ShearedBandRows::Fits(polygons[step.rows].data(), polygons[step.rows].size());
+    };
+    if (allOf(Kind::Ellipse) &&
+        std::all_of(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
+                    [](const Step& step) { return EllipseRowBatch::Fits(step.box); })) {
+        m_batch = Batch::Ellipses;
+        for (const Step& step : m_lastPaintedFirst) m_ellipseBatch.Add(step.box);
+    }
+    if (allOf(Kind::Polygon) &&
+        std::all_of(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(), polygonFits)) {
+        m_batch = Batch::Bands;
+        for (const auto& points : polygons) m_bands.Add(points.data(), points.size());
+    }
+    // Shapes too large for the batches, or mixed, take the rows of one shape at a time.
+    for (Step& step : m_lastPaintedFirst) {
+        if (m_batch != Batch::None) break;
+        if (step.kind == Kind::Ellipse) {
+            step.rows = m_ellipses.size();
+            m_ellipses.emplace_back(step.box);
+        }
+        if (step.kind == Kind::Polygon)
+            m_polygons.emplace_back(polygons[step.rows].data(), polygons[step.rows].size());
+    }
     m_x0.resize(m_lastPaintedFirst.size());
     m_x1.resize(m_lastPaintedFirst.size());
     prepareNested();
@@ -164,15 +183,14 @@ bool MxGradientRows::columnsOf(const Step& step, int y, int& x0, int& x1) {
 }
 
 std::size_t MxGradientRows::firstStepReaching(int y) const {
-    const auto begin = m_lastPaintedFirst.begin();
-    const auto end = m_lastPaintedFirst.end();
-    auto first = begin;
-    if (m_bottomsGrow)
-        first = std::partition_point(begin, end, [y](const Step& step) { return step.bottom <= y; });
-    if (m_topsFall)
-        first =
-            std::max(first, std::partition_point(begin, end, [y](const Step& step) { return step.top > y; }));
-    return static_cast<std::size_t>(first - begin);
+    std::ptrdiff_t first = 0;
+    if (m_bottomsGrow) first = std::upper_bound(m_bottoms.begin(), m_bottoms.end(), y) - m_bottoms.begin();
+    if (m_topsFall) {
+        const auto below =
+            std::partition_point(m_tops.begin(), m_tops.end(), [y](int top) { return top > y; });
+        first = std::max(first, below - m_tops.begin());
+    }
+    return static_cast<std::size_t>(first);
 }
 
 bool MxGradientRows::layPieces(std::size_t first, std::size_t last, Run& covered) {

@@ -74,6 +74,8 @@ private:
     // The steps' bottoms grow in that order (every style's do), so those ending above a row come first;
     // where their tops fall as well, those starting below it come first too.
     bool m_bottomsGrow = false;
+    std::vector<int> m_tops;  // the steps' tops and bottoms, for the searches on every row
+    std::vector<int> m_bottoms;
     bool m_topsFall = false;
     Run m_covered{0, 0};
     // The row, with kSlack pixels to spare on either side.
