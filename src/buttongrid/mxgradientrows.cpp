@@ -182,15 +182,20 @@ bool MxGradientRows::columnsOf(const Step& step, int y, int& x0, int& x1) {
     return x0 < x1;
 }
 
-std::size_t MxGradientRows::firstStepReaching(int y) const {
-    std::ptrdiff_t first = 0;
-    if (m_bottomsGrow) first = std::upper_bound(m_bottoms.begin(), m_bottoms.end(), y) - m_bottoms.begin();
-    if (m_topsFall) {
-        const auto below =
-            std::partition_point(m_tops.begin(), m_tops.end(), [y](int top) { return top > y; });
-        first = std::max(first, below - m_tops.begin());
+std::size_t MxGradientRows::firstStepReaching(int y) {
+    // Walked on from the row before, a step or two per row as rows come downwards.
+    const std::size_t count = m_lastPaintedFirst.size();
+    std::size_t& ended = m_endedAbove;
+    if (m_bottomsGrow) {
+        while (ended > 0 && m_bottoms[ended - 1] > y) --ended;
+        while (ended < count && m_bottoms[ended] <= y) ++ended;
     }
-    return static_cast<std::size_t>(first);
+    std::size_t& below = m_startingBelow;
+    if (m_topsFall) {
+        while (below > 0 && m_tops[below - 1] <= y) --below;
+        while (below < count && m_tops[below] > y) ++below;
+    }
+    return std::max(ended, below);
 }
 
 bool MxGradientRows::layPieces(std::size_t first, std::size_t last, Run& covered) {

@@ -44,7 +44,7 @@ private:
     // Rows of bands and rectangles differ only where a shape starts or ends: the row before y is reused.
     bool sameAsRowBefore(int y) const;
     // The steps from the last painted on, leaving out those that end above row y or start below it.
-    std::size_t firstStepReaching(int y) const;
+    std::size_t firstStepReaching(int y);
     Run resolveSteps(int y);
     // The same with the columns of all steps worked out together, for ellipses or sheared bands alike.
     Run resolveBatched(int y);
@@ -76,6 +76,8 @@ private:
     bool m_bottomsGrow = false;
     std::vector<int> m_tops;  // the steps' tops and bottoms, for the searches on every row
     std::vector<int> m_bottoms;
+    std::size_t m_endedAbove = 0;     // the steps that end above the row last asked
+    std::size_t m_startingBelow = 0;  // the steps that start below it
     bool m_topsFall = false;
     Run m_covered{0, 0};
     // The row, with kSlack pixels to spare on either side.
