@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <climits>
+#include <utility>
+#include <vector>
 
 #include "platform/intmath.h"
 
@@ -19,24 +22,23 @@ TEST_P(MulDivTest, RoundsHalvesAwayFromZero) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, MulDivTest,
-    ::testing::Values(MulDivRow{1, 1, 2, 1},        // 0.5 -> 1
-                      MulDivRow{3, 1, 2, 2},        // 1.5 -> 2
-                      MulDivRow{5, 1, 2, 3},        // 2.5 -> 3, not to even
-                      MulDivRow{-1, 1, 2, -1},      // -0.5 -> -1
-                      MulDivRow{-5, 1, 2, -3},      // -2.5 -> -3
-                      MulDivRow{5, -1, 2, -3},      // sign from either factor
-                      MulDivRow{5, 1, -2, -3},      // or from the divisor
-                      MulDivRow{-5, -1, -2, -3},    //
-                      MulDivRow{-5, -1, 2, 3},      //
-                      MulDivRow{1, 127, 235, 1},    // 0.54
-                      MulDivRow{2, 127, 235, 1},    // 1.08
-                      MulDivRow{118, 127, 235, 64}, // 63.77
-                      MulDivRow{4, 1, 3, 1},        // 1.33
-                      MulDivRow{5, 1, 3, 2},        // 1.67
-                      MulDivRow{133, 72, 96, 100},  // 99.75: Font.Height -133 is 100 points
-                      MulDivRow{100, 96, 72, 133},  // 133.33
-                      MulDivRow{0, 5, 7, 0},
-                      MulDivRow{7, 5, 0, -1}));     // a zero divisor answers -1
+    ::testing::Values(MulDivRow{1, 1, 2, 1},         // 0.5 -> 1
+                      MulDivRow{3, 1, 2, 2},         // 1.5 -> 2
+                      MulDivRow{5, 1, 2, 3},         // 2.5 -> 3, not to even
+                      MulDivRow{-1, 1, 2, -1},       // -0.5 -> -1
+                      MulDivRow{-5, 1, 2, -3},       // -2.5 -> -3
+                      MulDivRow{5, -1, 2, -3},       // sign from either factor
+                      MulDivRow{5, 1, -2, -3},       // or from the divisor
+                      MulDivRow{-5, -1, -2, -3},     //
+                      MulDivRow{-5, -1, 2, 3},       //
+                      MulDivRow{1, 127, 235, 1},     // 0.54
+                      MulDivRow{2, 127, 235, 1},     // 1.08
+                      MulDivRow{118, 127, 235, 64},  // 63.77
+                      MulDivRow{4, 1, 3, 1},         // 1.33
+                      MulDivRow{5, 1, 3, 2},         // 1.67
+                      MulDivRow{133, 72, 96, 100},   // 99.75: Font.Height -133 is 100 points
+                      MulDivRow{100, 96, 72, 133},   // 133.33
+                      MulDivRow{0, 5, 7, 0}, MulDivRow{7, 5, 0, -1}));  // a zero divisor answers -1
 
 TEST(MulDivTest, Uses64BitIntermediate) {
     EXPECT_EQ(MulDiv(INT_MAX, INT_MAX, INT_MAX), INT_MAX);
@@ -54,6 +56,25 @@ TEST(RoundingTest, HalvesGoToEven) {
     EXPECT_EQ(RoundHalfEven(2.5001), 3);
     EXPECT_EQ(RoundHalfEven(542 / 1.4), 387);
     EXPECT_EQ(RoundHalfEven(272 / 1.4), 194);
+}
+
+TEST(RoundingTest, HalvesGoToEvenWhateverTheRoundingMode) {
+    const std::vector<std::pair<double, int>> cases = {{-3.5, -4},
+                                                       {-2.5, -2},
+                                                       {0.49999999999999994, 0},
+                                                       {1e9 + 0.5, 1000000000},
+                                                       {1e9 + 1.5, 1000000002},
+                                                       {-7.25, -7},
+                                                       {-7.75, -8},
+                                                       {3.0, 3},
+                                                       {-0.0, 0}};
+    for (const int mode : {FE_TONEAREST, FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
+        std::fesetround(mode);
+        for (const auto& [value, expected] : cases)
+            EXPECT_EQ(RoundHalfEven(value), expected) << value << " mode " << mode;
+        EXPECT_EQ(std::fegetround(), mode);
+    }
+    std::fesetround(FE_TONEAREST);
 }
 
 TEST(RoundingTest, TruncGoesTowardZero) {
