@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "platform/raster.h"
@@ -45,14 +46,23 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
         m_lastPaintedFirst.push_back(s);
         m_colors.push_back(s.color);
         m_straight = m_straight && (s.kind == Kind::Band || s.kind == Kind::Rectangle);
-        m_rowChanges.push_back(s.top);
-        m_rowChanges.push_back(s.bottom);
     }
-    if (!std::is_sorted(m_rowChanges.begin(), m_rowChanges.end()))
-        std::sort(m_rowChanges.begin(), m_rowChanges.end());
     for (const Step& step : m_lastPaintedFirst) {
         m_tops.push_back(step.top);
         m_bottoms.push_back(step.bottom);
+    }
+    if (m_straight) {
+        // The tops and the bottoms each run one way in every style, so sorting them is merging them.
+        std::vector<int> tops = m_tops;
+        std::vector<int> bottoms = m_bottoms;
+        for (std::vector<int>* rows : {&tops, &bottoms}) {
+            if (std::is_sorted(rows->begin(), rows->end(), std::greater<>()))
+                std::reverse(rows->begin(), rows->end());
+            else if (!std::is_sorted(rows->begin(), rows->end()))
+                std::sort(rows->begin(), rows->end());
+        }
+        m_rowChanges.resize(tops.size() + bottoms.size());
+        std::merge(tops.begin(), tops.end(), bottoms.begin(), bottoms.end(), m_rowChanges.begin());
     }
     m_bottomsGrow = std::is_sorted(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
                                    [](const Step& a, const Step& b) { return a.bottom < b.bottom; });
@@ -150,11 +160,6 @@ MxGradientRows::Run MxGradientRows::resolveNested(int y) {
     std::fill(pixels + x0, pixels + x1, first->color);
     m_laid = {x0, x1};
     return m_nestedRun;
-}
-
-std::optional<int> MxGradientRows::MirrorOf(int y) const {
-    if (!m_mirrorSum) return std::nullopt;
-    return *m_mirrorSum - 1 - y;
 }
 
 bool MxGradientRows::sameAsRowBefore(int y) const {

@@ -28,7 +28,10 @@ public:
     Run Resolve(int y);
     QRgb* Pixels() { return m_pixels.data() + kSlack; }
     // The row that resolves exactly like row y, when the shapes are symmetric about a row.
-    std::optional<int> MirrorOf(int y) const;
+    std::optional<int> MirrorOf(int y) const {
+        if (!m_mirrorSum) return std::nullopt;
+        return *m_mirrorSum - 1 - y;
+    }
 
 private:
     // One step's shape as it lands on pixels, with the rows it can touch.
