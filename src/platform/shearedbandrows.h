@@ -17,8 +17,8 @@ public:
     void Add(const TPoint* points, std::size_t count);
 
     // Columns [x0[i], x1[i]) of row y for the polygons [first, added), clamped to [left, right) and counted
-    // from left; x0[i] >= x1[i] where row y misses polygon i. The polygons before first must end above row
-    // y. Carried on from the row asked before when y follows it, worked out anew otherwise.
+    // from left; x0[i] >= x1[i] where row y misses polygon i. The edges are carried on from the row asked
+    // before when y follows it and no polygon from first on was left out then, worked out anew otherwise.
     void Row(int y, std::size_t first, int left, int right, int* x0, int* x1);
 
 private:

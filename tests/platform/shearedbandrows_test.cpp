@@ -57,6 +57,14 @@ TEST(ShearedBandRowsTest, RowsInAnyOrderAreThoseOfThePolygonRasteriser) {
                     << "polygon " << i << " row " << y;
         }
     }
+    // Leaving out a varying number of the first polygons, as the gradient does with those above the row.
+    for (const int y : down) {
+        const auto first = static_cast<std::size_t>((y + 2) % 4);
+        rows.Row(y, first, kLeft, kRight, x0.data(), x1.data());
+        for (std::size_t i = first; i < n; ++i)
+            ASSERT_EQ(columns(x0[i - first], x1[i - first]), expectedColumns(polygons[i], y))
+                << "polygon " << i << " row " << y << " from " << first;
+    }
 }
 
 TEST(ShearedBandRowsTest, OtherPolygonsAreLeftToTheGeneralRasteriser) {
