@@ -10,6 +10,7 @@ namespace {
 
 // (w + 1)^2 * h^2 stays below 2^53 for sides under this.
 constexpr int kExactSide = 1 << 13;
+constexpr double kNudge = 1.0 / (1 << 20);
 
 }  // namespace
 
@@ -32,8 +33,8 @@ void EllipseRowBatch::Add(const TRect& box) {
 void EllipseRowBatch::Row(int y, std::size_t first, std::size_t last, int left, int right, int* x0,
                           int* x1) const {
     // In doubled coordinates a pixel is inside when X^2 * h^2 <= n = w^2 * (h^2 - Y^2); the largest such
-    // |X| is the floating-point root, put right by one comparison each way. Off the ellipse's rows n < 0,
-    // which gives -1 and an empty span.
+    // |X| is the floating-point root, put right by one comparison. Off the ellipse's rows n < 0, which gives
+    // -1 and an empty span.
     const double* ww = m_ww.data() + first;
     const double* hh = m_hh.data() + first;
     const double* inverseHH = m_inverseHH.data() + first;
@@ -45,9 +46,10 @@ void EllipseRowBatch::Row(int y, std::size_t first, std::size_t last, int left, 
     for (std::size_t i = 0; i < count; ++i) {
         const double Y = 2.0 * y + 1 - rowSum[i];
         const double n = ww[i] * (hh[i] - Y * Y);
-        double xMax = static_cast<int>(std::sqrt(std::max(n, 0.0) * inverseHH[i]));
+        // The root is within 2^-30 of the true one, so nudged up it is never one short: only one too many
+        // is left to put right.
+        double xMax = static_cast<int>(std::sqrt(std::max(n, 0.0) * inverseHH[i]) + kNudge);
         xMax -= xMax * xMax * hh[i] > n ? 1.0 : 0.0;
-        xMax += (xMax + 1) * (xMax + 1) * hh[i] <= n ? 1.0 : 0.0;
         const int half = static_cast<int>(xMax);
         // Halved with shifts, which round towards minus infinity: [ceil((c - xMax) / 2), floor((c + xMax) /
         // 2)].
