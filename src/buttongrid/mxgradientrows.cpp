@@ -207,7 +207,6 @@ bool MxGradientRows::layPieces(std::size_t first, std::size_t last, Run& covered
     // On any row the spans of a style's shapes share a column (the centre, the anchoring corner or edge, or
     // where neighbouring bands meet), so the shapes met so far cover one run and each further one adds at
     // most a piece on either side of it.
-    const Run whole{0, m_right - m_left};
     QRgb* pixels = Pixels();
     // The pieces are mostly a few pixels each, and asking how many costs more than writing them: kSlack
     // pixels go out from the covered run unasked, then the rest of a longer piece. What lands past the
@@ -224,22 +223,30 @@ bool MxGradientRows::layPieces(std::size_t first, std::size_t last, Run& covered
     const int* rights = m_x1.data();
     const QRgb* colors = m_colors.data();
     auto [a, b] = covered;
-    bool done = false;
-    for (std::size_t i = first; i < last && !done; ++i) {
+    std::size_t i = first;
+    if (a == b) {
+        while (i < last && lefts[i] >= rights[i]) ++i;
+        if (i == last) return false;
+        a = b = lefts[i];
+    }
+    // The run is whole only once it has grown, so that is asked only then.
+    const auto whole = [&] { return a == 0 && b == m_right - m_left; };
+    bool done = whole();
+    for (; i < last && !done; ++i) {
         const int x0 = lefts[i];
         const int x1 = rights[i];
         if (x0 >= x1) continue;
-        if (a == b) a = b = x0;
         // Most styles grow the run on one side only, which keeps these branches foreseeable.
         if (x0 < a) {
             fillLeft(x0, a, colors[i]);
             a = x0;
+            done = whole();
         }
         if (x1 > b) {
             fillRight(b, x1, colors[i]);
             b = x1;
+            done = whole();
         }
-        done = a == whole.first && b == whole.second;
     }
     covered = {a, b};
     return done;
