@@ -20,25 +20,29 @@ TEST_P(MulDivTest, RoundsHalvesAwayFromZero) {
     EXPECT_EQ(MulDiv(row.a, row.b, row.c), row.expected) << row.a << " * " << row.b << " / " << row.c;
 }
 
+// The rows line up with their comments by hand.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Table, MulDivTest,
-    ::testing::Values(MulDivRow{1, 1, 2, 1},         // 0.5 -> 1
-                      MulDivRow{3, 1, 2, 2},         // 1.5 -> 2
-                      MulDivRow{5, 1, 2, 3},         // 2.5 -> 3, not to even
-                      MulDivRow{-1, 1, 2, -1},       // -0.5 -> -1
-                      MulDivRow{-5, 1, 2, -3},       // -2.5 -> -3
-                      MulDivRow{5, -1, 2, -3},       // sign from either factor
-                      MulDivRow{5, 1, -2, -3},       // or from the divisor
-                      MulDivRow{-5, -1, -2, -3},     //
-                      MulDivRow{-5, -1, 2, 3},       //
-                      MulDivRow{1, 127, 235, 1},     // 0.54
-                      MulDivRow{2, 127, 235, 1},     // 1.08
-                      MulDivRow{118, 127, 235, 64},  // 63.77
-                      MulDivRow{4, 1, 3, 1},         // 1.33
-                      MulDivRow{5, 1, 3, 2},         // 1.67
-                      MulDivRow{133, 72, 96, 100},   // 99.75: Font.Height -133 is 100 points
-                      MulDivRow{100, 96, 72, 133},   // 133.33
-                      MulDivRow{0, 5, 7, 0}, MulDivRow{7, 5, 0, -1}));  // a zero divisor answers -1
+    ::testing::Values(MulDivRow{1, 1, 2, 1},        // 0.5 -> 1
+                      MulDivRow{3, 1, 2, 2},        // 1.5 -> 2
+                      MulDivRow{5, 1, 2, 3},        // 2.5 -> 3, not to even
+                      MulDivRow{-1, 1, 2, -1},      // -0.5 -> -1
+                      MulDivRow{-5, 1, 2, -3},      // -2.5 -> -3
+                      MulDivRow{5, -1, 2, -3},      // sign from either factor
+                      MulDivRow{5, 1, -2, -3},      // or from the divisor
+                      MulDivRow{-5, -1, -2, -3},    //
+                      MulDivRow{-5, -1, 2, 3},      //
+                      MulDivRow{1, 127, 235, 1},    // 0.54
+                      MulDivRow{2, 127, 235, 1},    // 1.08
+                      MulDivRow{118, 127, 235, 64}, // 63.77
+                      MulDivRow{4, 1, 3, 1},        // 1.33
+                      MulDivRow{5, 1, 3, 2},        // 1.67
+                      MulDivRow{133, 72, 96, 100},  // 99.75: Font.Height -133 is 100 points
+                      MulDivRow{100, 96, 72, 133},  // 133.33
+                      MulDivRow{0, 5, 7, 0},
+                      MulDivRow{7, 5, 0, -1}));     // a zero divisor answers -1
+// clang-format on
 
 TEST(MulDivTest, Uses64BitIntermediate) {
     EXPECT_EQ(MulDiv(INT_MAX, INT_MAX, INT_MAX), INT_MAX);
