@@ -11,7 +11,7 @@
 namespace {
 
 // Resolves the rows [top, bottom) and columns [left, right) of the gradient, relative to its rectangle, and
-// hands each row to draw(y, runs, pixels): the covered runs, in columns from left, and the row's pixels.
+// hands each row to draw(y, run, pixels): the covered run, in columns from left, and the row's pixels.
 template <typename DrawFn>
 void PaintRows(int width, int height, TMxGradientStyle style, const TMxColorList& colors, TRect window,
                DrawFn&& draw) {
@@ -21,9 +21,9 @@ void PaintRows(int width, int height, TMxGradientStyle style, const TMxColorList
         // A row with a mirror above it in the window was drawn together with that one.
         const std::optional<int> mirror = rows.MirrorOf(y);
         if (mirror && *mirror < y && *mirror >= window.Top) continue;
-        const std::vector<MxGradientRows::Run>& runs = rows.Resolve(y);
-        draw(y, runs, rows.Pixels());
-        if (mirror && *mirror > y && *mirror < window.Bottom) draw(*mirror, runs, rows.Pixels());
+        const MxGradientRows::Run run = rows.Resolve(y);
+        draw(y, run, rows.Pixels());
+        if (mirror && *mirror > y && *mirror < window.Bottom) draw(*mirror, run, rows.Pixels());
     }
 }
 
@@ -159,18 +159,12 @@ void MxGradientPaintExt(Canvas& canvas, const TRect& rect, TMxGradientStyle styl
         // As if painted into a bitmap of the rectangle's size and copied: the few pixels no shape covers (a
         // corner of some elliptic sizes) lie on the far side, so they take the last table colour rather
         // than whatever the target held. Each row is composed whole and copied once.
-        std::vector<QRgb> row(static_cast<std::size_t>(width));
         const QRgb back = ToQRgb(colors->back());
         PaintRows(width, height, style, *colors, Rect(0, 0, width, height),
-                  [&](int y, const std::vector<MxGradientRows::Run>& runs, const QRgb* pixels) {
-                      int at = 0;
-                      for (const auto& [x0, x1] : runs) {
-                          std::fill(row.begin() + at, row.begin() + x0, back);
-                          std::copy(pixels + x0, pixels + x1, row.begin() + x0);
-                          at = x1;
-                      }
-                      std::fill(row.begin() + at, row.end(), back);
-                      canvas.DrawPixels(rect.Left, rect.Top + y, row.data(), width);
+                  [&](int y, MxGradientRows::Run run, QRgb* pixels) {
+                      std::fill(pixels, pixels + run.first, back);
+                      std::fill(pixels + run.second, pixels + width, back);
+                      canvas.DrawPixels(rect.Left, rect.Top + y, pixels, width);
                   });
         return;
     }
@@ -184,11 +178,10 @@ void MxGradientPaintExt(Canvas& canvas, const TRect& rect, TMxGradientStyle styl
     }
     // The larger shapes reach past the rectangle, onto whatever part of the canvas they cover.
     const TRect window = Rect(0, 0, canvas.Width(), canvas.Height()).Offset(-rect.Left, -rect.Top);
-    PaintRows(width, height, style, *colors, window,
-              [&](int y, const std::vector<MxGradientRows::Run>& runs, const QRgb* pixels) {
-                  for (const auto& [x0, x1] : runs)
-                      canvas.DrawPixels(rect.Left + window.Left + x0, rect.Top + y, pixels + x0, x1 - x0);
-              });
+    PaintRows(width, height, style, *colors, window, [&](int y, MxGradientRows::Run run, const QRgb* pixels) {
+        const auto [x0, x1] = run;
+        canvas.DrawPixels(rect.Left + window.Left + x0, rect.Top + y, pixels + x0, x1 - x0);
+    });
     if (flags & kMxGradientClip) canvas.SelectClipRgn(savedClip);
 }
 

@@ -1,6 +1,8 @@
 #include "buttongrid/mxgradientrows.h"
 
 #include <algorithm>
+#include <array>
+#include <functional>
 #include <optional>
 
 #include "platform/raster.h"
@@ -9,21 +11,18 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
                                int left, int right)
     : m_left(left),
       m_right(right),
-      m_pixels(static_cast<std::size_t>(std::max(right - left, 0))),
-      m_columnColors(m_pixels.size()) {
+      m_pixels(static_cast<std::size_t>(std::max(right - left, 0) + 2 * kSlack)),
+      m_columnColors(m_pixels.size() - 2 * kSlack) {
     using Kind = TMxGradientShape::Kind;
     const int count = static_cast<int>(colors.size());
     const bool upwards = MxGradientPaintsUpwards(style);
     m_lastPaintedFirst.reserve(colors.size());
+    std::vector<std::array<TPoint, 4>> polygons;
     for (int n = 0; n < count; ++n) {
         const int step = upwards ? count - 1 - n : n;
         const TMxGradientShape shape = MxGradientStepShape(style, width, height, count, step);
-        Step s{shape.ShapeKind,
-               shape.Box.Normalized(),
-               shape.Points,
-               0,
-               0,
-               ToQRgb(colors[static_cast<std::size_t>(step)])};
+        Step s{
+            shape.ShapeKind, shape.Box.Normalized(), 0, 0, ToQRgb(colors[static_cast<std::size_t>(step)]), 0};
         switch (shape.ShapeKind) {
             case Kind::Band:
                 break;
@@ -36,6 +35,8 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
                 const auto [lo, hi] = std::minmax_element(shape.Points.begin(), shape.Points.end(),
                                                           [](TPoint a, TPoint b) { return a.Y < b.Y; });
                 s.box = {0, lo->Y, 0, hi->Y};
+                s.rows = polygons.size();
+                polygons.push_back(shape.Points);
                 break;
             }
         }
@@ -43,11 +44,61 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
         s.bottom = s.box.Bottom;
         if (s.kind != Kind::Polygon && s.box.IsEmpty()) continue;
         m_lastPaintedFirst.push_back(s);
+        m_colors.push_back(s.color);
         m_straight = m_straight && (s.kind == Kind::Band || s.kind == Kind::Rectangle);
-        m_rowChanges.push_back(s.top);
-        m_rowChanges.push_back(s.bottom);
     }
-    std::sort(m_rowChanges.begin(), m_rowChanges.end());
+    for (const Step& step : m_lastPaintedFirst) {
+        m_tops.push_back(step.top);
+        m_bottoms.push_back(step.bottom);
+    }
+    if (m_straight) {
+        // The tops and the bottoms each run one way in every style, so sorting them is merging them.
+        std::vector<int> tops = m_tops;
+        std::vector<int> bottoms = m_bottoms;
+        for (std::vector<int>* rows : {&tops, &bottoms}) {
+            if (std::is_sorted(rows->begin(), rows->end(), std::greater<>()))
+                std::reverse(rows->begin(), rows->end());
+            else if (!std::is_sorted(rows->begin(), rows->end()))
+                std::sort(rows->begin(), rows->end());
+        }
+        m_rowChanges.resize(tops.size() + bottoms.size());
+        std::merge(tops.begin(), tops.end(), bottoms.begin(), bottoms.end(), m_rowChanges.begin());
+    }
+    m_bottomsGrow = std::is_sorted(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
+                                   [](const Step& a, const Step& b) { return a.bottom < b.bottom; });
+    m_topsFall = std::is_sorted(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
+                                [](const Step& a, const Step& b) { return a.top > b.top; });
+    const auto allOf = [&](Kind kind) {
+        return !m_lastPaintedFirst.empty() &&
+               std::all_of(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
+                           [kind](const Step& step) { return step.kind == kind; });
+    };
+    const auto polygonFits = [&](const Step& step) {
+        return ShearedBandRows::Fits(polygons[step.rows].data(), polygons[step.rows].size());
+    };
+    if (allOf(Kind::Ellipse) &&
+        std::all_of(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
+                    [](const Step& step) { return EllipseRowBatch::Fits(step.box); })) {
+        m_batch = Batch::Ellipses;
+        for (const Step& step : m_lastPaintedFirst) m_ellipseBatch.Add(step.box);
+    }
+    if (allOf(Kind::Polygon) &&
+        std::all_of(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(), polygonFits)) {
+        m_batch = Batch::Bands;
+        for (const auto& points : polygons) m_bands.Add(points.data(), points.size());
+    }
+    // Shapes too large for the batches, or mixed, take the rows of one shape at a time.
+    for (Step& step : m_lastPaintedFirst) {
+        if (m_batch != Batch::None) break;
+        if (step.kind == Kind::Ellipse) {
+            step.rows = m_ellipses.size();
+            m_ellipses.emplace_back(step.box);
+        }
+        if (step.kind == Kind::Polygon)
+            m_polygons.emplace_back(polygons[step.rows].data(), polygons[step.rows].size());
+    }
+    m_x0.resize(m_lastPaintedFirst.size());
+    m_x1.resize(m_lastPaintedFirst.size());
     prepareNested();
     // Ellipses about one centre row: each row above it is the mirror of one below.
     const bool ellipses =
@@ -82,36 +133,41 @@ void MxGradientRows::prepareNested() {
         reached = {x0, 0, x1, 0};
     }
     if (reached.Right > reached.Left) m_nestedRun = {reached.Left, reached.Right};
+    m_laid = m_nestedRun;
 }
 
-const std::vector<MxGradientRows::Run>& MxGradientRows::resolveNested(int y) {
+MxGradientRows::Run MxGradientRows::resolveNested(int y) {
     // The boxes holding row y are the last ones from the first that does, since each holds the one before.
     const auto& steps = m_lastPaintedFirst;
     const auto first = std::partition_point(
         steps.begin(), steps.end(), [y](const Step& step) { return y < step.top || y >= step.bottom; });
-    m_covered.clear();
-    if (first == steps.end() || m_nestedRun.second <= m_nestedRun.first) return m_covered;
-    // Inside the first box its colour; outside it each column has the colour of the first box reaching it.
+    if (first == steps.end() || m_nestedRun.second <= m_nestedRun.first) {
+        // The caller may write over the whole row.
+        m_laid = m_nestedRun;
+        return {0, 0};
+    }
+    // Inside the first box its colour; outside it each column has the colour of the first box reaching it,
+    // which the row still holds except where the previous row laid its own first box.
     const auto [a, b] = m_nestedRun;
-    std::copy(m_columnColors.begin() + a, m_columnColors.begin() + b, m_pixels.begin() + a);
+    QRgb* pixels = Pixels();
     const int x0 = std::clamp(first->box.Left - m_left, a, b);
     const int x1 = std::clamp(first->box.Right - m_left, x0, b);
-    std::fill(m_pixels.begin() + x0, m_pixels.begin() + x1, first->color);
-    m_covered.push_back(m_nestedRun);
-    return m_covered;
-}
-
-std::optional<int> MxGradientRows::MirrorOf(int y) const {
-    if (!m_mirrorSum) return std::nullopt;
-    return *m_mirrorSum - 1 - y;
+    const auto restore = [&](int from, int to) {
+        if (from < to) std::copy(m_columnColors.begin() + from, m_columnColors.begin() + to, pixels + from);
+    };
+    restore(m_laid.first, std::min(m_laid.second, x0));
+    restore(std::max(m_laid.first, x1), m_laid.second);
+    std::fill(pixels + x0, pixels + x1, first->color);
+    m_laid = {x0, x1};
+    return m_nestedRun;
 }
 
 bool MxGradientRows::sameAsRowBefore(int y) const {
     return m_straight && m_resolved && y == m_lastRow + 1 &&
-           !std::binary_search(m_rowChanges.begin(), m_rowChanges.end(), y);
+           (m_changesPassed == m_rowChanges.size() || y < m_rowChanges[m_changesPassed]);
 }
 
-bool MxGradientRows::columnsOf(const Step& step, int y, int& x0, int& x1) const {
+bool MxGradientRows::columnsOf(const Step& step, int y, int& x0, int& x1) {
     using Kind = TMxGradientShape::Kind;
     switch (step.kind) {
         case Kind::Band:
@@ -120,10 +176,10 @@ bool MxGradientRows::columnsOf(const Step& step, int y, int& x0, int& x1) const 
             x1 = step.box.Right;
             break;
         case Kind::Ellipse:
-            if (!EllipseRow(step.box, y, x0, x1)) return false;
+            if (!m_ellipses[step.rows].Row(y, x0, x1)) return false;
             break;
         case Kind::Polygon:
-            if (!ConvexPolygonRow(step.points.data(), step.points.size(), y, x0, x1)) return false;
+            if (!m_polygons[step.rows].Row(y, x0, x1)) return false;
             break;
     }
     x0 = std::max(x0, m_left) - m_left;
@@ -131,57 +187,115 @@ bool MxGradientRows::columnsOf(const Step& step, int y, int& x0, int& x1) const 
     return x0 < x1;
 }
 
-void MxGradientRows::paintUncovered(int x0, int x1, QRgb color) {
-    QRgb* pixels = m_pixels.data();
-    // Nested shapes, the usual case: the new span holds everything covered so far.
-    if (m_covered.empty() ||
-        (m_covered.size() == 1 && x0 <= m_covered.front().first && x1 >= m_covered.front().second)) {
-        const Run inner = m_covered.empty() ? Run{x1, x1} : m_covered.front();
-        std::fill(pixels + x0, pixels + inner.first, color);
-        std::fill(pixels + inner.second, pixels + x1, color);
-        m_covered.assign(1, {x0, x1});
-        return;
+std::size_t MxGradientRows::firstStepReaching(int y) {
+    // Walked on from the row before, a step or two per row as rows come downwards.
+    const std::size_t count = m_lastPaintedFirst.size();
+    std::size_t& ended = m_endedAbove;
+    if (m_bottomsGrow) {
+        while (ended > 0 && m_bottoms[ended - 1] > y) --ended;
+        while (ended < count && m_bottoms[ended] <= y) ++ended;
     }
-    m_merged.clear();
-    int at = x0;
-    bool placed = false;
-    for (const Run& run : m_covered) {
-        if (run.second < x0 || run.first > x1) {
-            if (!placed && run.first > x1) {
-                std::fill(pixels + at, pixels + x1, color);
-                m_merged.push_back({x0, x1});
-                placed = true;
-            }
-            m_merged.push_back(run);
-            continue;
-        }
-        // Overlapping or touching: paint the gap before it, then merge the run into the new one.
-        if (run.first > at) std::fill(pixels + at, pixels + run.first, color);
-        at = std::max(at, run.second);
-        x0 = std::min(x0, run.first);
-        x1 = std::max(x1, run.second);
+    std::size_t& below = m_startingBelow;
+    if (m_topsFall) {
+        while (below > 0 && m_tops[below - 1] <= y) --below;
+        while (below < count && m_tops[below] > y) ++below;
     }
-    if (!placed) {
-        if (at < x1) std::fill(pixels + at, pixels + x1, color);
-        m_merged.push_back({x0, x1});
-    }
-    std::swap(m_covered, m_merged);
+    return std::max(ended, below);
 }
 
-const std::vector<MxGradientRows::Run>& MxGradientRows::Resolve(int y) {
+bool MxGradientRows::layPieces(std::size_t first, std::size_t last, Run& covered) {
+    // On any row the spans of a style's shapes share a column (the centre, the anchoring corner or edge, or
+    // where neighbouring bands meet), so the shapes met so far cover one run and each further one adds at
+    // most a piece on either side of it.
+    QRgb* pixels = Pixels();
+    // The pieces are mostly a few pixels each, and asking how many costs more than writing them: kSlack
+    // pixels go out from the covered run unasked, then the rest of a longer piece. What lands past the
+    // piece lies outside the covered run, where a later shape paints over it or nobody reads it.
+    const auto fillLeft = [pixels](int x0, int x1, QRgb color) {
+        for (int i = 1; i <= kSlack; ++i) pixels[x1 - i] = color;
+        if (x0 < x1 - kSlack) std::fill(pixels + x0, pixels + x1 - kSlack, color);
+    };
+    const auto fillRight = [pixels](int x0, int x1, QRgb color) {
+        for (int i = 0; i < kSlack; ++i) pixels[x0 + i] = color;
+        if (x0 + kSlack < x1) std::fill(pixels + x0 + kSlack, pixels + x1, color);
+    };
+    const int* lefts = m_x0.data();
+    const int* rights = m_x1.data();
+    const QRgb* colors = m_colors.data();
+    auto [a, b] = covered;
+    std::size_t i = first;
+    if (a == b) {
+        while (i < last && lefts[i] >= rights[i]) ++i;
+        if (i == last) return false;
+        a = b = lefts[i];
+    }
+    // The run is whole only once it has grown, so that is asked only then.
+    const auto whole = [&] { return a == 0 && b == m_right - m_left; };
+    bool done = whole();
+    for (; i < last && !done; ++i) {
+        const int x0 = lefts[i];
+        const int x1 = rights[i];
+        if (x0 >= x1) continue;
+        // Most styles grow the run on one side only, which keeps these branches foreseeable.
+        if (x0 < a) {
+            fillLeft(x0, a, colors[i]);
+            a = x0;
+            done = whole();
+        }
+        if (x1 > b) {
+            fillRight(b, x1, colors[i]);
+            b = x1;
+            done = whole();
+        }
+    }
+    covered = {a, b};
+    return done;
+}
+
+MxGradientRows::Run MxGradientRows::resolveSteps(int y) {
+    Run covered{0, 0};
+    const std::size_t count = m_lastPaintedFirst.size();
+    for (std::size_t i = firstStepReaching(y); i < count; ++i) {
+        const Step& step = m_lastPaintedFirst[i];
+        m_x0[i] = 0;
+        m_x1[i] = 0;
+        if (y >= step.top && y < step.bottom) columnsOf(step, y, m_x0[i], m_x1[i]);
+        if (layPieces(i, i + 1, covered)) break;
+    }
+    return covered;
+}
+
+MxGradientRows::Run MxGradientRows::resolveBatched(int y) {
+    Run covered{0, 0};
+    const std::size_t first = firstStepReaching(y);
+    const std::size_t count = m_lastPaintedFirst.size();
+    if (m_batch == Batch::Bands) {
+        m_bands.Row(y, first, m_left, m_right, m_x0.data() + first, m_x1.data() + first);
+        layPieces(first, count, covered);
+        return covered;
+    }
+    // Ellipses a few dozen at a time, as the smallest that covers the whole row hides all larger ones.
+    constexpr std::size_t kChunk = 32;
+    for (std::size_t from = first; from < count; from += kChunk) {
+        const std::size_t to = std::min(from + kChunk, count);
+        m_ellipseBatch.Row(y, from, to, m_left, m_right, m_x0.data() + from, m_x1.data() + from);
+        if (layPieces(from, to, covered)) break;
+    }
+    return covered;
+}
+
+MxGradientRows::Run MxGradientRows::Resolve(int y) {
     const bool same = sameAsRowBefore(y);
     m_lastRow = y;
     m_resolved = true;
-    if (same) return m_covered;
-    if (m_nested) return resolveNested(y);
-    m_covered.clear();
-    for (const Step& step : m_lastPaintedFirst) {
-        if (y < step.top || y >= step.bottom) continue;
-        int x0 = 0;
-        int x1 = 0;
-        if (!columnsOf(step, y, x0, x1)) continue;
-        paintUncovered(x0, x1, step.color);
-        if (m_covered.size() == 1 && m_covered.front() == Run{0, m_right - m_left}) break;
+    if (!same) {
+        if (m_nested)
+            m_covered = resolveNested(y);
+        else
+            m_covered = m_batch == Batch::None ? resolveSteps(y) : resolveBatched(y);
+        // Rows come downwards, so the changes passed are counted on from the row before.
+        if (m_changesPassed > 0 && m_rowChanges[m_changesPassed - 1] > y) m_changesPassed = 0;
+        while (m_changesPassed < m_rowChanges.size() && m_rowChanges[m_changesPassed] <= y) ++m_changesPassed;
     }
     return m_covered;
 }

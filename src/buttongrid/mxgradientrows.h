@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QRgb>
-#include <array>
 #include <optional>
 #include <utility>
 #include <vector>
 
 #include "buttongrid/mxgradient.h"
+#include "platform/ellipserowbatch.h"
+#include "platform/raster.h"
+#include "platform/shearedbandrows.h"
 
 // A gradient resolved row by row instead of painted shape over shape: each pixel gets the colour of the last
 // shape that covers it, and is written once. Gives exactly the pixels of painting every step's shape in
@@ -21,48 +23,78 @@ public:
     MxGradientRows(TMxGradientStyle style, int width, int height, const TMxColorList& colors, int left,
                    int right);
 
-    // Resolves row y (relative to the rectangle) into Pixels(), indexed from `left`: the columns some shape
-    // covers get its colour, the others hold nothing meaningful. Returns the covered runs, left to right,
-    // in the same indices.
-    const std::vector<Run>& Resolve(int y);
-    const QRgb* Pixels() const { return m_pixels.data(); }
+    // Resolves row y (relative to the rectangle) into Pixels(), indexed from `left`, and returns the run of
+    // columns some shape covers ({0, 0} when none): those get their colour, the others keep what they held.
+    Run Resolve(int y);
+    QRgb* Pixels() { return m_pixels.data() + kSlack; }
     // The row that resolves exactly like row y, when the shapes are symmetric about a row.
-    std::optional<int> MirrorOf(int y) const;
+    std::optional<int> MirrorOf(int y) const {
+        if (!m_mirrorSum) return std::nullopt;
+        return *m_mirrorSum - 1 - y;
+    }
 
 private:
     // One step's shape as it lands on pixels, with the rows it can touch.
     struct Step {
         TMxGradientShape::Kind kind;
         TRect box;  // pixels covered (bands, rectangles) or the ellipse's box, normalised
-        std::array<TPoint, 4> points;
         int top;
         int bottom;
         QRgb color;
+        std::size_t rows;  // index of an ellipse's or polygon's rows in m_ellipses or m_polygons
     };
-    bool columnsOf(const Step& step, int y, int& x0, int& x1) const;
-    // Writes the part of [x0, x1) not covered yet and adds it to the covered runs.
-    void paintUncovered(int x0, int x1, QRgb color);
+    bool columnsOf(const Step& step, int y, int& x0, int& x1);
     // Rows of bands and rectangles differ only where a shape starts or ends: the row before y is reused.
     bool sameAsRowBefore(int y) const;
+    // The steps from the last painted on, leaving out those that end above row y or start below it.
+    std::size_t firstStepReaching(int y);
+    Run resolveSteps(int y);
+    // The same with the columns of all steps worked out together, for ellipses or sheared bands alike.
+    Run resolveBatched(int y);
+    // Lays the steps [first, last), whose columns are in m_x0 and m_x1, around the covered run; true once
+    // the run is the whole row.
+    bool layPieces(std::size_t first, std::size_t last, Run& covered);
     // Rectangles each inside the next (square and corner styles): a pixel's colour is that of the first box
     // holding both its row and its column, so a row is the columns' colours with the first box's colour
     // laid over its part.
     void prepareNested();
-    const std::vector<Run>& resolveNested(int y);
+    Run resolveNested(int y);
 
     int m_left;
     int m_right;
     std::vector<Step> m_lastPaintedFirst;
-    std::vector<Run> m_covered;
-    std::vector<Run> m_merged;
+    // Kept apart from the steps, which are walked on every row.
+    std::vector<EllipseRows> m_ellipses;
+    std::vector<ConvexPolygonRows> m_polygons;
+    // Every step's shape an ellipse, or every one a sheared band, small enough for the batches.
+    enum class Batch { None, Ellipses, Bands };
+    Batch m_batch = Batch::None;
+    EllipseRowBatch m_ellipseBatch;
+    ShearedBandRows m_bands;
+    std::vector<QRgb> m_colors;  // the steps' colours, for the walk over a row
+    std::vector<int> m_x0;
+    std::vector<int> m_x1;
+    // The steps' bottoms grow in that order (every style's do), so those ending above a row come first;
+    // where their tops fall as well, those starting below it come first too.
+    bool m_bottomsGrow = false;
+    std::vector<int> m_tops;  // the steps' tops and bottoms, for the searches on every row
+    std::vector<int> m_bottoms;
+    std::size_t m_endedAbove = 0;     // the steps that end above the row last asked
+    std::size_t m_startingBelow = 0;  // the steps that start below it
+    bool m_topsFall = false;
+    Run m_covered{0, 0};
+    // The row, with kSlack pixels to spare on either side.
+    static constexpr int kSlack = 8;
     std::vector<QRgb> m_pixels;
     // The rows where a shape starts or ends, sorted; empty when some shape's columns depend on the row.
     std::vector<int> m_rowChanges;
+    std::size_t m_changesPassed = 0;  // the changes at or above the row resolved last
     bool m_straight = true;
     int m_lastRow = 0;
     bool m_resolved = false;
     bool m_nested = false;
     std::vector<QRgb> m_columnColors;
     Run m_nestedRun{0, 0};
+    Run m_laid{0, 0};  // the columns of the row that do not hold their column colour
     std::optional<int> m_mirrorSum;
 };

@@ -1,6 +1,7 @@
 #include "platform/raster.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -9,8 +10,6 @@ namespace {
 
 __extension__ using Wide = __int128;
 
-// Keeps products of coordinates well inside 128 bits however wild the input.
-constexpr int kCoordLimit = 1 << 28;
 int clampCoord(int v) {
     return std::clamp(v, -kCoordLimit, kCoordLimit);
 }
@@ -47,15 +46,6 @@ TRect clampedBox(const TRect& box) {
     return {clampCoord(b.Left), clampCoord(b.Top), clampCoord(b.Right), clampCoord(b.Bottom)};
 }
 
-// Largest r with r * r * d <= n, for boxes small enough that every product fits 64 bits: no division,
-// which the wide path needs and which dominates a gradient of hundreds of nested ellipses.
-std::int64_t scaledSqrt(std::int64_t n, std::int64_t d) {
-    auto r = static_cast<std::int64_t>(std::sqrt(static_cast<double>(n) / static_cast<double>(d)));
-    while (r > 0 && r * r * d > n) --r;
-    while ((r + 1) * (r + 1) * d <= n) ++r;
-    return r;
-}
-
 struct Crossing {
     double x;
     int direction;
@@ -85,59 +75,57 @@ void emitRow(std::vector<Crossing>& crossings, FillMode mode, int y, std::vector
 // In doubled coordinates a pixel x sits at X = 2x + 1 - left - right and row y at Y = 2y + 1 - top - bottom;
 // it is inside when X^2 * h^2 + Y^2 * w^2 <= w^2 * h^2.
 bool EllipseRow(const TRect& box, int y, int& x0, int& x1) {
-    const std::int64_t w = box.Right - box.Left;
-    const std::int64_t h = box.Bottom - box.Top;
-    const std::int64_t Y = std::int64_t(2) * y + 1 - box.Top - box.Bottom;
-    if (w <= 0 || h <= 0 || Y < -h || Y > h) return false;
-    std::int64_t xMax = 0;
-    constexpr std::int64_t kSmall = std::int64_t(1) << 15;
-    if (w < kSmall && h < kSmall) {
-        xMax = scaledSqrt(w * w * (h * h - Y * Y), h * h);
-    } else {
-        const Wide rem = Wide(w) * w * h * h - Wide(Y) * Y * w * w;
-        xMax = isqrt(static_cast<std::uint64_t>(rem / (Wide(h) * h)));
-    }
-    const std::int64_t c = static_cast<std::int64_t>(box.Left) + box.Right - 1;
-    const std::int64_t lo = ceilDiv(c - xMax, 2);
-    const std::int64_t hi = floorDiv(c + xMax, 2);
-    if (lo > hi) return false;
-    x0 = static_cast<int>(lo);
-    x1 = static_cast<int>(hi) + 1;
-    return true;
+    return EllipseRows(box).Row(y, x0, x1);
 }
 
-bool ConvexPolygonRow(const TPoint* points, std::size_t count, int y, int& x0, int& x1) {
-    std::int64_t left = 0;
-    std::int64_t right = 0;
-    int crossings = 0;
+EllipseRows::EllipseRows(const TRect& box)
+    : m_box(box), m_w(std::int64_t(box.Right) - box.Left), m_h(std::int64_t(box.Bottom) - box.Top) {
+    constexpr std::int64_t kSmall = std::int64_t(1) << 15;
+    m_small = m_w < kSmall && m_h < kSmall;
+    m_hh = m_h * m_h;
+    m_ww = m_w * m_w;
+    if (m_hh > 0) m_inverseHH = 1.0 / static_cast<double>(m_hh);
+}
+
+std::int64_t EllipseRows::wideHalfWidth(std::int64_t Y) const {
+    const Wide rem = Wide(m_w) * m_w * m_h * m_h - Wide(Y) * Y * m_w * m_w;
+    return isqrt(static_cast<std::uint64_t>(rem / (Wide(m_h) * m_h)));
+}
+
+ConvexPolygonRows::ConvexPolygonRows(const TPoint* points, std::size_t count) {
+    assert(count <= kMaxCorners);
     for (std::size_t i = 0; i < count; ++i) {
         const TPoint a = points[i];
         const TPoint b = points[(i + 1) % count];
         if (a.Y == b.Y) continue;
-        const TPoint lo = a.Y < b.Y ? a : b;
-        const TPoint hi = a.Y < b.Y ? b : a;
-        if (y < lo.Y || y >= hi.Y) continue;
-        const std::int64_t col = std::clamp<std::int64_t>(edgeColumn(lo, hi, y), -kCoordLimit, kCoordLimit);
-        left = crossings == 0 ? col : std::min(left, col);
-        right = crossings == 0 ? col : std::max(right, col);
-        ++crossings;
+        Edge& edge = m_edges[m_count++];
+        edge.lo = a.Y < b.Y ? a : b;
+        edge.hi = a.Y < b.Y ? b : a;
+        edge.dy = static_cast<std::int64_t>(edge.hi.Y) - edge.lo.Y;
+        const std::int64_t dx = static_cast<std::int64_t>(edge.hi.X) - edge.lo.X;
+        edge.whole = floorDiv(dx, edge.dy);
+        edge.part = dx - edge.whole * edge.dy;
     }
-    if (crossings < 2 || right <= left) return false;
-    x0 = static_cast<int>(left);
-    x1 = static_cast<int>(right);
-    return true;
+}
+
+void ConvexPolygonRows::placeEdge(Edge& edge, int y) {
+    edge.column = edgeColumn(edge.lo, edge.hi, y);
+    edge.shortfall = edge.column * edge.dy - (static_cast<std::int64_t>(edge.lo.X) * edge.dy +
+                                              (static_cast<std::int64_t>(y) - edge.lo.Y) *
+                                                  (static_cast<std::int64_t>(edge.hi.X) - edge.lo.X));
 }
 
 std::vector<Span> EllipseSpans(const TRect& box, int rowBegin, int rowEnd) {
     const TRect b = clampedBox(box);
     std::vector<Span> spans;
     if (b.IsEmpty()) return spans;
+    const EllipseRows rows(b);
     const int y0 = std::max(b.Top, rowBegin);
     const int y1 = std::min(b.Bottom, rowEnd);
     for (int y = y0; y < y1; ++y) {
         int x0 = 0;
         int x1 = 0;
-        if (EllipseRow(b, y, x0, x1)) spans.push_back({y, x0, x1});
+        if (rows.Row(y, x0, x1)) spans.push_back({y, x0, x1});
     }
     return spans;
 }

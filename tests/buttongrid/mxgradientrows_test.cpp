@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
 #include <tuple>
+#include <vector>
 
 #include "buttongrid/mxgradient.h"
+#include "buttongrid/mxgradientrows.h"
 #include "platform/canvas.h"
 #include "support/gradientreference.h"
 
@@ -15,13 +18,12 @@ namespace {
 constexpr QRgb kUntouched = 0xFF0102FAu;
 constexpr int kMargin = 9;
 
+// The board's colours. Two neighbouring entries can share a colour; the reference decides which shape shows
+// anyway. Built directly, since a multi-colour table can hold a single entry or more than a gradient's 236.
 TMxColorList Table(int count) {
-    TMxGradient gradient;
-    gradient.SetColor(TColor(8454143));
-    gradient.SetEndColor(clWhite);
-    gradient.SetColorCount(count);
-    // Two neighbouring entries can share a colour; the reference decides which shape shows anyway.
-    return gradient.ColorTable();
+    TMxColorList table;
+    MxGradientCreateColorList(TColor(8454143), clWhite, count, true, &table);
+    return table;
 }
 
 // Distinct entries, so that any pixel that takes a wrong step's colour shows.
@@ -90,9 +92,98 @@ std::string CaseName(const testing::TestParamInfo<Case>& info) {
 INSTANTIATE_TEST_SUITE_P(StylesAndSizes, GradientRowsTest,
                          testing::Combine(testing::Range(0, kMxGradientStyleCount),
                                           testing::Values(QSize(1, 1), QSize(1, 6), QSize(5, 1), QSize(2, 3),
-                                                          QSize(7, 7), QSize(13, 4), QSize(31, 58),
-                                                          QSize(99, 50), QSize(542, 272)),
-                                          testing::Values(2, 3, 17, 236)),
+                                                          QSize(3, 2), QSize(7, 7), QSize(13, 4),
+                                                          QSize(8, 65), QSize(31, 58), QSize(99, 50),
+                                                          QSize(542, 272)),
+                                          testing::Values(1, 2, 3, 17, 236, 255)),
                          CaseName);
+
+// Painting asks for the rows downwards, which lets rows reuse what the row before worked out (a polygon
+// edge's column, a box's colours, the row changes passed); any other order must give the same rows.
+using OrderCase = std::tuple<int, QSize>;  // style, size
+
+class GradientRowOrderTest : public testing::TestWithParam<OrderCase> {};
+
+// Each row: its covered run, then the pixels in it. A row asked twice keeps the second answer.
+std::vector<std::vector<QRgb>> RowsInOrder(MxGradientRows& rows, const std::vector<int>& order, int top) {
+    std::vector<std::vector<QRgb>> result(
+        static_cast<std::size_t>(*std::max_element(order.begin(), order.end()) - top + 1));
+    for (const int y : order) {
+        const MxGradientRows::Run run = rows.Resolve(y);
+        std::vector<QRgb>& row = result[static_cast<std::size_t>(y - top)];
+        row = {QRgb(run.first), QRgb(run.second)};
+        row.insert(row.end(), rows.Pixels() + run.first, rows.Pixels() + run.second);
+    }
+    return result;
+}
+
+TEST_P(GradientRowOrderTest, RowsAskedInAnyOrderMatchRowsAskedDownwards) {
+    const auto [styleIndex, size] = GetParam();
+    const auto style = static_cast<TMxGradientStyle>(styleIndex);
+    const TMxColorList table = DistinctTable(40);
+    // Columns and rows reaching past the rectangle, where some rows hold no shape.
+    const int top = -kMargin;
+    std::vector<int> down;
+    for (int y = top; y < size.height() + kMargin; ++y) down.push_back(y);
+    std::vector<int> up(down.rbegin(), down.rend());
+    std::vector<int> evenThenOdd;
+    for (const int parity : {0, 1})
+        std::copy_if(down.begin(), down.end(), std::back_inserter(evenThenOdd),
+                     [parity](int y) { return ((y - top) & 1) == parity; });
+    const auto resolve = [&](const std::vector<int>& order) {
+        MxGradientRows rows(style, size.width(), size.height(), table, -kMargin, size.width() + kMargin);
+        return RowsInOrder(rows, order, top);
+    };
+    std::vector<int> downTwice = down;
+    downTwice.insert(downTwice.end(), down.begin(), down.end());
+    const auto expected = resolve(down);
+    EXPECT_EQ(resolve(up), expected);
+    EXPECT_EQ(resolve(evenThenOdd), expected);
+    EXPECT_EQ(resolve(downTwice), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(StylesAndSizes, GradientRowOrderTest,
+                         testing::Combine(testing::Range(0, kMxGradientStyleCount),
+                                          testing::Values(QSize(3, 2), QSize(31, 58), QSize(99, 50))));
+
+}  // namespace
+
+namespace {
+
+// Gradients far larger than the canvas, seen through it near their centre and their corner: shapes too large
+// for the row batches' exact arithmetic take the one-shape-at-a-time rows, the others the batches.
+TEST(GradientRowsWindowTest, GradientsFarLargerThanTheCanvasMatchPaintersOrder) {
+    struct Case {
+        TMxGradientStyle style;
+        int width;
+        int height;
+    };
+    const std::vector<Case> cases = {
+        {TMxGradientStyle::gstElliptic, 3000, 2000},
+        {TMxGradientStyle::gstElliptic, 20000, 9000},
+        {TMxGradientStyle::gstElliptic, 40000000, 30000000},
+        {TMxGradientStyle::gstTopLeftDiagonal, 3000, 2000},
+        {TMxGradientStyle::gstTopLeftDiagonal, 40000000, 30000000},
+        {TMxGradientStyle::gstTopRightDiagonal, 40000000, 30000000},
+    };
+    const TMxColorList table = DistinctTable(236);
+    for (const Case& c : cases) {
+        for (const TPoint origin : {TPoint{-c.width / 2 + 7, -c.height / 2 + 5}, TPoint{-3, -2},
+                                    TPoint{-c.width + 40, -c.height / 3}}) {
+            QImage expected = Blank(48, 36);
+            {
+                Canvas canvas(expected);
+                PaintGradientInPaintersOrder(canvas, origin, c.width, c.height, c.style, table);
+            }
+            QImage actual = Blank(48, 36);
+            Canvas canvas(actual);
+            MxGradientPaintExt(canvas, Bounds(origin.X, origin.Y, c.width, c.height), c.style, &table,
+                               nullptr, 0, 0);
+            EXPECT_EQ(FirstDifference(actual, expected), "")
+                << "style " << static_cast<int>(c.style) << " " << c.width << " at " << origin.X << ","
+                << origin.Y;
+        }
+    }
+}
 
 }  // namespace

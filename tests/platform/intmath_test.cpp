@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <climits>
+#include <utility>
+#include <vector>
 
 #include "platform/intmath.h"
 
@@ -17,6 +20,8 @@ TEST_P(MulDivTest, RoundsHalvesAwayFromZero) {
     EXPECT_EQ(MulDiv(row.a, row.b, row.c), row.expected) << row.a << " * " << row.b << " / " << row.c;
 }
 
+// The rows line up with their comments by hand.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Table, MulDivTest,
     ::testing::Values(MulDivRow{1, 1, 2, 1},        // 0.5 -> 1
@@ -37,6 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MulDivRow{100, 96, 72, 133},  // 133.33
                       MulDivRow{0, 5, 7, 0},
                       MulDivRow{7, 5, 0, -1}));     // a zero divisor answers -1
+// clang-format on
 
 TEST(MulDivTest, Uses64BitIntermediate) {
     EXPECT_EQ(MulDiv(INT_MAX, INT_MAX, INT_MAX), INT_MAX);
@@ -54,6 +60,25 @@ TEST(RoundingTest, HalvesGoToEven) {
     EXPECT_EQ(RoundHalfEven(2.5001), 3);
     EXPECT_EQ(RoundHalfEven(542 / 1.4), 387);
     EXPECT_EQ(RoundHalfEven(272 / 1.4), 194);
+}
+
+TEST(RoundingTest, HalvesGoToEvenWhateverTheRoundingMode) {
+    const std::vector<std::pair<double, int>> cases = {{-3.5, -4},
+                                                       {-2.5, -2},
+                                                       {0.49999999999999994, 0},
+                                                       {1e9 + 0.5, 1000000000},
+                                                       {1e9 + 1.5, 1000000002},
+                                                       {-7.25, -7},
+                                                       {-7.75, -8},
+                                                       {3.0, 3},
+                                                       {-0.0, 0}};
+    for (const int mode : {FE_TONEAREST, FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
+        std::fesetround(mode);
+        for (const auto& [value, expected] : cases)
+            EXPECT_EQ(RoundHalfEven(value), expected) << value << " mode " << mode;
+        EXPECT_EQ(std::fegetround(), mode);
+    }
+    std::fesetround(FE_TONEAREST);
 }
 
 TEST(RoundingTest, TruncGoesTowardZero) {

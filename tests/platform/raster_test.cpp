@@ -59,20 +59,31 @@ TEST(RasterTest, ConvexPolygonRowsAreThoseOfThePolygonRasteriser) {
         {{542, 0}, {12, 0}, {542, 273}, {1072, 273}},
         {{3, 1}, {9, 4}, {2, 11}},
         {{0, 0}, {0, 0}, {0, 1}, {0, 1}},
+        {{-3, 7}, {-40, 7}, {-3, 291}, {34, 291}},
+        {{5, -2}, {-6, 250}, {-6, 250}, {17, 3}},
     };
     for (const auto& points : polygons) {
         const std::vector<Span> spans = PolygonSpans(points, FillMode::Alternate, -2, 300);
-        for (int y = -2; y < 300; ++y) {
-            int x0 = 0, x1 = 0;
-            const bool row = ConvexPolygonRow(points.data(), points.size(), y, x0, x1);
-            std::vector<Span> expected;
-            for (const Span& s : spans)
-                if (s.Y == y) expected.push_back(s);
-            ASSERT_EQ(row, !expected.empty()) << "row " << y;
-            if (!row) continue;
-            ASSERT_EQ(expected.size(), 1u);
-            EXPECT_EQ(x0, expected[0].X0) << "row " << y;
-            EXPECT_EQ(x1, expected[0].X1) << "row " << y;
+        // Rows asked downwards carry each edge's column over; upwards, and every other row, work it out anew.
+        std::vector<int> down;
+        for (int y = -2; y < 300; ++y) down.push_back(y);
+        const std::vector<int> up(down.rbegin(), down.rend());
+        std::vector<int> skipping;
+        for (int y = -2; y < 300; y += 2) skipping.push_back(y);
+        for (const std::vector<int>& order : {down, up, skipping}) {
+            ConvexPolygonRows rows(points.data(), points.size());
+            for (int y : order) {
+                int x0 = 0, x1 = 0;
+                const bool row = rows.Row(y, x0, x1);
+                std::vector<Span> expected;
+                for (const Span& s : spans)
+                    if (s.Y == y) expected.push_back(s);
+                ASSERT_EQ(row, !expected.empty()) << "row " << y;
+                if (!row) continue;
+                ASSERT_EQ(expected.size(), 1u);
+                EXPECT_EQ(x0, expected[0].X0) << "row " << y;
+                EXPECT_EQ(x1, expected[0].X1) << "row " << y;
+            }
         }
     }
 }

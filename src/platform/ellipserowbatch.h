@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "platform/geometry.h"
+
+// EllipseRows for many boxes asked about the same row at once: one loop without branches over the boxes'
+// products, which the compiler turns into vector code. Every product stays an integer below 2^53, so the
+// doubles hold it exactly and the result is that of EllipseRow to the pixel.
+class EllipseRowBatch {
+public:
+    // Whether a normalised, non-empty box is small enough for exact doubles; larger boxes take EllipseRows.
+    static bool Fits(const TRect& box);
+    void Add(const TRect& box);
+
+    // Columns [x0[i], x1[i]) of row y for the boxes [first, last), clamped to [left, right) and counted from
+    // left; x0[i] >= x1[i] where row y misses box i. x0 and x1 hold last - first entries.
+    void Row(int y, std::size_t first, std::size_t last, int left, int right, int* x0, int* x1) const;
+
+private:
+    std::vector<double> m_ww;
+    std::vector<double> m_hh;
+    std::vector<double> m_inverseHH;
+    std::vector<int> m_centre;  // left + right - 1: twice the centre column in pixel units
+    std::vector<int> m_rowSum;  // top + bottom
+};

@@ -1,0 +1,66 @@
+// Many ellipses asked about one row at once against the single-box rows, up to the largest box the batch
+// takes, with the columns clamped to windows narrower and wider than the boxes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/ellipserowbatch.h"
+#include "platform/raster.h"
+
+namespace {
+
+// The clamped columns EllipseRow gives, or {0, 0} when the window holds none of the row.
+std::pair<int, int> expectedColumns(const TRect& box, int y, int left, int right) {
+    int x0 = 0;
+    int x1 = 0;
+    if (!EllipseRow(box, y, x0, x1)) return {0, 0};
+    x0 = std::max(x0, left) - left;
+    x1 = std::min(x1, right) - left;
+    return x0 < x1 ? std::pair{x0, x1} : std::pair{0, 0};
+}
+
+std::pair<int, int> batchColumns(int x0, int x1) {
+    return x0 < x1 ? std::pair{x0, x1} : std::pair{0, 0};
+}
+
+TEST(EllipseRowBatchTest, RowsOfManyBoxesAreThoseOfEachBoxAlone) {
+    struct Window {
+        int left;
+        int right;
+    };
+    const std::vector<TRect> boxes = {{0, 0, 1, 1},      {0, 0, 2, 1},        {3, -2, 20, 31},
+                                      {-7, 4, 6, 5},     {0, 0, 541, 271},    {-116, -58, 657, 329},
+                                      {200, 3, 201, 90}, {0, 100, 8191, 101}, {-5, -40, 8186, 8151}};
+    EllipseRowBatch batch;
+    for (const TRect& box : boxes) {
+        ASSERT_TRUE(EllipseRowBatch::Fits(box));
+        batch.Add(box);
+    }
+    const std::size_t n = boxes.size();
+    std::vector<int> x0(n);
+    std::vector<int> x1(n);
+    for (const Window window : {Window{-20, 700}, Window{0, 542}, Window{10, 11}, Window{260, 300}}) {
+        for (int y = -60; y < 8160; ++y) {
+            batch.Row(y, 0, n, window.left, window.right, x0.data(), x1.data());
+            for (std::size_t i = 0; i < n; ++i)
+                ASSERT_EQ(batchColumns(x0[i], x1[i]), expectedColumns(boxes[i], y, window.left, window.right))
+                    << "box " << i << " row " << y << " window " << window.left;
+        }
+    }
+    // A part of the boxes, as asked a few at a time.
+    batch.Row(5, 2, 4, -20, 700, x0.data(), x1.data());
+    EXPECT_EQ(batchColumns(x0[0], x1[0]), expectedColumns(boxes[2], 5, -20, 700));
+    EXPECT_EQ(batchColumns(x0[1], x1[1]), expectedColumns(boxes[3], 5, -20, 700));
+}
+
+TEST(EllipseRowBatchTest, BoxesWhoseProductsOutgrowDoublesAreLeftToTheSingleBoxRows) {
+    const std::vector<std::pair<TRect, bool>> cases = {{{0, 0, 8191, 8191}, true},
+                                                       {{0, 0, 8192, 3}, false},
+                                                       {{0, 0, 3, 8192}, false},
+                                                       {{-kCoordLimit, 0, -kCoordLimit + 5, 5}, true},
+                                                       {{0, kCoordLimit + 1, 5, kCoordLimit + 6}, false}};
+    for (const auto& [box, fits] : cases) EXPECT_EQ(EllipseRowBatch::Fits(box), fits) << box.Right;
+}
+
+}  // namespace
