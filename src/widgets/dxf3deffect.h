@@ -4,6 +4,7 @@
 
 #include "platform/change.h"
 #include "platform/color.h"
+#include "platform/geometry.h"
 
 enum class TdxfEffectStyle { dxfFun, dxfExtrude, dxfCool };
 enum class TdxfOrientation {
@@ -16,6 +17,29 @@ enum class TdxfOrientation {
     dxfRightTop,
     dxfRightBottom,
 };
+
+// The direction of the effect's copies, one pixel per step of depth.
+inline TPoint orientationStep(TdxfOrientation orientation) {
+    switch (orientation) {
+        case TdxfOrientation::dxfLeft:
+            return {-1, 0};
+        case TdxfOrientation::dxfRight:
+            return {1, 0};
+        case TdxfOrientation::dxfTop:
+            return {0, -1};
+        case TdxfOrientation::dxfBottom:
+            return {0, 1};
+        case TdxfOrientation::dxfLeftTop:
+            return {-1, -1};
+        case TdxfOrientation::dxfLeftBottom:
+            return {-1, 1};
+        case TdxfOrientation::dxfRightTop:
+            return {1, -1};
+        case TdxfOrientation::dxfRightBottom:
+            return {1, 1};
+    }
+    return {0, 0};
+}
 
 // The 3D effect of a rotated label: copies of the caption behind the face. The owning label listens to
 // the change notification and repaints.

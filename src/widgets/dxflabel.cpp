@@ -12,33 +12,6 @@
 #include "widgets/dxfglyphmasks.h"
 #include "widgets/dxfres.h"
 
-namespace {
-
-// The direction of the effect's copies, one pixel per step of depth.
-TPoint orientationStep(TdxfOrientation orientation) {
-    switch (orientation) {
-        case TdxfOrientation::dxfLeft:
-            return {-1, 0};
-        case TdxfOrientation::dxfRight:
-            return {1, 0};
-        case TdxfOrientation::dxfTop:
-            return {0, -1};
-        case TdxfOrientation::dxfBottom:
-            return {0, 1};
-        case TdxfOrientation::dxfLeftTop:
-            return {-1, -1};
-        case TdxfOrientation::dxfLeftBottom:
-            return {-1, 1};
-        case TdxfOrientation::dxfRightTop:
-            return {1, -1};
-        case TdxfOrientation::dxfRightBottom:
-            return {1, 1};
-    }
-    return {0, 0};
-}
-
-}  // namespace
-
 TdxfLabel::TdxfLabel(QWidget* parent) : QWidget(parent) {
     m_font.SetOnChange([this] { update(); });
     m_effect3D.SetOnChange([this] { update(); });

@@ -10,28 +10,6 @@
 
 namespace {
 
-TPoint stepOf(TdxfOrientation orientation) {
-    switch (orientation) {
-        case TdxfOrientation::dxfLeft:
-            return {-1, 0};
-        case TdxfOrientation::dxfRight:
-            return {1, 0};
-        case TdxfOrientation::dxfTop:
-            return {0, -1};
-        case TdxfOrientation::dxfBottom:
-            return {0, 1};
-        case TdxfOrientation::dxfLeftTop:
-            return {-1, -1};
-        case TdxfOrientation::dxfLeftBottom:
-            return {-1, 1};
-        case TdxfOrientation::dxfRightTop:
-            return {1, -1};
-        case TdxfOrientation::dxfRightBottom:
-            return {1, 1};
-    }
-    return {};
-}
-
 // Every copy drawn as text, in a bitmap larger than the label, as the label's own recipe states it.
 QImage drawnFace(const TdxfLabel& label) {
     QImage bitmap(label.width() + 23, label.height() + 17, QImage::Format_RGB32);
@@ -52,7 +30,7 @@ QImage drawnFace(const TdxfLabel& label) {
     };
     const Tdxf3DEffect& effect = label.Effect3D();
     const int depth = effect.Depth();
-    const TPoint step = stepOf(effect.Orientation());
+    const TPoint step = orientationStep(effect.Orientation());
     const TColor background = label.Color().IsSystem() ? clSilver : label.Color();
     for (int s = depth; s >= 1; --s) {
         if (effect.Style() == TdxfEffectStyle::dxfCool && s != depth) continue;
