@@ -110,6 +110,9 @@ int RunPngCommand(const QStringList& arguments) {
 
     MemoryBoard board;
     if (!LoadBoard(board, args.positionals[0])) return kExitFailure;
+    // --scale is the one way to enlarge the picture; a display scale from the environment would be a second.
+    qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
     int argc = 1;
     char name[] = "moxel-board";
     char* argv[] = {name, nullptr};
