@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QPixmap>
+#include <algorithm>
 #include <array>
 #include <memory>
 

@@ -1,5 +1,6 @@
 #include "boardtool/textcommand.h"
 
+#include <algorithm>
 #include <array>
 
 #include "app/glypharms.h"

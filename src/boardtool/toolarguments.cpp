@@ -1,5 +1,7 @@
 #include "boardtool/toolarguments.h"
 
+#include <algorithm>
+
 QString ToolArguments::value(const QString& name) const {
     const auto it = options.find(name);
     return it == options.end() ? QString() : it->second;
