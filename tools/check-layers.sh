@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Fails when a source or test file includes upward: app -> widgets, buttongrid -> platform, and widgets and
-# buttongrid never know each other. Every quoted include names its layer folder, so none slips past.
+# Fails when a source or test file includes upward: boardtool -> app -> widgets, buttongrid -> platform, and
+# widgets and buttongrid never know each other; nothing includes the command-line tool. Every quoted include names its layer folder, so none slips past.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -10,12 +10,13 @@ allowed() {
         buttongrid) echo "platform buttongrid" ;;
         widgets) echo "platform widgets" ;;
         app) echo "platform buttongrid widgets app" ;;
+        boardtool) echo "platform buttongrid widgets app boardtool" ;;
     esac
 }
 
 status=0
 for top in src tests; do
-    for layer in platform buttongrid widgets app; do
+    for layer in platform buttongrid widgets app boardtool; do
         [ -d "$top/$layer" ] || continue
         ok=" $(allowed "$layer") "
         [ "$top" = tests ] && ok="$ok support "

@@ -19,8 +19,9 @@ constexpr std::string_view kColorKey = "Color";
 
 }  // namespace
 
-void ReadBoardFile(BoardHost& host, const QString& fileName) {
+bool ReadBoardFile(BoardHost& host, const QString& fileName) {
     QString boardString;
+    bool read = false;
     {
         const IniFile file(fileName);
         SetCounter(host, file.ReadInteger(kSection, kCountKey, host.ClickCounter()));
@@ -28,8 +29,10 @@ void ReadBoardFile(BoardHost& host, const QString& fileName) {
             TColor::FromInt(file.ReadInteger(kSection, kColorKey, host.BoardGradientColor().ToInt())));
         // The board string is ASCII; reading its bytes one to one keeps every position where it was.
         boardString = QString::fromLatin1(file.ReadString(kSection, kBoardKey, ""));
+        read = file.WasRead();
     }
     ApplyBoardString(host, boardString);
+    return read;
 }
 
 void SaveBoardFile(const BoardHost& host, const QString& fileName) {

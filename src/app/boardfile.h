@@ -11,8 +11,9 @@ constexpr TColor kNewBoardGradientColor{8454143};
 
 // Reads a board file into the counter (and its label), the board gradient colour and the cells. A key that
 // is missing or unreadable keeps the current value; a file that is missing or cannot be read changes
-// nothing. The cells change only after the file is closed, without sounds, clicks or pulses.
-void ReadBoardFile(BoardHost& host, const QString& fileName);
+// nothing. The cells change only after the file is closed, without sounds, clicks or pulses. Returns whether
+// a regular file was read whole: the window ignores it, the command-line tool reports it.
+bool ReadBoardFile(BoardHost& host, const QString& fileName);
 
 // Writes "Poru" (the board string), "Count" and "Color" into section "Setting" of the file, in that order,
 // keeping everything else the file holds, and stores it in one atomic replacement. Raises Exception

@@ -128,6 +128,16 @@ FileSnapshot ReadFileSnapshot(const QByteArray& path, std::size_t maxSize, std::
     return snapshot;
 }
 
+FileSnapshot ExamineFile(const QByteArray& path) {
+    struct stat st {};
+    if (::stat(path.constData(), &st) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return {FileSnapshot::State::Absent, {}};
+        return {FileSnapshot::State::Incomplete, {}};
+    }
+    if (!S_ISREG(st.st_mode)) return {FileSnapshot::State::Absent, {}};
+    return {FileSnapshot::State::Complete, identityOf(st)};
+}
+
 bool ReplaceFile(const QByteArray& path, const std::string& bytes, FileSnapshot& snapshot) {
     const QByteArray target = resolveLinks(path);
     struct stat old {};

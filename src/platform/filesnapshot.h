@@ -32,6 +32,11 @@ struct FileSnapshot {
 // more memory than the file's own size.
 FileSnapshot ReadFileSnapshot(const QByteArray& path, std::size_t maxSize, std::string& bytes);
 
+// The file at path as a save that replaces it whole needs to know it, without reading it: Complete with its
+// identity for a regular file, Absent when there is none (or no regular file), Incomplete when the entry
+// cannot be examined.
+FileSnapshot ExamineFile(const QByteArray& path);
+
 // Replaces the file at path (through symbolic links, to their target) with bytes in one rename of an
 // owner-only temporary file in the same folder, provided the file is still what snapshot saw. The new file
 // keeps the old one's mode, or gets the umask's for a new file; the mode is set before any byte is written.

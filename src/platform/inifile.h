@@ -35,6 +35,8 @@ public:
     IniFile& operator=(const IniFile&) = delete;
 
     const QString& FileName() const { return m_fileName; }
+    // Whether a regular file was found and read whole; otherwise every key reads as its default.
+    bool WasRead() const { return m_snapshot.state == FileSnapshot::State::Complete; }
 
     // The value (at most its first kMaxValueLength bytes), or def when the key is missing.
     std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;

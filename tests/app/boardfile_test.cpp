@@ -254,7 +254,7 @@ INSTANTIATE_TEST_SUITE_P(Values, BoardFileIntegerTest,
 TEST_F(BoardFileTest, AMissingFileChangesNothing) {
     FakeBoard board;
     prepare(board, kAllCodes, -3, TColor(0x00010203));
-    ReadBoardFile(board, path("nothing here.qvx"));
+    EXPECT_FALSE(ReadBoardFile(board, path("nothing here.qvx")));
     EXPECT_EQ(board.Codes(), kAllCodes);
     EXPECT_EQ(board.counter, -3);
     EXPECT_EQ(board.counterLabel, "-3");
@@ -266,7 +266,7 @@ TEST_F(BoardFileTest, AFolderReadsAsEmpty) {
     ASSERT_TRUE(QDir(path(".")).mkdir("folder.qvx"));
     FakeBoard board;
     prepare(board, kAllCodes, 8, clLime);
-    ReadBoardFile(board, path("folder.qvx"));
+    EXPECT_FALSE(ReadBoardFile(board, path("folder.qvx")));
     EXPECT_EQ(board.Codes(), kAllCodes);
     EXPECT_EQ(board.counter, 8);
     EXPECT_EQ(board.color, clLime);
@@ -277,7 +277,7 @@ TEST_F(BoardFileTest, ARelativeNameIsTakenFromTheCurrentFolder) {
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(path(".")));
     FakeBoard board;
-    ReadBoardFile(board, "here.qvx");
+    EXPECT_TRUE(ReadBoardFile(board, "here.qvx"));
     board.counter = 22;
     SaveBoardFile(board, "there.qvx");
     QDir::setCurrent(previous);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs a build tree into a temporary prefix and checks what lands there; then checks that the launcher
-# hands its arguments on unchanged and starts the program by its real path, also through a symlink.
+# Installs a build tree into a temporary prefix and checks what lands there and that the installed board tool
+# runs; then checks that the launcher hands its arguments on unchanged and starts the program by its real
+# path, also through a symlink.
 #   install_test.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
 build=$1 source=$2
@@ -16,6 +17,17 @@ check_layout "$prefix" "$source"
 # The installed program starts through the launcher and keeps running.
 QT_QPA_PLATFORM=offscreen timeout 5 "$prefix/bin/moxel"
 [ $? -eq 124 ] || fail "the installed program did not keep running"
+
+# The installed board tool works through its launcher, with no display and no platform chosen for it.
+board=$work/board
+mkdir -p "$board"
+printf '┏━┓\n┗━┛\n' | env -u QT_QPA_PLATFORM -u DISPLAY "$prefix/bin/moxel-board" import - "$board/box.qvx" ||
+  fail "the installed moxel-board did not import"
+[ "$("$prefix/bin/moxel-board" text --trim --ascii "$board/box.qvx")" = "$(printf '+---+\n+---+')" ] ||
+  fail "the installed moxel-board printed another board"
+env -u QT_QPA_PLATFORM -u DISPLAY "$prefix/bin/moxel-board" png "$board/box.qvx" "$board/box.png" ||
+  fail "the installed moxel-board did not render"
+[ "$(png_size "$board/box.png")" = "542 272" ] || fail "the installed moxel-board rendered $(png_size "$board/box.png")"
 
 # A stand-in program that reports how it was started.
 fake=$work/fake

@@ -24,6 +24,8 @@ check_layout() {
   done
   cmp -s "$program_dir/Readme.txt" "$source/assets/Readme.txt" || fail "Readme.txt beside the program differs"
   [ -x "$prefix/bin/moxel" ] || fail "no launcher in $prefix/bin"
+  [ -x "$program_dir/moxel-board" ] || fail "no moxel-board beside the program"
+  [ -x "$prefix/bin/moxel-board" ] || fail "no moxel-board launcher in $prefix/bin"
 
   local desktop=$prefix/share/applications/moxel.desktop
   desktop-file-validate "$desktop" || fail "desktop entry does not validate"

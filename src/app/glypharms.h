@@ -1,0 +1,15 @@
+#pragma once
+
+#include <optional>
+
+#include "app/glyphs.h"
+#include "platform/flagset.h"
+
+// The directions in which a glyph's strokes leave its cell.
+enum class GlyphArm { Up, Down, Left, Right };
+using GlyphArms = FlagSet<GlyphArm>;
+
+// The arms of a glyph; the blank has none.
+GlyphArms ArmsOfGlyph(Glyph glyph);
+// The glyph with exactly these arms; none for a set no glyph has (fewer than two arms).
+std::optional<Glyph> GlyphOfArms(GlyphArms arms);

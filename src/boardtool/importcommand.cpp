@@ -1,0 +1,79 @@
+#include "boardtool/importcommand.h"
+
+#include <QFile>
+
+#include "app/boardfile.h"
+#include "app/textimport.h"
+#include "boardtool/memoryboard.h"
+#include "boardtool/toolarguments.h"
+#include "boardtool/toolconsole.h"
+#include "platform/exception.h"
+#include "platform/filesnapshot.h"
+
+const char kImportUsage[] =
+    "usage: moxel-board import [--force] TEXT OUT.qvx\n"
+    "Turns text (a file, or - for standard input) into a new board file: lines of the eleven glyphs and\n"
+    "blanks (U+3000, or two ASCII spaces) from the top-left cell, as a paste places them.\n"
+    "  --force   write over an existing OUT.qvx, as the window's Save does\n";
+
+QString DescribeBoardTextProblem(const BoardTextProblem& problem) {
+    switch (problem.kind) {
+        case BoardTextProblem::Kind::UnknownCharacter: {
+            const QString code = QString::number(problem.character.toUcs4().value(0), 16).toUpper();
+            return QStringLiteral("'%1' (U+%2) is no board glyph")
+                .arg(problem.character, code.rightJustified(4, u'0'));
+        }
+        case BoardTextProblem::Kind::LoneSpace:
+            return QStringLiteral("a single space; a blank cell is two spaces or U+3000");
+        case BoardTextProblem::Kind::PastLastColumn:
+            return QStringLiteral("past the board's %1th column").arg(kBoardColumns);
+        case BoardTextProblem::Kind::PastLastRow:
+            return QStringLiteral("past the board's %1th row").arg(kBoardRows);
+    }
+    return {};
+}
+
+int RunImportCommand(const QStringList& arguments) {
+    const ToolArgumentsResult parsed = ParseToolArguments(arguments, {{"--force"}});
+    const ToolArguments& args = parsed.arguments;
+    if (parsed.error) {
+        PrintToolError(QStringLiteral("import: %1 (see moxel-board import --help)").arg(*parsed.error));
+        return kExitUsage;
+    }
+    if (args.help) return WriteToolOutput(kImportUsage) ? kExitSuccess : kExitFailure;
+    if (args.positionals.size() != 2) {
+        PrintToolError(
+            QStringLiteral("import: expects a text file and a board file (see moxel-board import --help)"));
+        return kExitUsage;
+    }
+    const QString& textName = args.positionals[0];
+    const QString& outName = args.positionals[1];
+
+    const std::optional<QByteArray> bytes = ReadToolInput(textName);
+    if (!bytes) return kExitFailure;
+    const BoardTextReading reading = ReadBoardText(QString::fromUtf8(*bytes));
+    if (reading.problem) {
+        const BoardTextProblem& problem = *reading.problem;
+        PrintToolError(QStringLiteral("%1:%2:%3: %4")
+                           .arg(ToolFileLabel(textName))
+                           .arg(problem.line)
+                           .arg(problem.column)
+                           .arg(DescribeBoardTextProblem(problem)));
+        return kExitFailure;
+    }
+    if (!args.has("--force") &&
+        ExamineFile(QFile::encodeName(outName)).state != FileSnapshot::State::Absent) {
+        PrintToolError(QStringLiteral("%1: already exists; use --force to write over it").arg(outName));
+        return kExitFailure;
+    }
+
+    MemoryBoard board;
+    PlaceBoardText(board, reading.rows);
+    try {
+        SaveBoardFile(board, outName);
+    } catch (const Exception&) {
+        PrintToolError(QStringLiteral("%1: cannot write the board file").arg(outName));
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}

@@ -1,0 +1,127 @@
+#include "boardtool/pngcommand.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QFile>
+#include <QPixmap>
+#include <algorithm>
+#include <array>
+#include <memory>
+
+#include "app/boardhost.h"
+#include "app/boardpanel.h"
+#include "app/glyphs.h"
+#include "boardtool/memoryboard.h"
+#include "boardtool/toolarguments.h"
+#include "boardtool/toolconsole.h"
+#include "buttongrid/mxgradient.h"
+#include "platform/filesnapshot.h"
+
+const char kPngUsage[] =
+    "usage: moxel-board png [OPTIONS] FILE.qvx OUT.png\n"
+    "Renders the board as the window shows it, 542 x 272 pixels, with the file's gradient colour.\n"
+    "  --style NAME   the gradient style: gstHorizontal, gstVertical, gstSquare, gstElliptic (the\n"
+    "                 default), gstTopLeft, gstTopRight, gstBottomLeft, gstBottomRight,\n"
+    "                 gstTopLeftDiagonal or gstTopRightDiagonal\n"
+    "  --grid         the cells as raised buttons, as with the grid lines on\n"
+    "  --scale N      every pixel an N x N block, N from 1 to 8\n";
+
+namespace {
+
+constexpr int kMaxScale = 8;
+
+// In ordinal order.
+constexpr std::array<const char*, kMxGradientStyleCount> kStyleNames{
+    "gstHorizontal", "gstVertical",   "gstSquare",      "gstElliptic",        "gstTopLeft",
+    "gstTopRight",   "gstBottomLeft", "gstBottomRight", "gstTopLeftDiagonal", "gstTopRightDiagonal",
+};
+
+QImage scaledUp(const QImage& image, int scale) {
+    if (scale == 1) return image;
+    QImage big(image.width() * scale, image.height() * scale, image.format());
+    for (int y = 0; y < big.height(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(image.constScanLine(y / scale));
+        auto* to = reinterpret_cast<QRgb*>(big.scanLine(y));
+        for (int x = 0; x < big.width(); ++x) to[x] = from[x / scale];
+    }
+    return big;
+}
+
+bool writePng(const QImage& image, const QString& fileName) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return false;
+    const QByteArray path = QFile::encodeName(fileName);
+    // An existing picture is replaced whole, so it need not be read first.
+    FileSnapshot snapshot = ExamineFile(path);
+    return ReplaceFile(path, bytes.toStdString(), snapshot);
+}
+
+}  // namespace
+
+QImage RenderBoard(const BoardHost& board, TMxGradientStyle style, BoardLook look, int scale) {
+    const std::unique_ptr<TMxButtonPanel> panel(CreateBoardPanel(nullptr));
+    for (int i = 0; i < kCellCount; ++i) panel->Buttons()[i].SetCaption(board.CellCaption(i));
+    panel->FillObject().Gradient().SetColor(board.BoardGradientColor());
+    panel->FillObject().Gradient().SetStyle(style);
+    if (look == BoardLook::GridLines) panel->SetButtonStyle(TMxUserButtonStyle::ubsAutoDetect);
+    panel->ensurePolished();
+    const QImage image = panel->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return scaledUp(image, scale);
+}
+
+int RunPngCommand(const QStringList& arguments) {
+    const ToolArgumentsResult parsed =
+        ParseToolArguments(arguments, {{"--style", true}, {"--grid"}, {"--scale", true}});
+    const ToolArguments& args = parsed.arguments;
+    if (parsed.error) {
+        PrintToolError(QStringLiteral("png: %1 (see moxel-board png --help)").arg(*parsed.error));
+        return kExitUsage;
+    }
+    if (args.help) return WriteToolOutput(kPngUsage) ? kExitSuccess : kExitFailure;
+    if (args.positionals.size() != 2) {
+        PrintToolError(
+            QStringLiteral("png: expects a board file and a picture file (see moxel-board png --help)"));
+        return kExitUsage;
+    }
+
+    auto style = TMxGradientStyle::gstElliptic;
+    if (args.has("--style")) {
+        const QString name = args.value("--style");
+        const auto it = std::find_if(kStyleNames.begin(), kStyleNames.end(),
+                                     [&](const char* n) { return name == QLatin1String(n); });
+        if (it == kStyleNames.end()) {
+            PrintToolError(
+                QStringLiteral("png: unknown gradient style '%1' (see moxel-board png --help)").arg(name));
+            return kExitUsage;
+        }
+        style = static_cast<TMxGradientStyle>(it - kStyleNames.begin());
+    }
+    int scale = 1;
+    if (args.has("--scale")) {
+        bool ok = false;
+        scale = args.value("--scale").toInt(&ok);
+        if (!ok || scale < 1 || scale > kMaxScale) {
+            PrintToolError(
+                QStringLiteral("png: the scale must be a whole number from 1 to %1").arg(kMaxScale));
+            return kExitUsage;
+        }
+    }
+    const BoardLook look = args.has("--grid") ? BoardLook::GridLines : BoardLook::Flat;
+
+    MemoryBoard board;
+    if (!LoadBoard(board, args.positionals[0])) return kExitFailure;
+    // --scale is the one way to enlarge the picture; a display scale from the environment would be a second.
+    qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    int argc = 1;
+    char name[] = "moxel-board";
+    char* argv[] = {name, nullptr};
+    const QApplication app(argc, argv);
+    const QImage image = RenderBoard(board, style, look, scale);
+    if (image.isNull() || !writePng(image, args.positionals[1])) {
+        PrintToolError(QStringLiteral("%1: cannot write the picture").arg(args.positionals[1]));
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}

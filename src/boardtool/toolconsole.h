@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+class MemoryBoard;
+
+// Writes "moxel-board: MESSAGE" as one line to standard error.
+void PrintToolError(const QString& message);
+// Writes bytes to standard output; false (with the error printed) when they could not all be written.
+bool WriteToolOutput(const QByteArray& bytes);
+
+// Reads a board file into board by the window's reading steps; a file that is missing or cannot be read
+// whole is an error here, printed, and false is returned.
+bool LoadBoard(MemoryBoard& board, const QString& fileName);
+// Reads a text file whole ("-": standard input), at most as large as a board file may be; none, with the
+// error printed, when it cannot.
+std::optional<QByteArray> ReadToolInput(const QString& fileName);
+
+// The name a file goes by in messages: standard input is "<stdin>".
+QString ToolFileLabel(const QString& fileName);
