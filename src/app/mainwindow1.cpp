@@ -43,8 +43,10 @@ TMainForm1::TMainForm1(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHin
     ColorButton11->SetHint(QStringLiteral(" 閉じる"));
     ColorButton12->SetHint(QStringLiteral(" 最小化"));
     ColorButton13->SetHint(QStringLiteral(" ヘルプ"));
+    createBoardKeys();
 }
 
+// The boards of the command line are where the session starts, not steps to undo.
 void TMainForm1::FormCreate(const QStringList& arguments) {
     LoadCommandLineFiles(*this, arguments);
 }
@@ -97,7 +99,7 @@ void TMainForm1::SetPulseMark(int paletteLabel) {
 // --- Board editing ----------------------------------------------------------------------------------------
 
 void TMainForm1::MultiButton1ButtonClick(TMxButtonPanel*, TMxSpeedButton*, int Btn) {
-    ClickCell(*this, Btn);
+    recordBoardChange([&] { ClickCell(*this, Btn); });
 }
 
 void TMainForm1::SpeedButton1Click() {
@@ -174,13 +176,13 @@ void TMainForm1::SpeedButton8Click() {
                                   QStringLiteral("編集中の内容がクリアされます。よろしいですか？"))) {
         return;
     }
-    NewBoard(*this);
+    recordBoardChange([this] { NewBoard(*this); });
 }
 
 void TMainForm1::SpeedButton10Click() {
     PlaySound(kClickSound);
     if (!OpenDialog1.Execute()) return;
-    ReadBoardFile(*this, OpenDialog1.FileName());
+    recordBoardChange([this] { ReadBoardFile(*this, OpenDialog1.FileName()); });
 }
 
 void TMainForm1::SpeedButton9Click() {

@@ -5,8 +5,10 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
+#include "app/boardhistory.h"
 #include "app/boardhost.h"
 #include "platform/colordialog.h"
 #include "platform/filedialog.h"
@@ -158,9 +160,19 @@ private:
     void PaletteLabelClick(int k);
     void SetBoardGradientStyle(TMxGradientStyle style);
 
+    // The board's keys (mainwindow1keys.cpp): undo, redo, copy and paste of the whole board.
+    void createBoardKeys();
+    // Runs change and keeps the cells it changed as one undo step.
+    void recordBoardChange(const std::function<void()>& change);
+    void undoBoard();
+    void redoBoard();
+    void copyBoard();
+    void pasteBoard();
+
     std::array<bool, kPaletteSize> m_directions{};
     std::int32_t m_clickCounter = 0;
     QString m_programDirectory;
+    BoardHistory m_history;
     // Where the pointer grabbed the window, while a move runs without the window manager's help.
     std::optional<QPoint> m_dragOffset;
 };
