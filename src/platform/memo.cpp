@@ -28,3 +28,8 @@ void TMemo::keyPressEvent(QKeyEvent* e) {
     }
     QPlainTextEdit::keyPressEvent(e);
 }
+
+void TMemo::hideEvent(QHideEvent* e) {
+    if (hasFocus()) clearFocus();
+    QPlainTextEdit::hideEvent(e);
+}

@@ -21,6 +21,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    // A hidden box gives the keyboard back to its window: where no other control takes the focus, it would
+    // otherwise keep it and swallow the window's keys.
+    void hideEvent(QHideEvent* e) override;
 
 private:
     ::Font m_font;

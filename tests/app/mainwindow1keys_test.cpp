@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QFile>
@@ -47,8 +48,10 @@ protected:
 
     void clickCell(int index) { pointer.Click(form.MultiButton1->Buttons()[index].Btn()); }
     QString board() const { return BoardString(form); }
+    // Keys go where the platform sends them: to the control with the focus, or else to the window.
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
-        QTest::keyClick(&form, k, modifiers);
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus != nullptr ? focus : &form, k, modifiers);
     }
     void undo() { key(Qt::Key_Z); }
     void redo(int i) {

@@ -195,6 +195,32 @@ class Suite:
         self.board = saved[:449] + "0"
         expect_board("the board loaded through the open dialog", self.board, self.s.screen("loaded"))
 
+    def board_keys(self):
+        before = self.board
+        # The keys go to the window the dialogs were closed over, not to a dialog or the desktop.
+        self.s.xdotool("windowactivate", "--sync", self.s.window)
+        # Whatever an earlier step left on the clipboard must not pass for the copy.
+        self.s.set_clipboard("-")
+        self.s.keys("ctrl+c")
+        seen = self.s.clipboard().replace("\r\n", "\n").rstrip("\n").split("\n")
+        expect("the board's lines copied with Ctrl+C", text_lines(before), seen)
+        self.s.set_clipboard("┏━┓\n┗━┛\n")
+        self.s.keys("ctrl+v")
+        pasted = "182" + before[3:30] + "384" + before[33:]
+        self.s.pause(0.4)
+        expect_board("the board after pasting a box with Ctrl+V", pasted, self.s.screen("pasted"))
+        for key, board in (("ctrl+z", before), ("ctrl+y", pasted), ("ctrl+z", before)):
+            self.s.keys(key)
+            self.s.pause(0.4)
+            expect_board(f"the board after {key}", board, self.s.screen(key))
+        # Text that cannot be placed changes nothing and says so in a box of its own.
+        self.s.set_clipboard("┏x")
+        self.s.keys("ctrl+v")
+        self.s.dialog("ポルポルMoxel!")
+        self.s.keys("Return")
+        self.s.wait_for(lambda: self.s.windows() == [self.s.window], "the error box to close")
+        expect_board("the board after a paste that cannot be placed", before, self.s.screen("bad-paste"))
+
     def drag_window(self):
         before = self.s.origin()
         self.s.drag(336, 30, 40, 30)
@@ -240,8 +266,8 @@ def main():
     s = Session(bin_dir, shots)
     suite = Suite(s, bin_dir)
     steps = [suite.start_with_board_file, suite.click_in_every_mode, suite.gradient_styles, suite.text_view,
-             suite.save_through_dialog, suite.failing_save, suite.new_then_load, suite.drag_window,
-             suite.help_and_info, suite.minimize_and_close]
+             suite.save_through_dialog, suite.failing_save, suite.new_then_load, suite.board_keys,
+             suite.drag_window, suite.help_and_info, suite.minimize_and_close]
     try:
         for run_step in steps:
             run_step()

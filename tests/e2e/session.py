@@ -251,6 +251,13 @@ class Session:
         return subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env, check=True,
                               capture_output=True, timeout=10).stdout.decode("utf-8")
 
+    def set_clipboard(self, text):
+        # xclip stays behind to serve the selection, so its output is not waited for; it takes the selection
+        # over only after it has gone to the background.
+        subprocess.run(["xclip", "-i", "-selection", "clipboard"], env=self.env, check=True,
+                       input=text.encode("utf-8"), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=10)
+        self.wait_for(lambda: self.clipboard() == text, "the clipboard to hold the text set")
+
     # --- the screen ------------------------------------------------------------------------------------
 
     def screen(self, label):
