@@ -34,18 +34,10 @@ QString DescribeBoardTextProblem(const BoardTextProblem& problem) {
 }
 
 int RunImportCommand(const QStringList& arguments) {
-    const ToolArgumentsResult parsed = ParseToolArguments(arguments, {{"--force"}});
-    const ToolArguments& args = parsed.arguments;
-    if (parsed.error) {
-        PrintToolError(QStringLiteral("import: %1 (see moxel-board import --help)").arg(*parsed.error));
-        return kExitUsage;
-    }
-    if (args.help) return WriteToolOutput(kImportUsage) ? kExitSuccess : kExitFailure;
-    if (args.positionals.size() != 2) {
-        PrintToolError(
-            QStringLiteral("import: expects a text file and a board file (see moxel-board import --help)"));
-        return kExitUsage;
-    }
+    const std::variant<ToolArguments, int> parsed = ParseCommandLine(
+        {"import", {{"--force"}}, kImportUsage, 2, "a text file and a board file"}, arguments);
+    if (const int* exitCode = std::get_if<int>(&parsed)) return *exitCode;
+    const ToolArguments& args = std::get<ToolArguments>(parsed);
     const QString& textName = args.positionals[0];
     const QString& outName = args.positionals[1];
 

@@ -60,17 +60,10 @@ int JoinJunctions(BoardCells& cells) {
 }
 
 int RunJoinCommand(const QStringList& arguments) {
-    const ToolArgumentsResult parsed = ParseToolArguments(arguments, {});
-    const ToolArguments& args = parsed.arguments;
-    if (parsed.error) {
-        PrintToolError(QStringLiteral("join: %1 (see moxel-board join --help)").arg(*parsed.error));
-        return kExitUsage;
-    }
-    if (args.help) return WriteToolOutput(kJoinUsage) ? kExitSuccess : kExitFailure;
-    if (args.positionals.size() != 1) {
-        PrintToolError(QStringLiteral("join: expects one board file (see moxel-board join --help)"));
-        return kExitUsage;
-    }
+    const std::variant<ToolArguments, int> parsed =
+        ParseCommandLine({"join", {}, kJoinUsage, 1, "one board file"}, arguments);
+    if (const int* exitCode = std::get_if<int>(&parsed)) return *exitCode;
+    const ToolArguments& args = std::get<ToolArguments>(parsed);
     const QString& fileName = args.positionals[0];
 
     MemoryBoard board;

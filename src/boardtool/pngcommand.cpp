@@ -71,19 +71,15 @@ QImage RenderBoard(const BoardHost& board, TMxGradientStyle style, BoardLook loo
 }
 
 int RunPngCommand(const QStringList& arguments) {
-    const ToolArgumentsResult parsed =
-        ParseToolArguments(arguments, {{"--style", true}, {"--grid"}, {"--scale", true}});
-    const ToolArguments& args = parsed.arguments;
-    if (parsed.error) {
-        PrintToolError(QStringLiteral("png: %1 (see moxel-board png --help)").arg(*parsed.error));
-        return kExitUsage;
-    }
-    if (args.help) return WriteToolOutput(kPngUsage) ? kExitSuccess : kExitFailure;
-    if (args.positionals.size() != 2) {
-        PrintToolError(
-            QStringLiteral("png: expects a board file and a picture file (see moxel-board png --help)"));
-        return kExitUsage;
-    }
+    const std::variant<ToolArguments, int> parsed =
+        ParseCommandLine({"png",
+                          {{"--style", true}, {"--grid"}, {"--scale", true}},
+                          kPngUsage,
+                          2,
+                          "a board file and a picture file"},
+                         arguments);
+    if (const int* exitCode = std::get_if<int>(&parsed)) return *exitCode;
+    const ToolArguments& args = std::get<ToolArguments>(parsed);
 
     auto style = TMxGradientStyle::gstElliptic;
     if (args.has("--style")) {

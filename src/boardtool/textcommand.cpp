@@ -86,18 +86,15 @@ QStringList FormatBoardText(const BoardCells& cells, const BoardTextFormat& form
 }
 
 int RunTextCommand(const QStringList& arguments) {
-    const ToolArgumentsResult parsed =
-        ParseToolArguments(arguments, {{"--ascii-spaces"}, {"--trim"}, {"--ascii"}, {"--comment", true}});
-    const ToolArguments& args = parsed.arguments;
-    if (parsed.error) {
-        PrintToolError(QStringLiteral("text: %1 (see moxel-board text --help)").arg(*parsed.error));
-        return kExitUsage;
-    }
-    if (args.help) return WriteToolOutput(kTextUsage) ? kExitSuccess : kExitFailure;
-    if (args.positionals.size() != 1) {
-        PrintToolError(QStringLiteral("text: expects one board file (see moxel-board text --help)"));
-        return kExitUsage;
-    }
+    const std::variant<ToolArguments, int> parsed =
+        ParseCommandLine({"text",
+                          {{"--ascii-spaces"}, {"--trim"}, {"--ascii"}, {"--comment", true}},
+                          kTextUsage,
+                          1,
+                          "one board file"},
+                         arguments);
+    if (const int* exitCode = std::get_if<int>(&parsed)) return *exitCode;
+    const ToolArguments& args = std::get<ToolArguments>(parsed);
 
     BoardTextFormat format;
     format.asciiSpaces = args.has("--ascii-spaces");

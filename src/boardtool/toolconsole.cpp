@@ -74,3 +74,20 @@ std::optional<QByteArray> ReadToolInput(const QString& fileName) {
 QString ToolFileLabel(const QString& fileName) {
     return fileName == u"-" ? QStringLiteral("<stdin>") : fileName;
 }
+
+std::variant<ToolArguments, int> ParseCommandLine(const ToolCommandLine& command,
+                                                  const QStringList& arguments) {
+    const ToolArgumentsResult parsed = ParseToolArguments(arguments, command.options);
+    const QString name = QString::fromLatin1(command.name);
+    const QString seeHelp = QStringLiteral(" (see moxel-board %1 --help)").arg(name);
+    if (parsed.error) {
+        PrintToolError(name + QStringLiteral(": ") + *parsed.error + seeHelp);
+        return kExitUsage;
+    }
+    if (parsed.arguments.help) return WriteToolOutput(command.usage) ? kExitSuccess : kExitFailure;
+    if (parsed.arguments.positionals.size() != command.argumentCount) {
+        PrintToolError(name + QStringLiteral(": expects ") + QString::fromUtf8(command.expects) + seeHelp);
+        return kExitUsage;
+    }
+    return parsed.arguments;
+}

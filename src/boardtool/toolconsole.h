@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QString>
 #include <optional>
+#include <variant>
+
+#include "boardtool/toolarguments.h"
 
 class MemoryBoard;
 
@@ -10,6 +13,20 @@ class MemoryBoard;
 void PrintToolError(const QString& message);
 // Writes bytes to standard output; false (with the error printed) when they could not all be written.
 bool WriteToolOutput(const QByteArray& bytes);
+
+// What a command takes: its name, its options, its usage text, how many arguments besides the options, and
+// what those are in words ("one board file").
+struct ToolCommandLine {
+    const char* name;
+    std::vector<ToolOption> options;
+    const char* usage;
+    qsizetype argumentCount;
+    const char* expects;
+};
+// Parses a command's arguments. Gives the arguments to go on with, or the exit code to end with: after the
+// usage for --help, or after the error of a wrong command line.
+std::variant<ToolArguments, int> ParseCommandLine(const ToolCommandLine& command,
+                                                  const QStringList& arguments);
 
 // Reads a board file into board by the window's reading steps; a file that is missing or cannot be read
 // whole is an error here, printed, and false is returned.
