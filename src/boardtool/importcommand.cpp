@@ -2,12 +2,10 @@
 
 #include <QFile>
 
-#include "app/boardfile.h"
 #include "app/textimport.h"
 #include "boardtool/memoryboard.h"
 #include "boardtool/toolarguments.h"
 #include "boardtool/toolconsole.h"
-#include "platform/exception.h"
 #include "platform/filesnapshot.h"
 
 const char kImportUsage[] =
@@ -61,11 +59,5 @@ int RunImportCommand(const QStringList& arguments) {
 
     MemoryBoard board;
     PlaceBoardText(board, reading.rows);
-    try {
-        SaveBoardFile(board, outName);
-    } catch (const Exception&) {
-        PrintToolError(QStringLiteral("%1: cannot write the board file").arg(outName));
-        return kExitFailure;
-    }
-    return kExitSuccess;
+    return SaveBoard(board, outName) ? kExitSuccess : kExitFailure;
 }

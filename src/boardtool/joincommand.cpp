@@ -3,12 +3,10 @@
 #include <array>
 
 #include "app/boardcells.h"
-#include "app/boardfile.h"
 #include "app/glypharms.h"
 #include "boardtool/memoryboard.h"
 #include "boardtool/toolarguments.h"
 #include "boardtool/toolconsole.h"
-#include "platform/exception.h"
 
 const char kJoinUsage[] =
     "usage: moxel-board join FILE.qvx\n"
@@ -70,11 +68,5 @@ int RunJoinCommand(const QStringList& arguments) {
     if (!LoadBoard(board, fileName)) return kExitFailure;
     // A board with nothing to repair leaves its file untouched.
     if (JoinJunctions(board) == 0) return kExitSuccess;
-    try {
-        SaveBoardFile(board, fileName);
-    } catch (const Exception&) {
-        PrintToolError(QStringLiteral("%1: cannot write the board file").arg(fileName));
-        return kExitFailure;
-    }
-    return kExitSuccess;
+    return SaveBoard(board, fileName) ? kExitSuccess : kExitFailure;
 }

@@ -7,6 +7,7 @@
 
 #include "app/boardfile.h"
 #include "boardtool/memoryboard.h"
+#include "platform/exception.h"
 #include "platform/filesnapshot.h"
 #include "platform/inifile.h"
 
@@ -42,6 +43,16 @@ bool LoadBoard(MemoryBoard& board, const QString& fileName) {
     if (ReadBoardFile(board, fileName)) return true;
     PrintToolError(QStringLiteral("%1: %2").arg(fileName, unreadableReason(fileName)));
     return false;
+}
+
+bool SaveBoard(const MemoryBoard& board, const QString& fileName) {
+    try {
+        SaveBoardFile(board, fileName);
+        return true;
+    } catch (const Exception&) {
+        PrintToolError(QStringLiteral("%1: cannot write the board file").arg(fileName));
+        return false;
+    }
 }
 
 std::optional<QByteArray> ReadToolInput(const QString& fileName) {

@@ -31,6 +31,9 @@ std::variant<ToolArguments, int> ParseCommandLine(const ToolCommandLine& command
 // Reads a board file into board by the window's reading steps; a file that is missing or cannot be read
 // whole is an error here, printed, and false is returned.
 bool LoadBoard(MemoryBoard& board, const QString& fileName);
+// Saves board by the window's saving steps (one atomic replacement); false, with the error printed, when
+// the file cannot be written.
+bool SaveBoard(const MemoryBoard& board, const QString& fileName);
 // Reads a text file whole ("-": standard input), at most as large as a board file may be; none, with the
 // error printed, when it cannot.
 std::optional<QByteArray> ReadToolInput(const QString& fileName);
