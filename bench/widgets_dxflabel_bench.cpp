@@ -5,29 +5,16 @@
 #include <QImage>
 #include <QPainter>
 
+#include "app/palettelabel.h"
 #include "widgets/dxflabel.h"
 
 namespace {
 
-void configurePalette(TdxfLabel& label) {
-    label.resize(40, 40);
-    label.SetColor(clBlack);
-    label.Font().SetName(QStringLiteral("ＭＳ Ｐ明朝"));
-    label.Font().SetCharset(SHIFTJIS_CHARSET);
-    label.Font().SetStyle({FontStyle::Bold});
-    label.Font().SetHeight(-133);
-    label.Font().SetColor(clLime);
-    label.Effect3D().SetStyle(TdxfEffectStyle::dxfFun);
-    label.Effect3D().SetOrientation(TdxfOrientation::dxfTop);
-    label.Effect3D().SetDepth(12);
-    label.Effect3D().SetShadowedColor(clSilver);
-    label.SetCaption(QStringLiteral("╋"));
-}
-
 // A new angle each time, as the spin does.
 void BM_PaletteLabelRepaint(benchmark::State& state) {
     TdxfLabel label;
-    configurePalette(label);
+    label.resize(40, 40);
+    SetUpPaletteLabel(label, 11);
     QImage screen(40, 40, QImage::Format_RGB32);
     int angle = 0;
     for (auto _ : state) {
