@@ -11,6 +11,7 @@
 #include "app/fakeboard.h"
 #include "platform/exception.h"
 #include "platform/inifile.h"
+#include "support/files.h"
 
 namespace {
 
@@ -23,17 +24,11 @@ protected:
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
     QString write(const QString& name, const QByteArray& bytes) const {
-        QFile file(path(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        EXPECT_TRUE(WriteWholeFile(path(name), bytes));
         return path(name);
     }
 
-    static QByteArray read(const QString& fileName) {
-        QFile file(fileName);
-        if (!file.open(QIODevice::ReadOnly)) return {};
-        return file.readAll();
-    }
+    static QByteArray read(const QString& fileName) { return ReadWholeFile(fileName); }
 
     // A board with its cells and counter set and the calls made so far forgotten.
     static void prepare(FakeBoard& board, const QString& codes, std::int32_t counter, TColor color) {
@@ -313,11 +308,7 @@ TEST(BoardFileDataLossTest, SavingOverAFileTooLargeToReadKeepsIt) {
     const QString file = dir.filePath("big.qvx");
     QByteArray old = "[Setting]\r\nPoru=" + QByteArray(450, '1') + "\r\nCount=1\r\nColor=0\r\n[Notes]\r\n";
     old.append(QByteArray(static_cast<qsizetype>(IniFile::kMaxFileSize), 'x'));
-    {
-        QFile out(file);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        ASSERT_EQ(out.write(old), old.size());
-    }
+    ASSERT_TRUE(WriteWholeFile(file, old));
     FakeBoard board;
     try {
         SaveBoardFile(board, file);

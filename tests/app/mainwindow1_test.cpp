@@ -17,6 +17,7 @@
 #include "platform/application.h"
 #include "platform/hintmanager.h"
 #include "platform/memo.h"
+#include "support/files.h"
 #include "support/paintcounter.h"
 #include "support/pointer.h"
 #include "support/recordeddialogs.h"
@@ -363,10 +364,7 @@ TEST_F(MainForm1Test, StartsWithTheBoardFilesOfTheCommandLine) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString file = dir.filePath("START.Qvx");
-    QFile out(file);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write("[Setting]\r\nPoru=b5\r\nCount=-7\r\nColor=65280\r\n");
-    out.close();
+    ASSERT_TRUE(WriteWholeFile(file, "[Setting]\r\nPoru=b5\r\nCount=-7\r\nColor=65280\r\n"));
 
     form.FormCreate({dir.filePath("missing.qvx"), file});
     EXPECT_EQ(form.CellCaption(0), "╋");

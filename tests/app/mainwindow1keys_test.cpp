@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QFile>
 #include <QGuiApplication>
 #include <QShortcut>
 #include <QTemporaryDir>
@@ -16,6 +15,7 @@
 #include "buttongrid/mxbuttonpanel.h"
 #include "buttongrid/mxspeedbutton.h"
 #include "platform/memo.h"
+#include "support/files.h"
 #include "support/pointer.h"
 #include "support/recordeddialogs.h"
 #include "support/recordederrorboxes.h"
@@ -93,10 +93,7 @@ TEST_F(MainForm1KeysTest, UndoAndRedoStepThroughClicksNewAndLoadWithoutTouchingA
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString file = dir.filePath("drawing.qvx");
-    QFile out(file);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write("[Setting]\r\nPoru=b5\r\nCount=-7\r\nColor=65280\r\n");
-    out.close();
+    ASSERT_TRUE(WriteWholeFile(file, "[Setting]\r\nPoru=b5\r\nCount=-7\r\nColor=65280\r\n"));
 
     // Each row changes the board once; the ones marked otherwise change no cell and are no step.
     struct Step {

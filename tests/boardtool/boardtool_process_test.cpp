@@ -14,6 +14,7 @@
 #include "boardtool/memoryboard.h"
 #include "buttongrid/mxbuttonpanel.h"
 #include "buttongrid/mxgradient.h"
+#include "support/files.h"
 
 namespace {
 
@@ -38,15 +39,10 @@ protected:
     QString path(const QString& name) const { return dir.filePath(name); }
 
     void write(const QString& name, const QByteArray& bytes) const {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        ASSERT_TRUE(WriteWholeFile(path(name), bytes));
     }
 
-    QByteArray read(const QString& name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray read(const QString& name) const { return ReadWholeFile(path(name)); }
 
     QString writeSample(const QString& name) const {
         write(name,
