@@ -5,13 +5,10 @@
 #include <QImage>
 
 #include "buttongrid/mxfillobject.h"
+#include "buttongrid/mxgradient.h"
 #include "platform/canvas.h"
 
 namespace {
-
-const char* const kStyleNames[] = {
-    "gstHorizontal", "gstVertical",   "gstSquare",      "gstElliptic",        "gstTopLeft",
-    "gstTopRight",   "gstBottomLeft", "gstBottomRight", "gstTopLeftDiagonal", "gstTopRightDiagonal"};
 
 void BM_BoardBackBitmap(benchmark::State& state) {
     TMxFillObject fill;
@@ -20,7 +17,7 @@ void BM_BoardBackBitmap(benchmark::State& state) {
     fill.Gradient().SetEndColor(clWhite);
     fill.Gradient().SetColorCount(236);
     fill.Gradient().SetStyle(static_cast<TMxGradientStyle>(state.range(0)));
-    state.SetLabel(kStyleNames[state.range(0)]);
+    state.SetLabel(MxGradientStyleName(static_cast<TMxGradientStyle>(state.range(0))));
     QImage bitmap(542, 272, QImage::Format_RGB32);
     Canvas canvas(bitmap);
     for (auto _ : state) {

@@ -7,6 +7,7 @@
 #include <iostream>
 #include <string>
 
+#include "buttongrid/mxgradient.h"
 #include "platform/runtimedir.h"
 #include "ratioreporter.h"
 
@@ -17,11 +18,9 @@ std::vector<RatioReporter::Target> targets() {
         {"solid FillRect, whole board / std::fill", "BM_FillRectWholeBoard", "BM_StdFillWholeBoard", 2.0},
         {"CopyRect, whole board / std::memcpy", "BM_CopyRectWholeBoard", "BM_MemcpyWholeBoard", 2.0},
     };
-    const char* const styles[] = {
-        "gstHorizontal", "gstVertical",   "gstSquare",      "gstElliptic",        "gstTopLeft",
-        "gstTopRight",   "gstBottomLeft", "gstBottomRight", "gstTopLeftDiagonal", "gstTopRightDiagonal"};
-    for (int style = 0; style < 10; ++style)
-        list.push_back({std::string("gradient ") + styles[style] + " / solid FillRect",
+    for (int style = 0; style < kMxGradientStyleCount; ++style)
+        list.push_back({std::string("gradient ") + MxGradientStyleName(static_cast<TMxGradientStyle>(style)) +
+                            " / solid FillRect",
                         "BM_BoardBackBitmap/style:" + std::to_string(style), "BM_FillRectWholeBoard", 3.0});
     list.push_back(
         {"palette tick with repaint / copy 11 labels", "BM_PaletteTick", "BM_CopyElevenLabelImages", 3.0});

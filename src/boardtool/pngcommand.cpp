@@ -4,8 +4,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QPixmap>
-#include <algorithm>
-#include <array>
 #include <memory>
 
 #include "app/boardhost.h"
@@ -29,12 +27,6 @@ const char kPngUsage[] =
 namespace {
 
 constexpr int kMaxScale = 8;
-
-// In ordinal order.
-constexpr std::array<const char*, kMxGradientStyleCount> kStyleNames{
-    "gstHorizontal", "gstVertical",   "gstSquare",      "gstElliptic",        "gstTopLeft",
-    "gstTopRight",   "gstBottomLeft", "gstBottomRight", "gstTopLeftDiagonal", "gstTopRightDiagonal",
-};
 
 QImage scaledUp(const QImage& image, int scale) {
     if (scale == 1) return image;
@@ -84,14 +76,16 @@ int RunPngCommand(const QStringList& arguments) {
     auto style = TMxGradientStyle::gstElliptic;
     if (args.has("--style")) {
         const QString name = args.value("--style");
-        const auto it = std::find_if(kStyleNames.begin(), kStyleNames.end(),
-                                     [&](const char* n) { return name == QLatin1String(n); });
-        if (it == kStyleNames.end()) {
+        int ordinal = 0;
+        while (ordinal < kMxGradientStyleCount &&
+               name != QLatin1String(MxGradientStyleName(static_cast<TMxGradientStyle>(ordinal))))
+            ++ordinal;
+        if (ordinal == kMxGradientStyleCount) {
             PrintToolError(
                 QStringLiteral("png: unknown gradient style '%1' (see moxel-board png --help)").arg(name));
             return kExitUsage;
         }
-        style = static_cast<TMxGradientStyle>(it - kStyleNames.begin());
+        style = static_cast<TMxGradientStyle>(ordinal);
     }
     int scale = 1;
     if (args.has("--scale")) {

@@ -1,6 +1,7 @@
 #include "buttongrid/mxgradient.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "buttongrid/mxgradientrows.h"
@@ -77,6 +78,15 @@ TRect MxGradientAnchor(TMxGradientStyle style, int width, int height) {
 
 bool MxGradientPaintsUpwards(TMxGradientStyle style) {
     return style == TMxGradientStyle::gstHorizontal;
+}
+
+const char* MxGradientStyleName(TMxGradientStyle style) {
+    // In ordinal order.
+    static constexpr std::array<const char*, kMxGradientStyleCount> kNames{
+        "gstHorizontal", "gstVertical",   "gstSquare",      "gstElliptic",        "gstTopLeft",
+        "gstTopRight",   "gstBottomLeft", "gstBottomRight", "gstTopLeftDiagonal", "gstTopRightDiagonal",
+    };
+    return kNames.at(static_cast<std::size_t>(style));
 }
 
 TMxGradientShape MxGradientStepShape(TMxGradientStyle style, int width, int height, int count, int step) {

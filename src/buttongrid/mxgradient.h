@@ -81,6 +81,9 @@ TMxGradientShape MxGradientStepShape(TMxGradientStyle style, int width, int heig
 // so each smaller shape lies over the larger ones.
 bool MxGradientPaintsUpwards(TMxGradientStyle style);
 
+// The style's name as the code spells it ("gstElliptic"), for people choosing or reading one.
+const char* MxGradientStyleName(TMxGradientStyle style);
+
 // Paints `colors` as a gradient of `style` into rect. offset carries a signed x shift in its low 16 bits
 // and a y shift in its high 16 bits for the kMxGradientClip rectangle. Does nothing for a missing or
 // empty table or an empty rect.
