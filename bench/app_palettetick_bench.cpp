@@ -21,11 +21,16 @@ void BM_PaletteTick(benchmark::State& state) {
     form.show();
     QCoreApplication::processEvents();
     TdxfLabel& pulsing = *form.dxfLabel(1);
-    for (auto _ : state) {
+    const auto tick = [&] {
         if (pulsing.Tag() == 0 && pulsing.Font().Size() >= 100) pulsing.SetTag(1);
         form.Timer1Timer();
         QCoreApplication::processEvents();
-    }
+    };
+    // A label's first turn composes its faces and draws their masks once; the ticks after it are what the
+    // animation costs. Two whole cycles of turn and pulse (36 and 14 ticks) first, then: the mask cache
+    // starts afresh at most once on the way, in the first.
+    for (int i = 0; i < 2 * 252; ++i) tick();
+    for (auto _ : state) tick();
 }
 
 void BM_CopyElevenLabelImages(benchmark::State& state) {

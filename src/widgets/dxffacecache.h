@@ -7,6 +7,7 @@
 #include <list>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "platform/color.h"
 #include "platform/font.h"
@@ -35,20 +36,34 @@ struct TdxfFaceKey {
 };
 
 // The faces one label has composed. A spinning label comes back to the same few dozen faces every turn, so
-// each is composed once; when the cache is full the face shown longest ago goes.
+// each is composed once; when the cache is full the face shown longest ago goes. A label keeps dozens of
+// faces and shows one at a time, so an opaque face is kept as runs of one colour (a third of its pixels'
+// bytes or less) and unpacked into one image when it is shown.
 class TdxfFaceCache {
 public:
     // A full turn at rest (36 angles) and the faces of one pulse.
     static constexpr std::size_t kCapacity = 52;
 
-    // The face for key, now the most recent one, or null.
+    // The face for key, now the most recent one, or null. The image stays as it is until the next call.
     const QImage* Find(const TdxfFaceKey& key);
     const QImage& Insert(TdxfFaceKey key, QImage face);
 
 private:
-    using Faces = std::list<std::pair<TdxfFaceKey, QImage>>;
+    struct Face {
+        TdxfFaceKey key;
+        QSize size;
+        // Per row, runs of one colour as (length << 24) | colour; empty for a face with alpha, kept whole.
+        std::vector<quint32> runs;
+        QImage whole;
+    };
+    using Faces = std::list<Face>;
+    static Face pack(TdxfFaceKey key, const QImage& image);
+    const QImage& show(const Face& face);
+
     Faces m_faces;  // most recent first
     // The faces by angle, so that a lookup compares the one or two faces of that angle only: the label
     // looks every frame, mostly with a cold cache.
     std::unordered_multimap<int, Faces::iterator> m_byAngle;
+    QImage m_shown;
+    const Face* m_shownFace = nullptr;  // the face m_shown holds
 };

@@ -31,9 +31,11 @@ struct MaskKeyHash {
     }
 };
 
-// Every palette glyph at rest and a pulse at every angle, at a few kilobytes each; past that it starts
-// afresh, which costs one drawing per caption again and keeps memory bounded.
-constexpr std::size_t kCapacity = 1024;
+// A few kilobytes each. A label keeps its composed faces, so masks are asked for while those are first
+// composed and while a label pulses: a pulse repeated without end meets 216 sizes and angles, which this
+// holds. Past it the cache starts afresh rather than keep every label's first turn beside the faces made
+// from it.
+constexpr std::size_t kCapacity = 256;
 
 // The caption drawn in white on black at offset from where the label places it, in an image of size
 // whose top-left lies at origin.
@@ -137,11 +139,13 @@ bool operator==(const TdxfGlyphMask& a, const TdxfGlyphMask& b) {
 
 void TdxfGlyphMask::Fill(QImage& image, TPoint offset, TColor color) const {
     const QRgb source = ToQRgb(color) | 0xFF000000u;
+    const int width = image.width();
+    const int height = image.height();
     for (const Run& run : m_runs) {
         const int y = run.y + offset.Y;
-        if (y < 0 || y >= image.height()) continue;
+        if (y < 0 || y >= height) continue;
         const int x0 = std::max(run.x0 + offset.X, 0);
-        const int x1 = std::min(run.x1 + offset.X, image.width());
+        const int x1 = std::min(run.x1 + offset.X, width);
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         const unsigned char* coverage = m_coverage.data() + run.at - (run.x0 + offset.X);
         for (int x = x0; x < x1; ++x) {

@@ -50,4 +50,24 @@ TEST(DxfFaceCacheTest, KeepsTheMostRecentFacesByTheirWholeKey) {
     }
 }
 
+TEST(DxfFaceCacheTest, GivesBackEveryFaceAsItWasPut) {
+    // Runs of every length, one longer than a run can hold, single pixels, and a face with alpha.
+    QImage runs(300, 3, QImage::Format_RGB32);
+    for (int y = 0; y < runs.height(); ++y)
+        for (int x = 0; x < runs.width(); ++x)
+            runs.setPixel(x, y, y == 1 ? 0xFF102030u : qRgb(x / (y + 1), y, 7));
+    QImage alpha(5, 4, QImage::Format_ARGB32);
+    alpha.fill(0x40FF0000u);
+    alpha.setPixel(2, 2, 0x00000000u);
+    for (const QImage& face : {runs, alpha, faceOf(9)}) {
+        TdxfFaceCache cache;
+        cache.Insert(keyOf(0, 100), face);
+        cache.Insert(keyOf(10, 100), faceOf(1));
+        const QImage* found = cache.Find(keyOf(0, 100));
+        ASSERT_NE(found, nullptr);
+        EXPECT_EQ(found->convertToFormat(face.format()), face) << face.width();
+        EXPECT_EQ(tagOf(cache.Find(keyOf(10, 100))), 1);
+    }
+}
+
 }  // namespace
