@@ -92,7 +92,10 @@ void TMxButtonPanel::LayoutButtons() {
     for (int i = 0; i < m_buttons.Count(); ++i) {
         TMxSpeedButton* btn = m_buttons[i].Btn();
         const TRect b = grid.ItemBounds(i);
-        btn->setGeometry(b.Left, b.Top, b.Width(), b.Height());
+        // The panel lays its buttons out again on every size notice, mostly to where they already are; a
+        // widget asked to stay put still costs Qt a round of bookkeeping, 450 times over.
+        const QRect bounds(b.Left, b.Top, b.Width(), b.Height());
+        if (btn->geometry() != bounds) btn->setGeometry(bounds);
         if (m_onButtonClick) btn->SetOnClick([this](TMxSpeedButton* sender) { ButtonClick(sender); });
     }
 }
@@ -132,7 +135,9 @@ void TMxButtonPanel::CreateBack(bool force) {
         // A gradient follows the size; at the size it was rendered for it would come out the same.
         if (m_back.size() == size()) return;
     }
-    m_back = QImage(size(), QImage::Format_RGB32);
+    // Rendered again into the same image when the size allows: a fresh one costs more in first touches of
+    // its memory than the render itself.
+    if (m_back.size() != size()) m_back = QImage(size(), QImage::Format_RGB32);
     // A fill that leaves pixels untouched (a clear brush, an unstretched picture) shows the panel's colour
     // there, never whatever the fresh image's memory held.
     m_back.fill(ToQRgb(m_color));
