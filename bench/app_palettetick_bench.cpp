@@ -81,8 +81,42 @@ void BM_ElevenWidgetRepaints(benchmark::State& state) {
     }
 }
 
+// The same eleven images painted by their one parent, as windowless controls are painted by the window that
+// holds them: what the tick's repaint would cost Qt if the palette labels were not widgets of their own.
+class ElevenImagesWidget : public QWidget {
+public:
+    explicit ElevenImagesWidget(QWidget* parent) : QWidget(parent), m_image(40, 40, QImage::Format_RGB32) {
+        m_image.fill(Qt::black);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+    static QRect area(int i) { return {i * 44, 0, 40, 40}; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        for (int i = 0; i < 11; ++i) painter.drawImage(area(i).topLeft(), m_image);
+    }
+
+private:
+    QImage m_image;
+};
+
+void BM_OneParentRepaintsEleven(benchmark::State& state) {
+    QWidget window;
+    window.resize(TMainForm1::kClientWidth, TMainForm1::kClientHeight);
+    auto* palette = new ElevenImagesWidget(&window);
+    palette->setGeometry(0, 8, 11 * 44, 40);
+    window.show();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        for (int i = 0; i < 11; ++i) palette->update(ElevenImagesWidget::area(i));
+        QCoreApplication::processEvents();
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_PaletteTick)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CopyElevenLabelImages)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ElevenWidgetRepaints)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OneParentRepaintsEleven)->Unit(benchmark::kMicrosecond);

@@ -27,6 +27,9 @@ std::vector<RatioReporter::Target> targets() {
     // Not a target but its floor: what eleven child widgets cost Qt to repaint with nothing to compute.
     list.push_back({"(floor) 11 widget repaints / copy 11 labels", "BM_ElevenWidgetRepaints",
                     "BM_CopyElevenLabelImages", 3.0});
+    // And the floor were the labels painted by the one widget holding them.
+    list.push_back({"(floor) 1 parent paints 11 / copy 11 labels", "BM_OneParentRepaintsEleven",
+                    "BM_CopyElevenLabelImages", 3.0});
     return list;
 }
 
