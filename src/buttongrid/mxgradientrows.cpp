@@ -203,25 +203,21 @@ std::size_t MxGradientRows::firstStepReaching(int y) {
     return std::max(ended, below);
 }
 
-bool MxGradientRows::layPieces(std::size_t first, std::size_t last, Run& covered) {
+__attribute__((target_clones("avx2", "default"))) bool MxGradientRows::layPieces(std::size_t first,
+                                                                                 std::size_t last,
+                                                                                 Run& covered) {
     // On any row the spans of a style's shapes share a column (the centre, the anchoring corner or edge, or
     // where neighbouring bands meet), so the shapes met so far cover one run and each further one adds at
     // most a piece on either side of it.
     QRgb* pixels = Pixels();
-    // The pieces are mostly a few pixels each, and asking how many costs more than writing them: kSlack
-    // pixels go out from the covered run unasked, then the rest of a longer piece. What lands past the
-    // piece lies outside the covered run, where a later shape paints over it or nobody reads it.
-    const auto fillLeft = [pixels](int x0, int x1, QRgb color) {
-        for (int i = 1; i <= kSlack; ++i) pixels[x1 - i] = color;
-        if (x0 < x1 - kSlack) std::fill(pixels + x0, pixels + x1 - kSlack, color);
-    };
-    const auto fillRight = [pixels](int x0, int x1, QRgb color) {
-        for (int i = 0; i < kSlack; ++i) pixels[x0 + i] = color;
-        if (x0 + kSlack < x1) std::fill(pixels + x0 + kSlack, pixels + x1, color);
-    };
+    // The pieces are mostly a pixel or two, and asking whether a side grows costs more than writing it:
+    // kSlack pixels go out from both ends of the covered run unasked, in one vector store each, and only a
+    // longer piece takes a loop. What lands past a piece lies outside the covered run, where a later shape
+    // paints over it or nobody reads it.
     const int* lefts = m_x0.data();
     const int* rights = m_x1.data();
     const QRgb* colors = m_colors.data();
+    const int width = m_right - m_left;
     auto [a, b] = covered;
     std::size_t i = first;
     if (a == b) {
@@ -229,27 +225,25 @@ bool MxGradientRows::layPieces(std::size_t first, std::size_t last, Run& covered
         if (i == last) return false;
         a = b = lefts[i];
     }
-    // The run is whole only once it has grown, so that is asked only then.
-    const auto whole = [&] { return a == 0 && b == m_right - m_left; };
-    bool done = whole();
-    for (; i < last && !done; ++i) {
-        const int x0 = lefts[i];
-        const int x1 = rights[i];
-        if (x0 >= x1) continue;
-        // Most styles grow the run on one side only, which keeps these branches foreseeable.
-        if (x0 < a) {
-            fillLeft(x0, a, colors[i]);
-            a = x0;
-            done = whole();
+    for (; i < last && (a > 0 || b < width); ++i) {
+        const QRgb color = colors[i];
+        // A step missing the row leaves the run as it is.
+        const bool misses = lefts[i] >= rights[i];
+        const int x0 = misses ? a : std::min(a, lefts[i]);
+        const int x1 = misses ? b : std::max(b, rights[i]);
+        QRgb* before = pixels + a - kSlack;
+        QRgb* after = pixels + b;
+        for (int k = 0; k < kSlack; ++k) before[k] = color;
+        for (int k = 0; k < kSlack; ++k) after[k] = color;
+        if (a - x0 > kSlack || x1 - b > kSlack) [[unlikely]] {
+            std::fill(pixels + x0, pixels + a, color);
+            std::fill(pixels + b, pixels + x1, color);
         }
-        if (x1 > b) {
-            fillRight(b, x1, colors[i]);
-            b = x1;
-            done = whole();
-        }
+        a = x0;
+        b = x1;
     }
     covered = {a, b};
-    return done;
+    return a == 0 && b == width;
 }
 
 MxGradientRows::Run MxGradientRows::resolveSteps(int y) {

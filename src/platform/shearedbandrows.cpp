@@ -86,7 +86,9 @@ void ShearedBandRows::place(int y, std::size_t first) {
     }
 }
 
-void ShearedBandRows::Row(int y, std::size_t first, int left, int right, int* x0, int* x1) {
+__attribute__((target_clones("avx2", "default"))) void ShearedBandRows::Row(int y, std::size_t first,
+                                                                            int left, int right, int* x0,
+                                                                            int* x1) {
     const bool follows = m_known && y - 1 == m_row && first >= m_first;
     if (!follows && !(m_known && y == m_row && first >= m_first)) place(y, first);
     const std::size_t count = m_top.size() - first;
