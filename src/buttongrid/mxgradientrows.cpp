@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/raster.h"
+#include "platform/vectorclones.h"
 
 MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, const TMxColorList& colors,
                                int left, int right)
@@ -203,9 +204,7 @@ std::size_t MxGradientRows::firstStepReaching(int y) {
     return std::max(ended, below);
 }
 
-__attribute__((target_clones("avx2", "default"))) bool MxGradientRows::layPieces(std::size_t first,
-                                                                                 std::size_t last,
-                                                                                 Run& covered) {
+MOXEL_VECTOR_CLONES bool MxGradientRows::layPieces(std::size_t first, std::size_t last, Run& covered) {
     // On any row the spans of a style's shapes share a column (the centre, the anchoring corner or edge, or
     // where neighbouring bands meet), so the shapes met so far cover one run and each further one adds at
     // most a piece on either side of it.
