@@ -222,7 +222,32 @@ MOXEL_VECTOR_CLONES bool MxGradientRows::layPieces(std::size_t first, std::size_
     if (a == b) {
         while (i < last && lefts[i] >= rights[i]) ++i;
         if (i == last) return false;
-        a = b = lefts[i];
+        a = lefts[i];
+        b = rights[i];
+        std::fill(pixels + a, pixels + b, colors[i++]);
+    }
+    // A run already at one end of the row grows on the other side only, as on every row of a diagonal seen
+    // inside its rectangle (the shapes reach past the corner they start from): a loop with half the work.
+    if (a == 0) {
+        for (; i < last && b < width; ++i) {
+            const QRgb color = colors[i];
+            const int x1 = lefts[i] >= rights[i] ? b : std::max(b, rights[i]);
+            QRgb* after = pixels + b;
+            for (int k = 0; k < kSlack; ++k) after[k] = color;
+            if (x1 - b > kSlack) [[unlikely]]
+                std::fill(after, pixels + x1, color);
+            b = x1;
+        }
+    } else if (b == width) {
+        for (; i < last && a > 0; ++i) {
+            const QRgb color = colors[i];
+            const int x0 = lefts[i] >= rights[i] ? a : std::min(a, lefts[i]);
+            QRgb* before = pixels + a - kSlack;
+            for (int k = 0; k < kSlack; ++k) before[k] = color;
+            if (a - x0 > kSlack) [[unlikely]]
+                std::fill(pixels + x0, before, color);
+            a = x0;
+        }
     }
     for (; i < last && (a > 0 || b < width); ++i) {
         const QRgb color = colors[i];
