@@ -210,7 +210,7 @@ MOXEL_VECTOR_CLONES bool MxGradientRows::layPieces(std::size_t first, std::size_
     // most a piece on either side of it.
     QRgb* pixels = Pixels();
     // The pieces are mostly a pixel or two, and asking whether a side grows costs more than writing it:
-    // kSlack pixels go out from both ends of the covered run unasked, in one vector store each, and only a
+    // kSlack pixels go out from the covered run's growing ends unasked, in one vector store each, and only a
     // longer piece takes a loop. What lands past a piece lies outside the covered run, where a later shape
     // paints over it or nobody reads it.
     const int* lefts = m_x0.data();
