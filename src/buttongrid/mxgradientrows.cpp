@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/raster.h"
+#include "platform/vectorclones.h"
 
 MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, const TMxColorList& colors,
                                int left, int right)
@@ -203,53 +204,70 @@ std::size_t MxGradientRows::firstStepReaching(int y) {
     return std::max(ended, below);
 }
 
-bool MxGradientRows::layPieces(std::size_t first, std::size_t last, Run& covered) {
+MOXEL_VECTOR_CLONES bool MxGradientRows::layPieces(std::size_t first, std::size_t last, Run& covered) {
     // On any row the spans of a style's shapes share a column (the centre, the anchoring corner or edge, or
     // where neighbouring bands meet), so the shapes met so far cover one run and each further one adds at
     // most a piece on either side of it.
     QRgb* pixels = Pixels();
-    // The pieces are mostly a few pixels each, and asking how many costs more than writing them: kSlack
-    // pixels go out from the covered run unasked, then the rest of a longer piece. What lands past the
-    // piece lies outside the covered run, where a later shape paints over it or nobody reads it.
-    const auto fillLeft = [pixels](int x0, int x1, QRgb color) {
-        for (int i = 1; i <= kSlack; ++i) pixels[x1 - i] = color;
-        if (x0 < x1 - kSlack) std::fill(pixels + x0, pixels + x1 - kSlack, color);
-    };
-    const auto fillRight = [pixels](int x0, int x1, QRgb color) {
-        for (int i = 0; i < kSlack; ++i) pixels[x0 + i] = color;
-        if (x0 + kSlack < x1) std::fill(pixels + x0 + kSlack, pixels + x1, color);
-    };
+    // The pieces are mostly a pixel or two, and asking whether a side grows costs more than writing it:
+    // kSlack pixels go out from the covered run's growing ends unasked, in one vector store each, and only a
+    // longer piece takes a loop. What lands past a piece lies outside the covered run, where a later shape
+    // paints over it or nobody reads it.
     const int* lefts = m_x0.data();
     const int* rights = m_x1.data();
     const QRgb* colors = m_colors.data();
+    const int width = m_right - m_left;
     auto [a, b] = covered;
     std::size_t i = first;
     if (a == b) {
         while (i < last && lefts[i] >= rights[i]) ++i;
         if (i == last) return false;
-        a = b = lefts[i];
+        a = lefts[i];
+        b = rights[i];
+        std::fill(pixels + a, pixels + b, colors[i++]);
     }
-    // The run is whole only once it has grown, so that is asked only then.
-    const auto whole = [&] { return a == 0 && b == m_right - m_left; };
-    bool done = whole();
-    for (; i < last && !done; ++i) {
-        const int x0 = lefts[i];
-        const int x1 = rights[i];
-        if (x0 >= x1) continue;
-        // Most styles grow the run on one side only, which keeps these branches foreseeable.
-        if (x0 < a) {
-            fillLeft(x0, a, colors[i]);
-            a = x0;
-            done = whole();
-        }
-        if (x1 > b) {
-            fillRight(b, x1, colors[i]);
+    // A run already at one end of the row grows on the other side only, as on every row of a diagonal seen
+    // inside its rectangle (the shapes reach past the corner they start from): a loop with half the work.
+    if (a == 0) {
+        for (; i < last && b < width; ++i) {
+            const QRgb color = colors[i];
+            const int x1 = lefts[i] >= rights[i] ? b : std::max(b, rights[i]);
+            QRgb* after = pixels + b;
+            for (int k = 0; k < kSlack; ++k) after[k] = color;
+            if (x1 - b > kSlack) [[unlikely]]
+                std::fill(after, pixels + x1, color);
             b = x1;
-            done = whole();
         }
+    } else if (b == width) {
+        for (; i < last && a > 0; ++i) {
+            const QRgb color = colors[i];
+            const int x0 = lefts[i] >= rights[i] ? a : std::min(a, lefts[i]);
+            QRgb* before = pixels + a - kSlack;
+            for (int k = 0; k < kSlack; ++k) before[k] = color;
+            if (a - x0 > kSlack) [[unlikely]]
+                std::fill(pixels + x0, before, color);
+            a = x0;
+        }
+    }
+    for (; i < last && (a > 0 || b < width); ++i) {
+        const QRgb color = colors[i];
+        // A step missing the row leaves the run as it is.
+        const bool misses = lefts[i] >= rights[i];
+        const int x0 = misses ? a : std::min(a, lefts[i]);
+        const int x1 = misses ? b : std::max(b, rights[i]);
+        QRgb* before = pixels + a - kSlack;
+        QRgb* after = pixels + b;
+        for (int k = 0; k < kSlack; ++k) before[k] = color;
+        for (int k = 0; k < kSlack; ++k) after[k] = color;
+        if (a - x0 > kSlack || x1 - b > kSlack) [[unlikely]] {
+            std::fill(pixels + x0, pixels + a, color);
+            std::fill(pixels + b, pixels + x1, color);
+        }
+        a = x0;
+        b = x1;
     }
     covered = {a, b};
-    return done;
+    return a == 0 && b == width;
 }
 
 MxGradientRows::Run MxGradientRows::resolveSteps(int y) {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/raster.h"
+#include "platform/vectorclones.h"
 
 namespace {
 
@@ -30,8 +31,8 @@ void EllipseRowBatch::Add(const TRect& box) {
     m_rowSum.push_back(box.Top + box.Bottom);
 }
 
-void EllipseRowBatch::Row(int y, std::size_t first, std::size_t last, int left, int right, int* x0,
-                          int* x1) const {
+MOXEL_VECTOR_CLONES void EllipseRowBatch::Row(int y, std::size_t first, std::size_t last, int left, int right,
+                                              int* x0, int* x1) const {
     // In doubled coordinates a pixel is inside when X^2 * h^2 <= n = w^2 * (h^2 - Y^2); the largest such
     // |X| is the floating-point root, put right by one comparison. Off the ellipse's rows n < 0, which gives
     // -1 and an empty span.

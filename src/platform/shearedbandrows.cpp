@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "platform/vectorclones.h"
+
 namespace {
 
 // Columns, widths and remainders stay far inside an int for coordinates up to this.
@@ -86,7 +88,8 @@ void ShearedBandRows::place(int y, std::size_t first) {
     }
 }
 
-void ShearedBandRows::Row(int y, std::size_t first, int left, int right, int* x0, int* x1) {
+MOXEL_VECTOR_CLONES void ShearedBandRows::Row(int y, std::size_t first, int left, int right, int* x0,
+                                              int* x1) {
     const bool follows = m_known && y - 1 == m_row && first >= m_first;
     if (!follows && !(m_known && y == m_row && first >= m_first)) place(y, first);
     const std::size_t count = m_top.size() - first;

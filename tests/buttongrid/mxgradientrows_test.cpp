@@ -49,6 +49,36 @@ std::string FirstDifference(const QImage& a, const QImage& b) {
     return {};
 }
 
+// The painter's-order rendering of the gradient of rect on a canvas of the given size, as each of the
+// painter's paths would leave it.
+QImage Expected(QSize canvasSize, const TRect& rect, TMxGradientStyle style, const TMxColorList& table,
+                std::uint16_t flags) {
+    QImage expected = Blank(canvasSize.width(), canvasSize.height());
+    Canvas canvas(expected);
+    if (flags & kMxGradientUseBitmap) {
+        QImage buffer(rect.Width(), rect.Height(), QImage::Format_RGB32);
+        buffer.fill(ToQRgb(table.back()));
+        Canvas bufferCanvas(buffer);
+        PaintGradientInPaintersOrder(bufferCanvas, {0, 0}, rect.Width(), rect.Height(), style, table);
+        canvas.Draw(rect.Left, rect.Top, buffer);
+    } else {
+        if (flags & kMxGradientClip) canvas.IntersectClipRect(rect);
+        PaintGradientInPaintersOrder(canvas, {rect.Left, rect.Top}, rect.Width(), rect.Height(), style,
+                                     table);
+    }
+    return expected;
+}
+
+QImage Painted(QSize canvasSize, const TRect& rect, TMxGradientStyle style, const TMxColorList& table,
+               std::uint16_t flags) {
+    QImage actual = Blank(canvasSize.width(), canvasSize.height());
+    Canvas canvas(actual);
+    MxGradientPaintExt(canvas, rect, style, &table, nullptr, flags, 0);
+    return actual;
+}
+
+constexpr std::uint16_t kAllPaths[] = {0, kMxGradientUseBitmap, kMxGradientClip};
+
 using Case = std::tuple<int, QSize, int>;  // style, size, colour count
 
 class GradientRowsTest : public testing::TestWithParam<Case> {};
@@ -58,28 +88,12 @@ TEST_P(GradientRowsTest, MatchesPaintersOrderOnTheCanvasAndThroughABitmap) {
     const auto style = static_cast<TMxGradientStyle>(styleIndex);
     for (const TMxColorList& table : {DistinctTable(count), Table(count)}) {
         const TRect rect = Bounds(kMargin, kMargin / 2, size.width(), size.height());
-        for (const std::uint16_t flags : {std::uint16_t(0), kMxGradientUseBitmap, kMxGradientClip}) {
-            QImage expected = Blank(size.width() + 2 * kMargin, size.height() + kMargin);
-            {
-                Canvas canvas(expected);
-                if (flags & kMxGradientUseBitmap) {
-                    QImage buffer(size.width(), size.height(), QImage::Format_RGB32);
-                    buffer.fill(ToQRgb(table.back()));
-                    Canvas bufferCanvas(buffer);
-                    PaintGradientInPaintersOrder(bufferCanvas, {0, 0}, size.width(), size.height(), style,
-                                                 table);
-                    canvas.Draw(rect.Left, rect.Top, buffer);
-                } else {
-                    if (flags & kMxGradientClip) canvas.IntersectClipRect(rect);
-                    PaintGradientInPaintersOrder(canvas, {rect.Left, rect.Top}, size.width(), size.height(),
-                                                 style, table);
-                }
-            }
-            QImage actual = Blank(expected.width(), expected.height());
-            Canvas canvas(actual);
-            MxGradientPaintExt(canvas, rect, style, &table, nullptr, flags, 0);
-            EXPECT_EQ(FirstDifference(actual, expected), "") << "flags " << flags;
-        }
+        const QSize canvasSize(size.width() + 2 * kMargin, size.height() + kMargin);
+        for (const std::uint16_t flags : kAllPaths)
+            EXPECT_EQ(FirstDifference(Painted(canvasSize, rect, style, table, flags),
+                                      Expected(canvasSize, rect, style, table, flags)),
+                      "")
+                << "flags " << flags;
     }
 }
 
@@ -182,6 +196,39 @@ TEST(GradientRowsWindowTest, GradientsFarLargerThanTheCanvasMatchPaintersOrder) 
             EXPECT_EQ(FirstDifference(actual, expected), "")
                 << "style " << static_cast<int>(c.style) << " " << c.width << " at " << origin.X << ","
                 << origin.Y;
+        }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Rectangles hanging off each side of the canvas, or lying wholly past it, so that a row's pieces meet the
+// canvas's ends and the shapes are cut off where the rectangle is, on rows and columns of odd and even
+// counts.
+TEST(GradientRowsEdgeTest, RectanglesCutOffByTheCanvasMatchPaintersOrder) {
+    struct Case {
+        TRect rect;
+        int count;
+    };
+    const QSize canvasSize(40, 24);
+    const std::vector<Case> cases = {
+        {Bounds(-9, 3, 31, 17), 255},  {Bounds(20, 3, 31, 17), 2},    {Bounds(5, -11, 30, 21), 1},
+        {Bounds(5, 12, 30, 21), 236},  {Bounds(-13, -7, 66, 38), 17}, {Bounds(33, 2, 7, 5), 3},
+        {Bounds(-20, -4, 19, 9), 255}, {Bounds(1, 1, 1, 22), 2},      {Bounds(1, 1, 38, 1), 255},
+    };
+    for (int style = 0; style < kMxGradientStyleCount; ++style) {
+        for (const Case& c : cases) {
+            const TMxColorList table = DistinctTable(c.count);
+            for (const std::uint16_t flags : kAllPaths) {
+                const auto s = static_cast<TMxGradientStyle>(style);
+                EXPECT_EQ(FirstDifference(Painted(canvasSize, c.rect, s, table, flags),
+                                          Expected(canvasSize, c.rect, s, table, flags)),
+                          "")
+                    << "style " << style << " rect " << c.rect.Left << "," << c.rect.Top << " "
+                    << c.rect.Width() << "x" << c.rect.Height() << " flags " << flags;
+            }
         }
     }
 }
