@@ -11,17 +11,24 @@
 
 namespace {
 
-// Resolves the rows [top, bottom) and columns [left, right) of the gradient, relative to its rectangle, and
-// hands each row to draw(y, run, pixels): the covered run, in columns from left, and the row's pixels.
-template <typename DrawFn>
+// Resolves the rows [top, bottom) and columns [left, right) of the gradient, relative to its rectangle.
+// Where the style allows, a row the target lets us write straight into (target(y) gives its pixel at column
+// left, or null) is resolved there and handed to placed(y, run, row); any other row goes through the
+// resolver's own pixels to draw(y, run, pixels). The run is that of the covered columns, counted from left.
+template <typename TargetFn, typename PlacedFn, typename DrawFn>
 void PaintRows(int width, int height, TMxGradientStyle style, const TMxColorList& colors, TRect window,
-               DrawFn&& draw) {
+               TargetFn&& target, PlacedFn&& placed, DrawFn&& draw) {
     if (window.IsEmpty()) return;
     MxGradientRows rows(style, width, height, colors, window.Left, window.Right);
+    const bool inPlace = rows.ResolvesInPlace();
     for (int y = window.Top; y < window.Bottom; ++y) {
         // A row with a mirror above it in the window was drawn together with that one.
         const std::optional<int> mirror = rows.MirrorOf(y);
         if (mirror && *mirror < y && *mirror >= window.Top) continue;
+        if (QRgb* row = inPlace ? target(y) : nullptr) {
+            placed(y, rows.ResolveInto(y, row), row);
+            continue;
+        }
         const MxGradientRows::Run run = rows.Resolve(y);
         draw(y, run, rows.Pixels());
         if (mirror && *mirror > y && *mirror < window.Bottom) draw(*mirror, run, rows.Pixels());
@@ -170,12 +177,18 @@ void MxGradientPaintExt(Canvas& canvas, const TRect& rect, TMxGradientStyle styl
         // corner of some elliptic sizes) lie on the far side, so they take the last table colour rather
         // than whatever the target held. Each row is composed whole and copied once.
         const QRgb back = ToQRgb(colors->back());
-        PaintRows(width, height, style, *colors, Rect(0, 0, width, height),
-                  [&](int y, MxGradientRows::Run run, QRgb* pixels) {
-                      std::fill(pixels, pixels + run.first, back);
-                      std::fill(pixels + run.second, pixels + width, back);
-                      canvas.DrawPixels(rect.Left, rect.Top + y, pixels, width);
-                  });
+        const auto fillOutside = [&](MxGradientRows::Run run, QRgb* pixels) {
+            std::fill(pixels, pixels + run.first, back);
+            std::fill(pixels + run.second, pixels + width, back);
+        };
+        PaintRows(
+            width, height, style, *colors, Rect(0, 0, width, height),
+            [&](int y) { return canvas.UnclippedRow(rect.Left, rect.Top + y, width); },
+            [&](int, MxGradientRows::Run run, QRgb* row) { fillOutside(run, row); },
+            [&](int y, MxGradientRows::Run run, QRgb* pixels) {
+                fillOutside(run, pixels);
+                canvas.DrawPixels(rect.Left, rect.Top + y, pixels, width);
+            });
         return;
     }
 
@@ -188,10 +201,14 @@ void MxGradientPaintExt(Canvas& canvas, const TRect& rect, TMxGradientStyle styl
     }
     // The larger shapes reach past the rectangle, onto whatever part of the canvas they cover.
     const TRect window = Rect(0, 0, canvas.Width(), canvas.Height()).Offset(-rect.Left, -rect.Top);
-    PaintRows(width, height, style, *colors, window, [&](int y, MxGradientRows::Run run, const QRgb* pixels) {
-        const auto [x0, x1] = run;
-        canvas.DrawPixels(rect.Left + window.Left + x0, rect.Top + y, pixels + x0, x1 - x0);
-    });
+    PaintRows(
+        width, height, style, *colors, window,
+        [&](int y) { return canvas.UnclippedRow(rect.Left + window.Left, rect.Top + y, window.Width()); },
+        [](int, MxGradientRows::Run, QRgb*) {},
+        [&](int y, MxGradientRows::Run run, const QRgb* pixels) {
+            const auto [x0, x1] = run;
+            canvas.DrawPixels(rect.Left + window.Left + x0, rect.Top + y, pixels + x0, x1 - x0);
+        });
     if (flags & kMxGradientClip) canvas.SelectClipRgn(savedClip);
 }
 

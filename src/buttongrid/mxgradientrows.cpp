@@ -98,6 +98,11 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
         if (step.kind == Kind::Polygon)
             m_polygons.emplace_back(polygons[step.rows].data(), polygons[step.rows].size());
     }
+    m_uniformRows = allOf(Kind::Band) &&
+                    std::all_of(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(), [&](const Step& step) {
+                        const TRect& first = m_lastPaintedFirst.front().box;
+                        return step.box.Left == first.Left && step.box.Right == first.Right;
+                    });
     m_x0.resize(m_lastPaintedFirst.size());
     m_x1.resize(m_lastPaintedFirst.size());
     prepareNested();
@@ -160,6 +165,33 @@ MxGradientRows::Run MxGradientRows::resolveNested(int y) {
     restore(std::max(m_laid.first, x1), m_laid.second);
     std::fill(pixels + x0, pixels + x1, first->color);
     m_laid = {x0, x1};
+    return m_nestedRun;
+}
+
+MxGradientRows::Run MxGradientRows::ResolveInto(int y, QRgb* row) {
+    const auto& steps = m_lastPaintedFirst;
+    const int width = m_right - m_left;
+    if (m_uniformRows) {
+        // The first step holding the row is painted last, and it covers the row's run alone.
+        for (std::size_t i = firstStepReaching(y); i < steps.size(); ++i) {
+            if (y < steps[i].top || y >= steps[i].bottom) continue;
+            const int x0 = std::clamp(steps[i].box.Left - m_left, 0, width);
+            const int x1 = std::clamp(steps[i].box.Right - m_left, x0, width);
+            std::fill(row + x0, row + x1, steps[i].color);
+            return Run{x0, x1};
+        }
+        return Run{0, 0};
+    }
+    // As resolveNested, each pixel written once: the columns' colours around the first box holding the row.
+    const auto first = std::partition_point(
+        steps.begin(), steps.end(), [y](const Step& step) { return y < step.top || y >= step.bottom; });
+    const auto [a, b] = m_nestedRun;
+    if (first == steps.end() || b <= a) return Run{0, 0};
+    const int x0 = std::clamp(first->box.Left - m_left, a, b);
+    const int x1 = std::clamp(first->box.Right - m_left, x0, b);
+    std::copy(m_columnColors.begin() + a, m_columnColors.begin() + x0, row + a);
+    std::fill(row + x0, row + x1, first->color);
+    std::copy(m_columnColors.begin() + x1, m_columnColors.begin() + b, row + x1);
     return m_nestedRun;
 }
 

@@ -27,6 +27,12 @@ public:
     // columns some shape covers ({0, 0} when none): those get their colour, the others keep what they held.
     Run Resolve(int y);
     QRgb* Pixels() { return m_pixels.data() + kSlack; }
+    // Whether a row costs no more than writing it once (rectangles each inside the next, or bands all as
+    // wide as one another), so that ResolveInto serves.
+    bool ResolvesInPlace() const { return m_nested || m_uniformRows; }
+    // Resolves row y straight into row, indexed from `left` like Pixels(), and returns the covered run; only
+    // where ResolvesInPlace(). Pixels() is left as it was, so this and Resolve may be mixed.
+    Run ResolveInto(int y, QRgb* row);
     // The row that resolves exactly like row y, when the shapes are symmetric about a row.
     std::optional<int> MirrorOf(int y) const {
         if (!m_mirrorSum) return std::nullopt;
@@ -93,6 +99,7 @@ private:
     int m_lastRow = 0;
     bool m_resolved = false;
     bool m_nested = false;
+    bool m_uniformRows = false;  // every step a band over the same columns: each row is one colour
     std::vector<QRgb> m_columnColors;
     Run m_nestedRun{0, 0};
     Run m_laid{0, 0};  // the columns of the row that do not hold their column colour

@@ -451,6 +451,13 @@ void Canvas::DrawPixels(int x, int y, const QRgb* pixels, int count) {
     });
 }
 
+QRgb* Canvas::UnclippedRow(int x, int y, int count) {
+    if (count <= 0 || x < 0 || x + count > Width()) return nullptr;
+    bool whole = false;
+    forEachClippedRun(y, x, x + count, [&](int a, int b) { whole = a == x && b == x + count; });
+    return whole ? reinterpret_cast<QRgb*>(m_image.scanLine(y)) + x : nullptr;
+}
+
 void Canvas::copyRow(int x, int y, const QRgb* pixels, int count, SourceAlpha alpha) {
     if (y < 0 || y >= Height()) return;
     QRgb* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));

@@ -181,6 +181,9 @@ public:
     // A row of ready opaque pixels (alpha 255) with the first at (x, y), copied as they are; for callers
     // that resolve whole rows.
     void DrawPixels(int x, int y, const QRgb* pixels, int count);
+    // The pixels [x, x + count) of row y to write straight into, when all of them lie in the image and the
+    // clip; null otherwise. For painters that compose a row in place rather than in a buffer of their own.
+    QRgb* UnclippedRow(int x, int y, int count);
     // Raster operation 0x00E20746 with a monochrome mask at (x, y): where the mask is black the brush
     // colour is painted, where it is white the destination stays.
     void StampMask(int x, int y, const QImage& mask);

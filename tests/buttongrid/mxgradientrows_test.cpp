@@ -233,4 +233,33 @@ TEST(GradientRowsEdgeTest, RectanglesCutOffByTheCanvasMatchPaintersOrder) {
     }
 }
 
+// A clip that leaves the upper rows whole and cuts the lower ones short, so that some rows are written
+// straight into the image and the rest go through the resolver's own row, in one painting.
+TEST(GradientRowsEdgeTest, RowsWholeInTheClipAndRowsCutShortMatchPaintersOrder) {
+    const QSize canvasSize(46, 30);
+    const TRect rect = Bounds(3, 2, 40, 26);
+    std::vector<Span> spans;
+    for (int y = 0; y < canvasSize.height(); ++y)
+        spans.push_back(y < 13 ? Span{y, 0, canvasSize.width()} : Span{y, 4 + y % 5, 38});
+    const Region clip = Region::FromSpans(spans);
+    const TMxColorList table = DistinctTable(236);
+    for (int style = 0; style < kMxGradientStyleCount; ++style) {
+        const auto s = static_cast<TMxGradientStyle>(style);
+        for (const std::uint16_t flags : {std::uint16_t{0}, kMxGradientUseBitmap}) {
+            QImage painted = Blank(canvasSize.width(), canvasSize.height());
+            Canvas paintedCanvas(painted);
+            paintedCanvas.SelectClipRgn(clip);
+            MxGradientPaintExt(paintedCanvas, rect, s, &table, nullptr, flags, 0);
+            QImage expected = Blank(canvasSize.width(), canvasSize.height());
+            {
+                QImage whole = Expected(canvasSize, rect, s, table, flags);
+                Canvas expectedCanvas(expected);
+                expectedCanvas.SelectClipRgn(clip);
+                expectedCanvas.Draw(0, 0, whole);
+            }
+            EXPECT_EQ(FirstDifference(painted, expected), "") << "style " << style << " flags " << flags;
+        }
+    }
+}
+
 }  // namespace
