@@ -105,6 +105,8 @@ int main(int argc, char** argv) {
     const QStringList args = QApplication::arguments().mid(1);
     if (args.isEmpty()) return usage();
     const QString out = args[0];
+    // An option where the picture's name belongs ("--help") would otherwise become a file of that name.
+    if (out.startsWith(u'-')) return usage();
 
     if (args.size() >= 3 && args[1] == "--open") {
         TMainForm1 form;
