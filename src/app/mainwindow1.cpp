@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QWindow>
+#include <utility>
 
 #include "app/boardfile.h"
 #include "app/cellclick.h"
@@ -19,6 +20,7 @@
 #include "platform/memo.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
+#include "platform/windowmove.h"
 #include "widgets/dxfcolorbutton.h"
 #include "widgets/dxflabel.h"
 #include "widgets/shinespdbtn.h"
@@ -240,14 +242,19 @@ void TMainForm1::mousePressEvent(QMouseEvent* e) {
         return;
     }
     // The window manager moves the window where it can; elsewhere the form follows the pointer itself.
-    if (windowHandle() != nullptr && windowHandle()->startSystemMove()) return;
-    m_dragOffset = e->globalPosition().toPoint() - pos();
+    m_windowManagerMoves = windowHandle() != nullptr && StartWindowMove(*windowHandle());
+    if (!m_windowManagerMoves) m_dragOffset = e->globalPosition().toPoint() - pos();
 }
 
 void TMainForm1::mouseMoveEvent(QMouseEvent* e) {
     if (m_dragOffset && (e->buttons() & Qt::LeftButton)) move(e->globalPosition().toPoint() - *m_dragOffset);
 }
 
-void TMainForm1::mouseReleaseEvent(QMouseEvent*) {
+void TMainForm1::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    // A window manager that has taken the move receives the release itself; one that reaches the form came
+    // before the window manager took the pointer, and would leave it carrying the window along.
+    if (std::exchange(m_windowManagerMoves, false) && windowHandle() != nullptr)
+        CancelWindowMove(*windowHandle());
     m_dragOffset.reset();
 }

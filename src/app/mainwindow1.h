@@ -175,4 +175,5 @@ private:
     BoardHistory m_history;
     // Where the pointer grabbed the window, while a move runs without the window manager's help.
     std::optional<QPoint> m_dragOffset;
+    bool m_windowManagerMoves = false;  // the window manager was asked to move the window at this press
 };

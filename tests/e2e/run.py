@@ -229,6 +229,12 @@ class Suite:
         before = self.s.origin()
         self.s.drag(*cell_point(200), 40, 30)
         expect("the window's place after a drag on the board", before, self.s.origin(), self.s.screen("board-drag"))
+        # A click quicker than the window manager takes the pointer: the window must not follow the pointer
+        # away to where click() parks it.
+        for _ in range(3):
+            self.s.click(336, 30)
+        expect("the window's place after quick clicks on its background", before, self.s.origin(),
+               self.s.screen("background-clicks"))
 
     def help_and_info(self):
         self.s.click(*HELP)
