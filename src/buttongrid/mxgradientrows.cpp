@@ -142,22 +142,29 @@ void MxGradientRows::prepareNested() {
     m_laid = m_nestedRun;
 }
 
-MxGradientRows::Run MxGradientRows::resolveNested(int y) {
+std::optional<MxGradientRows::FirstBox> MxGradientRows::firstBoxHolding(int y) const {
     // The boxes holding row y are the last ones from the first that does, since each holds the one before.
     const auto& steps = m_lastPaintedFirst;
     const auto first = std::partition_point(
         steps.begin(), steps.end(), [y](const Step& step) { return y < step.top || y >= step.bottom; });
-    if (first == steps.end() || m_nestedRun.second <= m_nestedRun.first) {
+    const auto [a, b] = m_nestedRun;
+    if (first == steps.end() || b <= a) return std::nullopt;
+    const int x0 = std::clamp(first->box.Left - m_left, a, b);
+    const int x1 = std::clamp(first->box.Right - m_left, x0, b);
+    return FirstBox{{x0, x1}, first->color};
+}
+
+MxGradientRows::Run MxGradientRows::resolveNested(int y) {
+    const std::optional<FirstBox> first = firstBoxHolding(y);
+    if (!first) {
         // The caller may write over the whole row.
         m_laid = m_nestedRun;
         return {0, 0};
     }
     // Inside the first box its colour; outside it each column has the colour of the first box reaching it,
     // which the row still holds except where the previous row laid its own first box.
-    const auto [a, b] = m_nestedRun;
     QRgb* pixels = Pixels();
-    const int x0 = std::clamp(first->box.Left - m_left, a, b);
-    const int x1 = std::clamp(first->box.Right - m_left, x0, b);
+    const auto [x0, x1] = first->columns;
     const auto restore = [&](int from, int to) {
         if (from < to) std::copy(m_columnColors.begin() + from, m_columnColors.begin() + to, pixels + from);
     };
@@ -183,12 +190,10 @@ MxGradientRows::Run MxGradientRows::ResolveInto(int y, QRgb* row) {
         return Run{0, 0};
     }
     // As resolveNested, each pixel written once: the columns' colours around the first box holding the row.
-    const auto first = std::partition_point(
-        steps.begin(), steps.end(), [y](const Step& step) { return y < step.top || y >= step.bottom; });
+    const std::optional<FirstBox> first = firstBoxHolding(y);
+    if (!first) return Run{0, 0};
     const auto [a, b] = m_nestedRun;
-    if (first == steps.end() || b <= a) return Run{0, 0};
-    const int x0 = std::clamp(first->box.Left - m_left, a, b);
-    const int x1 = std::clamp(first->box.Right - m_left, x0, b);
+    const auto [x0, x1] = first->columns;
     std::copy(m_columnColors.begin() + a, m_columnColors.begin() + x0, row + a);
     std::fill(row + x0, row + x1, first->color);
     std::copy(m_columnColors.begin() + x1, m_columnColors.begin() + b, row + x1);

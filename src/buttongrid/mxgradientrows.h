@@ -64,6 +64,12 @@ private:
     // holding both its row and its column, so a row is the columns' colours with the first box's colour
     // laid over its part.
     void prepareNested();
+    // The first box holding row y, its columns within the covered run; none where no box holds the row.
+    struct FirstBox {
+        Run columns;
+        QRgb color;
+    };
+    std::optional<FirstBox> firstBoxHolding(int y) const;
     Run resolveNested(int y);
 
     int m_left;
