@@ -1,6 +1,7 @@
 #include "buttongrid/mxfillobject.h"
 
 #include "platform/canvas.h"
+#include "platform/intmath.h"
 
 namespace {
 
@@ -17,9 +18,8 @@ TPoint AlignedOrigin(const TRect& rect, int w, int h, TMxAlignment alignment) {
 void Tile(Canvas& canvas, const TRect& rect, TPoint origin, const QImage& picture) {
     const int w = picture.width();
     const int h = picture.height();
-    const auto floorDiv = [](int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); };
-    const int x0 = origin.X + floorDiv(rect.Left - origin.X, w) * w;
-    const int y0 = origin.Y + floorDiv(rect.Top - origin.Y, h) * h;
+    const int x0 = origin.X + static_cast<int>(FloorDiv(rect.Left - origin.X, w)) * w;
+    const int y0 = origin.Y + static_cast<int>(FloorDiv(rect.Top - origin.Y, h)) * h;
     for (int y = y0; y < rect.Bottom; y += h)
         for (int x = x0; x < rect.Right; x += w) canvas.Draw(x, y, picture);
 }

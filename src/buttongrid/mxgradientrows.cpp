@@ -18,7 +18,9 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
     const int count = static_cast<int>(colors.size());
     const bool upwards = MxGradientPaintsUpwards(style);
     m_lastPaintedFirst.reserve(colors.size());
+    m_colors.reserve(colors.size());
     std::vector<std::array<TPoint, 4>> polygons;
+    polygons.reserve(colors.size());
     for (int n = 0; n < count; ++n) {
         const int step = upwards ? count - 1 - n : n;
         const TMxGradientShape shape = MxGradientStepShape(style, width, height, count, step);
@@ -74,19 +76,23 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
                std::all_of(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
                            [kind](const Step& step) { return step.kind == kind; });
     };
-    const auto polygonFits = [&](const Step& step) {
-        return ShearedBandRows::Fits(polygons[step.rows].data(), polygons[step.rows].size());
-    };
     if (allOf(Kind::Ellipse) &&
         std::all_of(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
                     [](const Step& step) { return EllipseRowBatch::Fits(step.box); })) {
         m_batch = Batch::Ellipses;
         for (const Step& step : m_lastPaintedFirst) m_ellipseBatch.Add(step.box);
     }
-    if (allOf(Kind::Polygon) &&
-        std::all_of(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(), polygonFits)) {
-        m_batch = Batch::Bands;
-        for (const auto& points : polygons) m_bands.Add(points.data(), points.size());
+    if (allOf(Kind::Polygon)) {
+        m_bands.Reserve(polygons.size());
+        const bool fit = std::all_of(polygons.begin(), polygons.end(), [&](const auto& points) {
+            return m_bands.Add(points.data(), points.size());
+        });
+        if (fit) {
+            m_batch = Batch::Bands;
+            m_staircase =
+                m_stairs.Prepare(m_bands, m_colors.data(), BandStaircase::Side::Left, left, right) ||
+                m_stairs.Prepare(m_bands, m_colors.data(), BandStaircase::Side::Right, left, right);
+        }
     }
     // Shapes too large for the batches, or mixed, take the rows of one shape at a time.
     for (Step& step : m_lastPaintedFirst) {
@@ -178,6 +184,16 @@ MxGradientRows::Run MxGradientRows::resolveNested(int y) {
 MxGradientRows::Run MxGradientRows::ResolveInto(int y, QRgb* row) {
     const auto& steps = m_lastPaintedFirst;
     const int width = m_right - m_left;
+    if (m_staircase) {
+        if (y >= m_stairs.FirstRow()) {
+            const Run run = m_stairs.Compose(y, m_stairRow, row);
+            m_stairRow = row;
+            return run;
+        }
+        const Run run = Resolve(y);
+        std::copy(Pixels() + run.first, Pixels() + run.second, row + run.first);
+        return run;
+    }
     if (m_uniformRows) {
         // The first step holding the row is painted last, and it covers the row's run alone.
         for (std::size_t i = firstStepReaching(y); i < steps.size(); ++i) {
@@ -343,6 +359,12 @@ MxGradientRows::Run MxGradientRows::Resolve(int y) {
     const bool same = sameAsRowBefore(y);
     m_lastRow = y;
     m_resolved = true;
+    if (m_staircase) {
+        const bool stairs = y >= m_stairs.FirstRow();
+        m_covered = stairs ? m_stairs.Compose(y, m_stairRow, Pixels()) : resolveBatched(y);
+        m_stairRow = stairs ? Pixels() : nullptr;
+        return m_covered;
+    }
     if (!same) {
         if (m_nested)
             m_covered = resolveNested(y);

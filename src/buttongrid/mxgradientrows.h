@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "buttongrid/mxgradient.h"
+#include "platform/bandstaircase.h"
 #include "platform/ellipserowbatch.h"
 #include "platform/raster.h"
 #include "platform/shearedbandrows.h"
@@ -27,11 +28,12 @@ public:
     // columns some shape covers ({0, 0} when none): those get their colour, the others keep what they held.
     Run Resolve(int y);
     QRgb* Pixels() { return m_pixels.data() + kSlack; }
-    // Whether a row costs no more than writing it once (rectangles each inside the next, or bands all as
-    // wide as one another), so that ResolveInto serves.
-    bool ResolvesInPlace() const { return m_nested || m_uniformRows; }
+    // Whether a row costs no more than writing it once (rectangles each inside the next, bands all as wide
+    // as one another, or a staircase of sheared bands), so that ResolveInto serves.
+    bool ResolvesInPlace() const { return m_nested || m_uniformRows || m_staircase; }
     // Resolves row y straight into row, indexed from `left` like Pixels(), and returns the covered run; only
-    // where ResolvesInPlace(). Pixels() is left as it was, so this and Resolve may be mixed.
+    // where ResolvesInPlace(). This and Resolve may be mixed; a staircase row is composed from the row before
+    // as the call before left it, so that row must not have been written in the covered run since.
     Run ResolveInto(int y, QRgb* row);
     // The row that resolves exactly like row y, when the shapes are symmetric about a row.
     std::optional<int> MirrorOf(int y) const {
@@ -83,6 +85,11 @@ private:
     Batch m_batch = Batch::None;
     EllipseRowBatch m_ellipseBatch;
     ShearedBandRows m_bands;
+    // Sheared bands that form a staircase, and the row it composed last (null when the last row came
+    // another way).
+    bool m_staircase = false;
+    BandStaircase m_stairs;
+    const QRgb* m_stairRow = nullptr;
     std::vector<QRgb> m_colors;  // the steps' colours, for the walk over a row
     std::vector<int> m_x0;
     std::vector<int> m_x1;

@@ -16,8 +16,19 @@ constexpr int MulDiv(int a, int b, int c) {
     return static_cast<int>(((num < 0) != (den < 0)) ? -q : q);
 }
 
+// a / b rounded down and rounded up, for any signs.
+constexpr std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+    const std::int64_t q = a / b;
+    return (a % b != 0) && ((a < 0) != (b < 0)) ? q - 1 : q;
+}
+constexpr std::int64_t CeilDiv(std::int64_t a, std::int64_t b) {
+    return -FloorDiv(-a, b);
+}
+
 // Nearest integer, exact halves to the even neighbour.
 int RoundHalfEven(double v);
 
 // Truncation toward zero.
-constexpr int Trunc(double v) { return static_cast<int>(v); }
+constexpr int Trunc(double v) {
+    return static_cast<int>(v);
+}

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "platform/intmath.h"
+
 namespace {
 
 __extension__ using Wide = __int128;
@@ -22,23 +24,13 @@ std::int64_t isqrt(std::uint64_t v) {
     return r;
 }
 
-std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
-    std::int64_t q = a / b;
-    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
-    return q;
-}
-
-std::int64_t ceilDiv(std::int64_t a, std::int64_t b) {
-    return -floorDiv(-a, b);
-}
-
 // The first column at or right of the edge lo -> hi on row y, exactly (lo above hi): a point on a left edge
 // is in, one on a right edge out.
 std::int64_t edgeColumn(TPoint lo, TPoint hi, int y) {
     const std::int64_t dy = static_cast<std::int64_t>(hi.Y) - lo.Y;
     const std::int64_t num = static_cast<std::int64_t>(lo.X) * dy +
                              (static_cast<std::int64_t>(y) - lo.Y) * (static_cast<std::int64_t>(hi.X) - lo.X);
-    return ceilDiv(num, dy);
+    return CeilDiv(num, dy);
 }
 
 TRect clampedBox(const TRect& box) {
@@ -103,7 +95,7 @@ ConvexPolygonRows::ConvexPolygonRows(const TPoint* points, std::size_t count) {
         edge.hi = a.Y < b.Y ? b : a;
         edge.dy = static_cast<std::int64_t>(edge.hi.Y) - edge.lo.Y;
         const std::int64_t dx = static_cast<std::int64_t>(edge.hi.X) - edge.lo.X;
-        edge.whole = floorDiv(dx, edge.dy);
+        edge.whole = FloorDiv(dx, edge.dy);
         edge.part = dx - edge.whole * edge.dy;
     }
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "platform/intmath.h"
 #include "platform/vectorclones.h"
 
 namespace {
@@ -26,7 +27,7 @@ bool slantedEdges(const TPoint* points, std::size_t count, Edge& left, Edge& rig
     std::size_t found = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const TPoint a = points[i];
-        const TPoint b = points[(i + 1) % count];
+        const TPoint b = points[i + 1 == count ? 0 : i + 1];
         if (std::abs(a.X) > kSmallCoord || std::abs(a.Y) > kSmallCoord) return false;
         if (a.Y == b.Y) continue;
         if (found == 2) return false;
@@ -42,11 +43,6 @@ bool slantedEdges(const TPoint* points, std::size_t count, Edge& left, Edge& rig
            right.topX - left.topX == right.bottomX - left.bottomX;
 }
 
-std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
-    const std::int64_t q = a / b;
-    return (a % b != 0) && ((a < 0) != (b < 0)) ? q - 1 : q;
-}
-
 }  // namespace
 
 bool ShearedBandRows::Fits(const TPoint* points, std::size_t count) {
@@ -55,14 +51,20 @@ bool ShearedBandRows::Fits(const TPoint* points, std::size_t count) {
     return slantedEdges(points, count, left, right);
 }
 
-void ShearedBandRows::Add(const TPoint* points, std::size_t count) {
+void ShearedBandRows::Reserve(std::size_t count) {
+    for (std::vector<int>* v :
+         {&m_top, &m_bottom, &m_topX, &m_dy, &m_whole, &m_part, &m_width, &m_column, &m_shortfall})
+        v->reserve(count);
+}
+
+bool ShearedBandRows::Add(const TPoint* points, std::size_t count) {
     Edge left{};
     Edge right{};
-    slantedEdges(points, count, left, right);
+    if (!slantedEdges(points, count, left, right)) return false;
     // A flat polygon has no rows; its one row of edge keeps the arithmetic away from dividing by zero.
     const int dy = std::max(left.bottom - left.top, 1);
     const int dx = left.bottomX - left.topX;
-    const auto whole = static_cast<int>(floorDiv(dx, dy));
+    const auto whole = static_cast<int>(FloorDiv(dx, dy));
     m_top.push_back(left.top);
     m_bottom.push_back(left.bottom);
     m_topX.push_back(left.topX);
@@ -73,6 +75,7 @@ void ShearedBandRows::Add(const TPoint* points, std::size_t count) {
     m_column.push_back(0);
     m_shortfall.push_back(0);
     m_known = false;
+    return true;
 }
 
 void ShearedBandRows::place(int y, std::size_t first) {
@@ -82,7 +85,7 @@ void ShearedBandRows::place(int y, std::size_t first) {
         const std::int64_t dy = m_dy[i];
         const std::int64_t crossing =
             std::int64_t(m_topX[i]) * dy + (row - m_top[i]) * (std::int64_t(m_whole[i]) * dy + m_part[i]);
-        const std::int64_t column = -floorDiv(-crossing, dy);
+        const std::int64_t column = -FloorDiv(-crossing, dy);
         m_column[i] = static_cast<int>(column);
         m_shortfall[i] = static_cast<int>(column * dy - crossing);
     }

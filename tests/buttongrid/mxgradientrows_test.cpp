@@ -144,16 +144,21 @@ TEST_P(GradientRowOrderTest, RowsAskedInAnyOrderMatchRowsAskedDownwards) {
     for (const int parity : {0, 1})
         std::copy_if(down.begin(), down.end(), std::back_inserter(evenThenOdd),
                      [parity](int y) { return ((y - top) & 1) == parity; });
-    const auto resolve = [&](const std::vector<int>& order) {
-        MxGradientRows rows(style, size.width(), size.height(), table, -kMargin, size.width() + kMargin);
+    const auto resolve = [&](const std::vector<int>& order, int left, int right) {
+        MxGradientRows rows(style, size.width(), size.height(), table, left, right);
         return RowsInOrder(rows, order, top);
     };
     std::vector<int> downTwice = down;
     downTwice.insert(downTwice.end(), down.begin(), down.end());
-    const auto expected = resolve(down);
-    EXPECT_EQ(resolve(up), expected);
-    EXPECT_EQ(resolve(evenThenOdd), expected);
-    EXPECT_EQ(resolve(downTwice), expected);
+    // Columns reaching past the rectangle, and exactly its own, where a corner diagonal's row is composed
+    // from the row before.
+    for (const auto& [left, right] :
+         {std::pair{-kMargin, size.width() + kMargin}, std::pair{0, size.width()}}) {
+        const auto expected = resolve(down, left, right);
+        EXPECT_EQ(resolve(up, left, right), expected);
+        EXPECT_EQ(resolve(evenThenOdd, left, right), expected);
+        EXPECT_EQ(resolve(downTwice, left, right), expected);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(StylesAndSizes, GradientRowOrderTest,
