@@ -18,8 +18,8 @@ TPoint AlignedOrigin(const TRect& rect, int w, int h, TMxAlignment alignment) {
 void Tile(Canvas& canvas, const TRect& rect, TPoint origin, const QImage& picture) {
     const int w = picture.width();
     const int h = picture.height();
-    const int x0 = origin.X + static_cast<int>(FloorDiv(rect.Left - origin.X, w)) * w;
-    const int y0 = origin.Y + static_cast<int>(FloorDiv(rect.Top - origin.Y, h)) * h;
+    const int x0 = origin.X + FloorDiv(rect.Left - origin.X, w) * w;
+    const int y0 = origin.Y + FloorDiv(rect.Top - origin.Y, h) * h;
     for (int y = y0; y < rect.Bottom; y += h)
         for (int x = x0; x < rect.Right; x += w) canvas.Draw(x, y, picture);
 }

@@ -31,14 +31,15 @@ public:
 
 private:
     // A band's inner edge, counted from the side the bands reach past: it covers [0, edge) of a row, where
-    // edge = ceil((p + y * (q * d + r)) / d) + k, and moves by q or q + 1 columns from one row to the next.
+    // edge = ceil((p + y * s) / d) + k, and moves by q or q + 1 columns from one row to the next, s being
+    // q * d + r.
     struct Edge {
         std::int64_t p;
         std::int64_t d;
         std::int64_t k;
         std::int64_t q;
         std::int64_t r;
-        QRgb color;
+        std::int64_t s;
     };
     std::int64_t edgeAt(const Edge& e, std::int64_t y) const;
     // The edge of band i on row y, for a band between m_passed and m_entered.
@@ -46,8 +47,10 @@ private:
     void start(int y);
     // Takes band i in on row y, its edge now short of the far end, and schedules its first exception.
     void enter(std::size_t i, std::int64_t y);
-    // The first row from `from` on where band m_entered's edge falls short of the far end.
-    std::int64_t entryRow(std::int64_t from) const;
+    // Band m_entered's p + y * s on row y, and whether on the row it stands for its edge falls short of the
+    // far end.
+    std::int64_t entryNumerator(std::int64_t y) const;
+    bool entering() const;
     // Schedules the next row from `from` on where edge i moves by other than m_move; sigma is its rounding
     // shortfall on row `from`.
     void schedule(std::size_t i, std::int64_t from, std::int64_t sigma);
@@ -55,9 +58,6 @@ private:
     void takeExceptions(int y);
     // The columns [a, b) counted from the side, as pixels of the row counted from left.
     void fill(QRgb* row, std::int64_t a, std::int64_t b, QRgb color) const;
-    // The colour of column u on row y: that of the first band whose edge lies past it, searched from band
-    // `near` (a band's index or m_entered).
-    QRgb colorAt(std::int64_t u, std::int64_t y, std::size_t near) const;
     void layWhole(int y, QRgb* row) const;
     std::int64_t covered(std::int64_t y) const;
 
@@ -65,13 +65,14 @@ private:
     int m_width = 0;
     int m_firstRow = 0;
     std::vector<Edge> m_edges;
+    std::vector<QRgb> m_colors;
     // The columns most edges move by from row to row.
     std::int64_t m_move = 0;
     // The bands [m_passed, m_entered) have their edges on the row: those before have passed the side for
-    // good, those from m_entered on still reach past the far end, up to row m_entry.
+    // good, those from m_entered on still reach past the far end.
     std::size_t m_passed = 0;
     std::size_t m_entered = 0;
-    std::int64_t m_entry = 0;
+    std::int64_t m_entryNumerator = 0;
     // Per band: its edge on row y less m_move * y, which changes only on its exceptions; the row of its next
     // exception and its rounding shortfall there.
     std::vector<std::int64_t> m_shifted;
@@ -82,7 +83,8 @@ private:
     static constexpr std::int64_t kRing = 256;
     std::vector<std::ptrdiff_t> m_ring;
     std::vector<std::ptrdiff_t> m_next;
-    // Columns to repaint, with the band to start looking for their colour from.
+    // Columns to repaint, with the band to start looking for their colour from: a band's index, or
+    // m_entered.
     struct Repaint {
         std::int64_t a;
         std::int64_t b;
@@ -92,4 +94,5 @@ private:
     std::size_t m_repaints = 0;
     bool m_composed = false;
     int m_row = 0;
+    std::int64_t m_covered = 0;  // the columns the row composed last covers
 };

@@ -597,6 +597,17 @@ QImage ColorKeyedImage(const QImage& image, TColor key) {
 
 void Canvas::setClip(const Region& region) {
     m_clip = region.Intersected(Rect(0, 0, Width(), Height()));
+    // A clip holding the whole image, as when one saved with none is given back, draws as none does, on
+    // the quicker paths that need no row lookups.
+    const std::vector<Span>& whole = m_clip.Spans();
+    if (static_cast<int>(whole.size()) == Height() &&
+        std::all_of(whole.begin(), whole.end(),
+                    [w = Width()](const Span& s) { return s.X0 == 0 && s.X1 == w; })) {
+        m_clipIsImage = true;
+        m_clipRowStart.clear();
+        m_clipQRegion = QRegion();
+        return;
+    }
     m_clipIsImage = false;
     m_clipRowStart.assign(static_cast<std::size_t>(Height()) + 1, 0);
     const std::vector<Span>& spans = m_clip.Spans();

@@ -16,13 +16,16 @@ constexpr int MulDiv(int a, int b, int c) {
     return static_cast<int>(((num < 0) != (den < 0)) ? -q : q);
 }
 
-// a / b rounded down and rounded up, for any signs.
-constexpr std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    const std::int64_t q = a / b;
+// a / b rounded down and rounded up, for any signs. Where the values allow, the narrower type's division is
+// the quicker one.
+template <typename T>
+constexpr T FloorDiv(T a, T b) {
+    const T q = a / b;
     return (a % b != 0) && ((a < 0) != (b < 0)) ? q - 1 : q;
 }
-constexpr std::int64_t CeilDiv(std::int64_t a, std::int64_t b) {
-    return -FloorDiv(-a, b);
+template <typename T>
+constexpr T CeilDiv(T a, T b) {
+    return -FloorDiv<T>(-a, b);
 }
 
 // Nearest integer, exact halves to the even neighbour.
