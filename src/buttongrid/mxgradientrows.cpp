@@ -83,15 +83,18 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
         for (const Step& step : m_lastPaintedFirst) m_ellipseBatch.Add(step.box);
     }
     if (allOf(Kind::Polygon)) {
-        m_bands.Reserve(polygons.size());
-        const bool fit = std::all_of(polygons.begin(), polygons.end(), [&](const auto& points) {
-            return m_bands.Add(points.data(), points.size());
-        });
-        if (fit) {
+        m_bandShapes.reserve(polygons.size());
+        for (const auto& points : polygons) {
+            const std::optional<ShearedBandRows::Band> band =
+                ShearedBandRows::Describe(points.data(), points.size());
+            if (!band) break;
+            m_bandShapes.push_back(*band);
+        }
+        if (m_bandShapes.size() == polygons.size()) {
             m_batch = Batch::Bands;
             m_staircase =
-                m_stairs.Prepare(m_bands, m_colors.data(), BandStaircase::Side::Left, left, right) ||
-                m_stairs.Prepare(m_bands, m_colors.data(), BandStaircase::Side::Right, left, right);
+                m_stairs.Prepare(m_bandShapes, m_colors.data(), BandStaircase::Side::Left, left, right) ||
+                m_stairs.Prepare(m_bandShapes, m_colors.data(), BandStaircase::Side::Right, left, right);
         }
     }
     // Shapes too large for the batches, or mixed, take the rows of one shape at a time.
@@ -341,6 +344,11 @@ MxGradientRows::Run MxGradientRows::resolveBatched(int y) {
     const std::size_t first = firstStepReaching(y);
     const std::size_t count = m_lastPaintedFirst.size();
     if (m_batch == Batch::Bands) {
+        // Left unbuilt until a row needs them: a staircase composes all its rows but a few, or none.
+        if (m_bands.Empty()) {
+            m_bands.Reserve(m_bandShapes.size());
+            for (const ShearedBandRows::Band& band : m_bandShapes) m_bands.Add(band);
+        }
         m_bands.Row(y, first, m_left, m_right, m_x0.data() + first, m_x1.data() + first);
         layPieces(first, count, covered);
         return covered;

@@ -84,6 +84,7 @@ private:
     enum class Batch { None, Ellipses, Bands };
     Batch m_batch = Batch::None;
     EllipseRowBatch m_ellipseBatch;
+    std::vector<ShearedBandRows::Band> m_bandShapes;
     ShearedBandRows m_bands;
     // Sheared bands that form a staircase, and the row it composed last (null when the last row came
     // another way).

@@ -7,7 +7,6 @@
 #include <limits>
 
 #include "platform/intmath.h"
-#include "platform/shearedbandrows.h"
 
 namespace {
 
@@ -30,16 +29,16 @@ std::int64_t BandStaircase::edgeAt(const Edge& e, std::int64_t y) const {
     return ceilDiv(e.p + y * e.s, e.d) + e.k;
 }
 
-bool BandStaircase::Prepare(const ShearedBandRows& bands, const QRgb* colors, Side side, int left,
-                            int right) {
+bool BandStaircase::Prepare(const std::vector<ShearedBandRows::Band>& bands, const QRgb* colors, Side side,
+                            int left, int right) {
     m_side = side;
     m_width = right - left;
     m_edges.clear();
     m_colors.clear();
     m_composed = false;
     if (m_width <= 0 || std::abs(left) > kSmallCoord || std::abs(right) > kSmallCoord) return false;
-    m_edges.reserve(bands.Count());
-    m_colors.reserve(bands.Count());
+    m_edges.reserve(bands.size());
+    m_colors.reserve(bands.size());
     // Per band: its last row, and its edge's exact line before rounding, d times the column on row y being
     // at + y * slope.
     struct Line {
@@ -48,10 +47,10 @@ bool BandStaircase::Prepare(const ShearedBandRows& bands, const QRgb* colors, Si
         std::int64_t slope;
     };
     std::vector<Line> lines;
-    lines.reserve(bands.Count());
+    lines.reserve(bands.size());
     std::int64_t firstRow = std::numeric_limits<int>::min();
-    for (std::size_t i = 0; i < bands.Count(); ++i) {
-        const ShearedBandRows::Band b = bands.At(i);
+    for (std::size_t i = 0; i < bands.size(); ++i) {
+        const ShearedBandRows::Band& b = bands[i];
         // A band without rows covers nothing, wherever it stands among the others.
         if (b.bottom <= b.top) continue;
         const std::int64_t d = b.dy;

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-class ShearedBandRows;
+#include "platform/shearedbandrows.h"
 
 // Sheared bands, last painted first, where every band covers a row from one end of the columns asked for up
 // to its inner edge, and each band's edge lies at or past that of the one painted after it: a row is a
@@ -19,9 +19,10 @@ public:
     // The end of the row every band reaches past.
     enum class Side { Left, Right };
 
-    // Whether the bands of `bands` (with their colours) form such a staircase on the columns [left, right)
-    // from some row on, reaching past the given side; if so, the rows from FirstRow() on can be composed.
-    bool Prepare(const ShearedBandRows& bands, const QRgb* colors, Side side, int left, int right);
+    // Whether the bands (with their colours) form such a staircase on the columns [left, right) from some
+    // row on, reaching past the given side; if so, the rows from FirstRow() on can be composed.
+    bool Prepare(const std::vector<ShearedBandRows::Band>& bands, const QRgb* colors, Side side, int left,
+                 int right);
     int FirstRow() const { return m_firstRow; }
 
     // Composes row y (from FirstRow() on) into row, indexed from left, and returns the columns [first,

@@ -36,14 +36,37 @@ constexpr TColor RGB(int r, int g, int b) {
 
 // The system colour indices of the classic desktop, in the platform's order.
 enum class SystemColor {
-    ScrollBar, Background, ActiveCaption, InactiveCaption, Menu, Window, WindowFrame, MenuText,
-    WindowText, CaptionText, ActiveBorder, InactiveBorder, AppWorkSpace, Highlight, HighlightText,
-    BtnFace, BtnShadow, GrayText, BtnText, InactiveCaptionText, BtnHighlight, DkShadow3D, Light3D,
-    InfoText, InfoBk,
+    ScrollBar,
+    Background,
+    ActiveCaption,
+    InactiveCaption,
+    Menu,
+    Window,
+    WindowFrame,
+    MenuText,
+    WindowText,
+    CaptionText,
+    ActiveBorder,
+    InactiveBorder,
+    AppWorkSpace,
+    Highlight,
+    HighlightText,
+    BtnFace,
+    BtnShadow,
+    GrayText,
+    BtnText,
+    InactiveCaptionText,
+    BtnHighlight,
+    DkShadow3D,
+    Light3D,
+    InfoText,
+    InfoBk,
 };
 constexpr int kSystemColorCount = 25;
 
-constexpr TColor SysColor(SystemColor index) { return TColor(0x80000000u + static_cast<std::uint32_t>(index)); }
+constexpr TColor SysColor(SystemColor index) {
+    return TColor(0x80000000u + static_cast<std::uint32_t>(index));
+}
 
 // The current value of a system colour; this program always runs with the classic scheme.
 TColor GetSysColor(SystemColor index);

@@ -19,7 +19,9 @@ struct TRect {
     constexpr int Width() const { return Right - Left; }
     constexpr int Height() const { return Bottom - Top; }
     constexpr bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
-    constexpr bool Contains(TPoint p) const { return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom; }
+    constexpr bool Contains(TPoint p) const {
+        return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom;
+    }
 
     // The same rectangle with its corners in order, as the platform fills reversed rectangles.
     constexpr TRect Normalized() const {
@@ -28,11 +30,16 @@ struct TRect {
     constexpr TRect Offset(int dx, int dy) const { return {Left + dx, Top + dy, Right + dx, Bottom + dy}; }
     constexpr TRect Inflated(int dx, int dy) const { return {Left - dx, Top - dy, Right + dx, Bottom + dy}; }
     constexpr TRect Intersected(const TRect& o) const {
-        return {std::max(Left, o.Left), std::max(Top, o.Top), std::min(Right, o.Right), std::min(Bottom, o.Bottom)};
+        return {std::max(Left, o.Left), std::max(Top, o.Top), std::min(Right, o.Right),
+                std::min(Bottom, o.Bottom)};
     }
 
     friend constexpr bool operator==(const TRect&, const TRect&) = default;
 };
 
-constexpr TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
-constexpr TRect Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+constexpr TRect Rect(int left, int top, int right, int bottom) {
+    return {left, top, right, bottom};
+}
+constexpr TRect Bounds(int left, int top, int width, int height) {
+    return {left, top, left + width, top + height};
+}

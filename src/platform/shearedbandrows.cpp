@@ -45,10 +45,15 @@ bool slantedEdges(const TPoint* points, std::size_t count, Edge& left, Edge& rig
 
 }  // namespace
 
-bool ShearedBandRows::Fits(const TPoint* points, std::size_t count) {
+std::optional<ShearedBandRows::Band> ShearedBandRows::Describe(const TPoint* points, std::size_t count) {
     Edge left{};
     Edge right{};
-    return slantedEdges(points, count, left, right);
+    if (!slantedEdges(points, count, left, right)) return std::nullopt;
+    // A flat polygon has no rows; its one row of edge keeps the arithmetic away from dividing by zero.
+    const int dy = std::max(left.bottom - left.top, 1);
+    const int dx = left.bottomX - left.topX;
+    const int whole = FloorDiv(dx, dy);
+    return Band{left.top, left.bottom, left.topX, dy, whole, dx - whole * dy, right.topX - left.topX};
 }
 
 void ShearedBandRows::Reserve(std::size_t count) {
@@ -57,25 +62,23 @@ void ShearedBandRows::Reserve(std::size_t count) {
         v->reserve(count);
 }
 
-bool ShearedBandRows::Add(const TPoint* points, std::size_t count) {
-    Edge left{};
-    Edge right{};
-    if (!slantedEdges(points, count, left, right)) return false;
-    // A flat polygon has no rows; its one row of edge keeps the arithmetic away from dividing by zero.
-    const int dy = std::max(left.bottom - left.top, 1);
-    const int dx = left.bottomX - left.topX;
-    const auto whole = static_cast<int>(FloorDiv(dx, dy));
-    m_top.push_back(left.top);
-    m_bottom.push_back(left.bottom);
-    m_topX.push_back(left.topX);
-    m_dy.push_back(dy);
-    m_whole.push_back(whole);
-    m_part.push_back(dx - whole * dy);
-    m_width.push_back(right.topX - left.topX);
+void ShearedBandRows::Add(const Band& band) {
+    m_top.push_back(band.top);
+    m_bottom.push_back(band.bottom);
+    m_topX.push_back(band.topX);
+    m_dy.push_back(band.dy);
+    m_whole.push_back(band.whole);
+    m_part.push_back(band.part);
+    m_width.push_back(band.width);
     m_column.push_back(0);
     m_shortfall.push_back(0);
     m_known = false;
-    return true;
+}
+
+bool ShearedBandRows::Add(const TPoint* points, std::size_t count) {
+    const std::optional<Band> band = Describe(points, count);
+    if (band) Add(*band);
+    return band.has_value();
 }
 
 void ShearedBandRows::place(int y, std::size_t first) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "platform/geometry.h"
@@ -12,20 +13,9 @@
 // of PolygonSpans.
 class ShearedBandRows {
 public:
-    // Whether the polygon is such a parallelogram (or flat), with coordinates small enough for ints.
-    static bool Fits(const TPoint* points, std::size_t count);
-    void Reserve(std::size_t count);
-    // Adds the polygon where it Fits, and says whether it did.
-    bool Add(const TPoint* points, std::size_t count);
-
-    // Columns [x0[i], x1[i]) of row y for the polygons [first, added), clamped to [left, right) and counted
-    // from left; x0[i] >= x1[i] where row y misses polygon i. The edges are carried on from the row asked
-    // before when y follows it and no polygon from first on was left out then, worked out anew otherwise.
-    void Row(int y, std::size_t first, int left, int right, int* x0, int* x1);
-
-    // Polygon i's rows [top, bottom) and its left edge: on row y it crosses at
-    // (topX * dy + (y - top) * (whole * dy + part)) / dy, and the span is `width` columns wide from the first
-    // column at or right of that.
+    // A polygon's rows [top, bottom) and its left edge: on row y it crosses at
+    // (topX * dy + (y - top) * (whole * dy + part)) / dy, part in [0, dy), and the span is `width` columns
+    // wide from the first column at or right of that.
     struct Band {
         int top;
         int bottom;
@@ -35,10 +25,19 @@ public:
         int part;
         int width;
     };
-    std::size_t Count() const { return m_top.size(); }
-    Band At(std::size_t i) const {
-        return {m_top[i], m_bottom[i], m_topX[i], m_dy[i], m_whole[i], m_part[i], m_width[i]};
-    }
+    // The band of a polygon that is such a parallelogram (or flat), with coordinates small enough for ints.
+    static std::optional<Band> Describe(const TPoint* points, std::size_t count);
+    static bool Fits(const TPoint* points, std::size_t count) { return Describe(points, count).has_value(); }
+    void Reserve(std::size_t count);
+    bool Empty() const { return m_top.empty(); }
+    void Add(const Band& band);
+    // Adds the polygon where it Fits, and says whether it did.
+    bool Add(const TPoint* points, std::size_t count);
+
+    // Columns [x0[i], x1[i]) of row y for the polygons [first, added), clamped to [left, right) and counted
+    // from left; x0[i] >= x1[i] where row y misses polygon i. The edges are carried on from the row asked
+    // before when y follows it and no polygon from first on was left out then, worked out anew otherwise.
+    void Row(int y, std::size_t first, int left, int right, int* x0, int* x1);
 
 private:
     void place(int y, std::size_t first);

@@ -62,13 +62,16 @@ TEST(BandStaircaseTest, RowsComposedFromTheRowBeforeMatchTheBands) {
         {6, 120, 400, Side::Left},  {6, 120, 400, Side::Right},
     };
     for (const Family& f : families) {
-        const auto bands = Bands(f);
+        std::vector<ShearedBandRows::Band> bands;
         ShearedBandRows rows;
-        for (const auto& points : bands) ASSERT_TRUE(rows.Add(points.data(), points.size()));
+        for (const auto& points : Bands(f)) {
+            bands.push_back(ShearedBandRows::Describe(points.data(), points.size()).value());
+            rows.Add(bands.back());
+        }
         std::vector<QRgb> colors;
         for (int i = 0; i < f.n; ++i) colors.push_back(0xFF000000u | static_cast<QRgb>(i + 1));
         BandStaircase stairs;
-        ASSERT_TRUE(stairs.Prepare(rows, colors.data(), f.side, kLeft, kRight)) << f.growth << "/" << f.fall;
+        ASSERT_TRUE(stairs.Prepare(bands, colors.data(), f.side, kLeft, kRight)) << f.growth << "/" << f.fall;
         const int last = 1 + f.fall + 3;
         std::vector<int> order;
         for (int y = 0; y < last; ++y) order.push_back(y);
@@ -108,11 +111,12 @@ TEST(BandStaircaseTest, BandsThatAreNoStaircaseAreRefused) {
         {{{TPoint{0, 0}, TPoint{20, 0}, TPoint{0, 11}, TPoint{-20, 11}}}, Side::Right},
     };
     const std::vector<QRgb> colors(2, 0xFF102030u);
-    for (const auto& [bands, side] : cases) {
-        ShearedBandRows rows;
-        for (const auto& points : bands) ASSERT_TRUE(rows.Add(points.data(), points.size()));
+    for (const auto& [polygons, side] : cases) {
+        std::vector<ShearedBandRows::Band> bands;
+        for (const auto& points : polygons)
+            bands.push_back(ShearedBandRows::Describe(points.data(), points.size()).value());
         BandStaircase stairs;
-        EXPECT_FALSE(stairs.Prepare(rows, colors.data(), side, kLeft, kRight)) << bands.front()[1].X;
+        EXPECT_FALSE(stairs.Prepare(bands, colors.data(), side, kLeft, kRight)) << polygons.front()[1].X;
     }
 }
 
