@@ -1,5 +1,7 @@
 #include "buttongrid/mxfillobject.h"
 
+#include <optional>
+
 #include "platform/canvas.h"
 #include "platform/intmath.h"
 
@@ -127,7 +129,11 @@ bool TMxFillObject::FillCanvas(Canvas& canvas, const TRect& rect, TColor baseCol
     if (IsEmpty()) return false;
     const TPen savedPen = canvas.Pen();
     const TBrush savedBrush = canvas.Brush();
-    const Region savedClip = canvas.ClipRegion();
+    // Only the picture fills narrow the clip; they give it back afterwards.
+    std::optional<Region> savedClip;
+    if (Style() == TMxFillStyle::sfBrushBitmap || Style() == TMxFillStyle::sfBitmap ||
+        Style() == TMxFillStyle::sfBitmapList)
+        savedClip = canvas.ClipRegion();
     bool drawn = true;
     switch (Style()) {
         case TMxFillStyle::sfNone:
@@ -158,7 +164,7 @@ bool TMxFillObject::FillCanvas(Canvas& canvas, const TRect& rect, TColor baseCol
             break;
         }
     }
-    canvas.SelectClipRgn(savedClip);
+    if (savedClip) canvas.SelectClipRgn(*savedClip);
     canvas.SetPen(savedPen);
     canvas.SetBrush(savedBrush);
     return drawn;

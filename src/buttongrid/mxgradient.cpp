@@ -177,13 +177,17 @@ void MxGradientPaintExt(Canvas& canvas, const TRect& rect, TMxGradientStyle styl
         // corner of some elliptic sizes) lie on the far side, so they take the last table colour rather
         // than whatever the target held. Each row is composed whole and copied once.
         const QRgb back = ToQRgb(colors->back());
+        std::ptrdiff_t stride = 0;
+        QRgb* const block = canvas.UnclippedBlock(rect, stride);
         const auto fillOutside = [&](MxGradientRows::Run run, QRgb* pixels) {
             std::fill(pixels, pixels + run.first, back);
             std::fill(pixels + run.second, pixels + width, back);
         };
         PaintRows(
             width, height, style, *colors, Rect(0, 0, width, height),
-            [&](int y) { return canvas.UnclippedRow(rect.Left, rect.Top + y, width); },
+            [&](int y) {
+                return block ? block + y * stride : canvas.UnclippedRow(rect.Left, rect.Top + y, width);
+            },
             [&](int, MxGradientRows::Run run, QRgb* row) { fillOutside(run, row); },
             [&](int y, MxGradientRows::Run run, QRgb* pixels) {
                 fillOutside(run, pixels);
@@ -193,23 +197,30 @@ void MxGradientPaintExt(Canvas& canvas, const TRect& rect, TMxGradientStyle styl
     }
 
     // The clip narrows the caller's clip for the painting and gives it back afterwards.
-    const Region savedClip = canvas.ClipRegion();
+    std::optional<Region> savedClip;
     if (flags & kMxGradientClip) {
+        savedClip = canvas.ClipRegion();
         const int dx = static_cast<std::int16_t>(offset & 0xFFFFu);
         const int dy = static_cast<std::int16_t>(offset >> 16);
         canvas.IntersectClipRect(rect.Offset(dx, dy));
     }
     // The larger shapes reach past the rectangle, onto whatever part of the canvas they cover.
-    const TRect window = Rect(0, 0, canvas.Width(), canvas.Height()).Offset(-rect.Left, -rect.Top);
+    const TRect whole = Rect(0, 0, canvas.Width(), canvas.Height());
+    const TRect window = whole.Offset(-rect.Left, -rect.Top);
+    std::ptrdiff_t stride = 0;
+    QRgb* const block = canvas.UnclippedBlock(whole, stride);
     PaintRows(
         width, height, style, *colors, window,
-        [&](int y) { return canvas.UnclippedRow(rect.Left + window.Left, rect.Top + y, window.Width()); },
+        [&](int y) {
+            return block ? block + (rect.Top + y) * stride
+                         : canvas.UnclippedRow(rect.Left + window.Left, rect.Top + y, window.Width());
+        },
         [](int, MxGradientRows::Run, QRgb*) {},
         [&](int y, MxGradientRows::Run run, const QRgb* pixels) {
             const auto [x0, x1] = run;
             canvas.DrawPixels(rect.Left + window.Left + x0, rect.Top + y, pixels + x0, x1 - x0);
         });
-    if (flags & kMxGradientClip) canvas.SelectClipRgn(savedClip);
+    if (savedClip) canvas.SelectClipRgn(*savedClip);
 }
 
 TMxGradient::TMxGradient() {

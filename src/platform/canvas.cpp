@@ -458,6 +458,14 @@ QRgb* Canvas::UnclippedRow(int x, int y, int count) {
     return whole ? reinterpret_cast<QRgb*>(m_image.scanLine(y)) + x : nullptr;
 }
 
+QRgb* Canvas::UnclippedBlock(const TRect& rect, std::ptrdiff_t& stride) {
+    if (!m_clipIsImage || rect.IsEmpty() || rect.Left < 0 || rect.Top < 0 || rect.Right > Width() ||
+        rect.Bottom > Height())
+        return nullptr;
+    stride = m_image.bytesPerLine() / static_cast<std::ptrdiff_t>(sizeof(QRgb));
+    return reinterpret_cast<QRgb*>(m_image.scanLine(rect.Top)) + rect.Left;
+}
+
 void Canvas::copyRow(int x, int y, const QRgb* pixels, int count, SourceAlpha alpha) {
     if (y < 0 || y >= Height()) return;
     QRgb* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));

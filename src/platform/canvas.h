@@ -184,6 +184,9 @@ public:
     // The pixels [x, x + count) of row y to write straight into, when all of them lie in the image and the
     // clip; null otherwise. For painters that compose a row in place rather than in a buffer of their own.
     QRgb* UnclippedRow(int x, int y, int count);
+    // The same for every row of rect at once, where the canvas has no clip and rect lies in the image: row
+    // y of rect starts at the result + y * stride. Null otherwise, leaving the rows to UnclippedRow.
+    QRgb* UnclippedBlock(const TRect& rect, std::ptrdiff_t& stride);
     // Raster operation 0x00E20746 with a monochrome mask at (x, y): where the mask is black the brush
     // colour is painted, where it is white the destination stays.
     void StampMask(int x, int y, const QImage& mask);
