@@ -131,9 +131,24 @@ void BandStaircase::schedule(std::size_t i, std::int64_t from, std::int64_t sigm
 void BandStaircase::enter(std::size_t i, std::int64_t y) {
     const Edge& e = m_edges[i];
     const std::int64_t n = e.p + y * e.s;
-    const std::int64_t column = ceilDiv(n, e.d);
-    m_shifted[i] = column + e.k - m_move * y;
-    schedule(i, y, column * e.d - n);
+    // An edge coming in from past the far end mostly stands a column or two short of it: found by stepping
+    // back from there rather than by dividing.
+    std::int64_t column = m_width - e.k - 1;
+    std::int64_t sigma = column * e.d - n;
+    for (int step = 0; step < 4 && sigma >= e.d; ++step) {
+        sigma -= e.d;
+        --column;
+    }
+    if (sigma < 0 || sigma >= e.d) {
+        column = ceilDiv(n, e.d);
+        sigma = column * e.d - n;
+    }
+    place(i, y, column, sigma);
+}
+
+void BandStaircase::place(std::size_t i, std::int64_t y, std::int64_t column, std::int64_t sigma) {
+    m_shifted[i] = column + m_edges[i].k - m_move * y;
+    schedule(i, y, sigma);
 }
 
 std::int64_t BandStaircase::entryNumerator(std::int64_t y) const {
@@ -160,7 +175,12 @@ void BandStaircase::start(int y) {
     };
     m_passed = firstWhere([](std::int64_t edge) { return edge > 0; });
     m_entered = firstWhere([&](std::int64_t edge) { return edge >= m_width; });
-    for (std::size_t i = m_passed; i < m_entered; ++i) enter(i, y);
+    for (std::size_t i = m_passed; i < m_entered; ++i) {
+        const Edge& e = m_edges[i];
+        const std::int64_t n = e.p + y * e.s;
+        const std::int64_t column = ceilDiv(n, e.d);
+        place(i, y, column, column * e.d - n);
+    }
     m_entryNumerator = entryNumerator(y);
 }
 

@@ -48,6 +48,8 @@ private:
     void start(int y);
     // Takes band i in on row y, its edge now short of the far end, and schedules its first exception.
     void enter(std::size_t i, std::int64_t y);
+    // Sets band i's edge on row y from its column and rounding shortfall there, and schedules it.
+    void place(std::size_t i, std::int64_t y, std::int64_t column, std::int64_t sigma);
     // Band m_entered's p + y * s on row y, and whether on the row it stands for its edge falls short of the
     // far end.
     std::int64_t entryNumerator(std::int64_t y) const;

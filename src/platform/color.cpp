@@ -35,21 +35,35 @@ constexpr std::array<TColor, kSystemColorCount> kClassicScheme = {
 
 }  // namespace
 
-TColor GetSysColor(SystemColor index) { return kClassicScheme.at(static_cast<std::size_t>(index)); }
+TColor GetSysColor(SystemColor index) {
+    return kClassicScheme.at(static_cast<std::size_t>(index));
+}
+
+namespace {
+
+// The colour's 0x00BBGGRR value, a system colour looked up.
+std::uint32_t resolved(TColor c) {
+    if (!c.IsSystem()) return c.value;
+    const std::uint32_t n = c.value & 0xFFu;
+    // An index beyond the table resolves like the platform's unknown system colour: black.
+    return n < kSystemColorCount ? GetSysColor(static_cast<SystemColor>(n)).value : 0;
+}
+
+}  // namespace
 
 RgbColor ColorToRGB(TColor c) {
-    std::uint32_t v = c.value;
-    if (c.IsSystem()) {
-        const std::uint32_t n = v & 0xFFu;
-        // An index beyond the table resolves like the platform's unknown system colour: black.
-        v = n < kSystemColorCount ? GetSysColor(static_cast<SystemColor>(n)).value : 0;
-    }
-    return RgbColor{static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>((v >> 16) & 0xFF)};
+    const std::uint32_t v = resolved(c);
+    return RgbColor{static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF),
+                    static_cast<int>((v >> 16) & 0xFF)};
 }
 
 QRgb ToQRgb(TColor c) {
-    const RgbColor rgb = ColorToRGB(c);
-    return qRgb(rgb.r, rgb.g, rgb.b);
+    // Straight from the value: going through RgbColor's three ints costs a stall on every call.
+    const std::uint32_t v = resolved(c);
+    return qRgb(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF),
+                static_cast<int>((v >> 16) & 0xFF));
 }
 
-TColor FromQRgb(QRgb rgb) { return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb)); }
+TColor FromQRgb(QRgb rgb) {
+    return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
