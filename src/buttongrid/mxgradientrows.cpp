@@ -85,10 +85,11 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
     if (allOf(Kind::Polygon)) {
         m_bandShapes.reserve(polygons.size());
         for (const auto& points : polygons) {
-            const std::optional<ShearedBandRows::Band> band =
-                ShearedBandRows::Describe(points.data(), points.size());
-            if (!band) break;
-            m_bandShapes.push_back(*band);
+            ShearedBandRows::Band& band = m_bandShapes.emplace_back();
+            if (!ShearedBandRows::Describe(points.data(), points.size(), band)) {
+                m_bandShapes.clear();
+                break;
+            }
         }
         if (m_bandShapes.size() == polygons.size()) {
             m_batch = Batch::Bands;

@@ -45,15 +45,16 @@ bool slantedEdges(const TPoint* points, std::size_t count, Edge& left, Edge& rig
 
 }  // namespace
 
-std::optional<ShearedBandRows::Band> ShearedBandRows::Describe(const TPoint* points, std::size_t count) {
+bool ShearedBandRows::Describe(const TPoint* points, std::size_t count, Band& band) {
     Edge left{};
     Edge right{};
-    if (!slantedEdges(points, count, left, right)) return std::nullopt;
+    if (!slantedEdges(points, count, left, right)) return false;
     // A flat polygon has no rows; its one row of edge keeps the arithmetic away from dividing by zero.
     const int dy = std::max(left.bottom - left.top, 1);
     const int dx = left.bottomX - left.topX;
     const int whole = FloorDiv(dx, dy);
-    return Band{left.top, left.bottom, left.topX, dy, whole, dx - whole * dy, right.topX - left.topX};
+    band = Band{left.top, left.bottom, left.topX, dy, whole, dx - whole * dy, right.topX - left.topX};
+    return true;
 }
 
 void ShearedBandRows::Reserve(std::size_t count) {
@@ -76,9 +77,10 @@ void ShearedBandRows::Add(const Band& band) {
 }
 
 bool ShearedBandRows::Add(const TPoint* points, std::size_t count) {
-    const std::optional<Band> band = Describe(points, count);
-    if (band) Add(*band);
-    return band.has_value();
+    Band band{};
+    if (!Describe(points, count, band)) return false;
+    Add(band);
+    return true;
 }
 
 void ShearedBandRows::place(int y, std::size_t first) {

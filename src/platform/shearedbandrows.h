@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <vector>
 
 #include "platform/geometry.h"
@@ -25,9 +24,13 @@ public:
         int part;
         int width;
     };
-    // The band of a polygon that is such a parallelogram (or flat), with coordinates small enough for ints.
-    static std::optional<Band> Describe(const TPoint* points, std::size_t count);
-    static bool Fits(const TPoint* points, std::size_t count) { return Describe(points, count).has_value(); }
+    // Whether the polygon is such a parallelogram (or flat), with coordinates small enough for ints; if so,
+    // its band.
+    static bool Describe(const TPoint* points, std::size_t count, Band& band);
+    static bool Fits(const TPoint* points, std::size_t count) {
+        Band band{};
+        return Describe(points, count, band);
+    }
     void Reserve(std::size_t count);
     bool Empty() const { return m_top.empty(); }
     void Add(const Band& band);

@@ -65,7 +65,7 @@ TEST(BandStaircaseTest, RowsComposedFromTheRowBeforeMatchTheBands) {
         std::vector<ShearedBandRows::Band> bands;
         ShearedBandRows rows;
         for (const auto& points : Bands(f)) {
-            bands.push_back(ShearedBandRows::Describe(points.data(), points.size()).value());
+            ASSERT_TRUE(ShearedBandRows::Describe(points.data(), points.size(), bands.emplace_back()));
             rows.Add(bands.back());
         }
         std::vector<QRgb> colors;
@@ -114,7 +114,7 @@ TEST(BandStaircaseTest, BandsThatAreNoStaircaseAreRefused) {
     for (const auto& [polygons, side] : cases) {
         std::vector<ShearedBandRows::Band> bands;
         for (const auto& points : polygons)
-            bands.push_back(ShearedBandRows::Describe(points.data(), points.size()).value());
+            ASSERT_TRUE(ShearedBandRows::Describe(points.data(), points.size(), bands.emplace_back()));
         BandStaircase stairs;
         EXPECT_FALSE(stairs.Prepare(bands, colors.data(), side, kLeft, kRight)) << polygons.front()[1].X;
     }
