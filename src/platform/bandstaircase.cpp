@@ -115,7 +115,7 @@ void BandStaircase::schedule(std::size_t i, std::int64_t from, std::int64_t sigm
     std::int64_t rows = 0;
     if (e.q == m_move) {
         if (e.r == 0) return;
-        rows = ceilDiv(sigma + 1, e.r) - 1;
+        rows = ceilDiv(sigma + 1, e.r) - 1;  // sigma / r rounded down, sigma being at least 0
         sigma -= rows * e.r;
     } else if (e.q + 1 == m_move && sigma < e.r) {
         rows = ceilDiv(e.r - sigma, e.d - e.r);
