@@ -5,6 +5,7 @@
 #include <cstring>
 #include <functional>
 #include <limits>
+#include <optional>
 
 #include "platform/intmath.h"
 
@@ -39,19 +40,23 @@ bool BandStaircase::Prepare(const std::vector<ShearedBandRows::Band>& bands, con
     if (m_width <= 0 || std::abs(left) > kSmallCoord || std::abs(right) > kSmallCoord) return false;
     m_edges.reserve(bands.size());
     m_colors.reserve(bands.size());
-    // Per band: its last row, and its edge's exact line before rounding, d times the column on row y being
+    // A band without rows covers nothing, wherever it stands among the others. The rows composed are those
+    // from where the last band starts on.
+    std::int64_t firstRow = std::numeric_limits<std::int64_t>::min();
+    for (const ShearedBandRows::Band& b : bands)
+        if (b.bottom > b.top) firstRow = std::max<std::int64_t>(firstRow, b.top);
+    // A band's last row, and its edge's exact line before rounding: d times the column on row y is
     // at + y * slope.
     struct Line {
         std::int64_t bottom;
         std::int64_t at;
         std::int64_t slope;
+        std::int64_t d;
+        std::int64_t on(std::int64_t y) const { return at + y * slope; }
     };
-    std::vector<Line> lines;
-    lines.reserve(bands.size());
-    std::int64_t firstRow = std::numeric_limits<int>::min();
+    std::optional<Line> before;
     for (std::size_t i = 0; i < bands.size(); ++i) {
         const ShearedBandRows::Band& b = bands[i];
-        // A band without rows covers nothing, wherever it stands among the others.
         if (b.bottom <= b.top) continue;
         const std::int64_t d = b.dy;
         const std::int64_t slope = std::int64_t(b.whole) * d + b.part;
@@ -78,23 +83,18 @@ bool BandStaircase::Prepare(const std::vector<ShearedBandRows::Band>& bands, con
                                 : Edge{-p - d + 1, d, right, q, r, edgeSlope};
         // Below its rows the edge's line must stay off the row: it moves towards the side and has passed it.
         if (edgeSlope > 0 || e.p + b.bottom * edgeSlope > -e.k * d) return false;
+        // It reaches at least as far as the band before (painted after it) on every row where that one
+        // shows; the lines being straight, it is enough to compare them where that stretch begins and ends.
+        const Line line =
+            fromLeft ? Line{b.bottom, p + e.k * d, slope, d} : Line{b.bottom, e.k * d - p, -slope, d};
+        if (before && before->bottom - 1 >= firstRow && before->on(firstRow) > 0)
+            for (const std::int64_t y : {firstRow, before->bottom - 1})
+                if (before->on(y) * d > line.on(y) * before->d) return false;
+        before = line;
         m_edges.push_back(e);
         m_colors.push_back(colors[i]);
-        lines.push_back(side == Side::Left ? Line{b.bottom, p + e.k * d, slope}
-                                           : Line{b.bottom, e.k * d - p, -slope});
-        firstRow = std::max<std::int64_t>(firstRow, b.top);
     }
     if (m_edges.empty()) return false;
-    // Each band reaches at least as far as the one painted after it on every row where that one shows; the
-    // edges being straight, it is enough to compare their exact lines where that stretch begins and ends.
-    const auto exactly = [](const Line& l, std::int64_t y) { return l.at + y * l.slope; };
-    for (std::size_t i = 0; i + 1 < m_edges.size(); ++i) {
-        const Line& a = lines[i];
-        const Line& b = lines[i + 1];
-        if (a.bottom - 1 < firstRow || exactly(a, firstRow) <= 0) continue;
-        for (const std::int64_t y : {firstRow, a.bottom - 1})
-            if (exactly(a, y) * m_edges[i + 1].d > exactly(b, y) * m_edges[i].d) return false;
-    }
     m_firstRow = static_cast<int>(firstRow);
     // The last band's move, rounded: it is on the most rows.
     const Edge& last = m_edges.back();
