@@ -33,23 +33,19 @@ constexpr std::array<TColor, kSystemColorCount> kClassicScheme = {
     RGB(255, 255, 225),  // info background
 };
 
-}  // namespace
-
-TColor GetSysColor(SystemColor index) {
-    return kClassicScheme.at(static_cast<std::size_t>(index));
-}
-
-namespace {
-
 // The colour's 0x00BBGGRR value, a system colour looked up.
 std::uint32_t resolved(TColor c) {
     if (!c.IsSystem()) return c.value;
     const std::uint32_t n = c.value & 0xFFu;
     // An index beyond the table resolves like the platform's unknown system colour: black.
-    return n < kSystemColorCount ? GetSysColor(static_cast<SystemColor>(n)).value : 0;
+    return n < kSystemColorCount ? kClassicScheme[n].value : 0;
 }
 
 }  // namespace
+
+TColor GetSysColor(SystemColor index) {
+    return kClassicScheme.at(static_cast<std::size_t>(index));
+}
 
 RgbColor ColorToRGB(TColor c) {
     const std::uint32_t v = resolved(c);

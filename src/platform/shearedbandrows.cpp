@@ -76,13 +76,6 @@ void ShearedBandRows::Add(const Band& band) {
     m_known = false;
 }
 
-bool ShearedBandRows::Add(const TPoint* points, std::size_t count) {
-    Band band{};
-    if (!Describe(points, count, band)) return false;
-    Add(band);
-    return true;
-}
-
 void ShearedBandRows::place(int y, std::size_t first) {
     for (std::size_t i = first; i < m_top.size(); ++i) {
         // A point on a left edge is in: the first column at or right of the crossing.

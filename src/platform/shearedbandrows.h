@@ -27,15 +27,9 @@ public:
     // Whether the polygon is such a parallelogram (or flat), with coordinates small enough for ints; if so,
     // its band.
     static bool Describe(const TPoint* points, std::size_t count, Band& band);
-    static bool Fits(const TPoint* points, std::size_t count) {
-        Band band{};
-        return Describe(points, count, band);
-    }
     void Reserve(std::size_t count);
     bool Empty() const { return m_top.empty(); }
     void Add(const Band& band);
-    // Adds the polygon where it Fits, and says whether it did.
-    bool Add(const TPoint* points, std::size_t count);
 
     // Columns [x0[i], x1[i]) of row y for the polygons [first, added), clamped to [left, right) and counted
     // from left; x0[i] >= x1[i] where row y misses polygon i. The edges are carried on from the row asked

@@ -36,8 +36,9 @@ TEST(ShearedBandRowsTest, RowsInAnyOrderAreThoseOfThePolygonRasteriser) {
     };
     ShearedBandRows rows;
     for (const auto& points : polygons) {
-        ASSERT_TRUE(ShearedBandRows::Fits(points.data(), points.size()));
-        rows.Add(points.data(), points.size());
+        ShearedBandRows::Band band{};
+        ASSERT_TRUE(ShearedBandRows::Describe(points.data(), points.size(), band));
+        rows.Add(band);
     }
     std::vector<int> down;
     for (int y = -2; y < 560; ++y) down.push_back(y);
@@ -76,8 +77,10 @@ TEST(ShearedBandRowsTest, OtherPolygonsAreLeftToTheGeneralRasteriser) {
         {{{0, 0}, {8, 0}, {8, 5}, {0, 6}}, false},                 // no horizontal bottom
         {{{0, 0}, {1 << 27, 0}, {0, 5}, {-(1 << 27), 5}}, false},  // too large for ints
     };
-    for (const auto& [points, fits] : cases)
-        EXPECT_EQ(ShearedBandRows::Fits(points.data(), points.size()), fits) << points[1].X;
+    for (const auto& [points, fits] : cases) {
+        ShearedBandRows::Band band{};
+        EXPECT_EQ(ShearedBandRows::Describe(points.data(), points.size(), band), fits) << points[1].X;
+    }
 }
 
 }  // namespace
