@@ -47,9 +47,10 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
         s.bottom = s.box.Bottom;
         if (s.kind != Kind::Polygon && s.box.IsEmpty()) continue;
         m_lastPaintedFirst.push_back(s);
-        m_colors.push_back(s.color);
         m_straight = m_straight && (s.kind == Kind::Band || s.kind == Kind::Rectangle);
     }
+    dropHiddenSteps();
+    for (const Step& step : m_lastPaintedFirst) m_colors.push_back(step.color);
     for (const Step& step : m_lastPaintedFirst) {
         m_tops.push_back(step.top);
         m_bottoms.push_back(step.bottom);
@@ -125,6 +126,31 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
                    step.box.Top + step.box.Bottom == first.box.Top + first.box.Bottom;
         });
     if (ellipses) m_mirrorSum = m_lastPaintedFirst.front().box.Top + m_lastPaintedFirst.front().box.Bottom;
+}
+
+bool MxGradientRows::holds(const Step& outer, const Step& inner) {
+    using Kind = TMxGradientShape::Kind;
+    const auto straight = [](Kind kind) { return kind == Kind::Band || kind == Kind::Rectangle; };
+    if (straight(outer.kind) && straight(inner.kind)) return inner.box.Intersected(outer.box) == inner.box;
+    // A pixel lies in an ellipse when X^2 / w^2 + Y^2 / h^2 <= 1 about its centre: about the same centre, a
+    // wider and taller ellipse holds every pixel of the other.
+    if (outer.kind != Kind::Ellipse || inner.kind != Kind::Ellipse) return false;
+    return outer.box.Left + outer.box.Right == inner.box.Left + inner.box.Right &&
+           outer.box.Top + outer.box.Bottom == inner.box.Top + inner.box.Bottom &&
+           outer.box.Width() >= inner.box.Width() && outer.box.Height() >= inner.box.Height();
+}
+
+void MxGradientRows::dropHiddenSteps() {
+    // A step inside the one painted just before it, in the same colour, adds no pixel of its own: a gradient
+    // with more steps than colours between its ends has many such.
+    auto& steps = m_lastPaintedFirst;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const bool hidden =
+            i + 1 < steps.size() && steps[i].color == steps[i + 1].color && holds(steps[i + 1], steps[i]);
+        if (!hidden) steps[kept++] = steps[i];
+    }
+    steps.resize(kept);
 }
 
 void MxGradientRows::prepareNested() {

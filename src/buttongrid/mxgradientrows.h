@@ -51,6 +51,9 @@ private:
         QRgb color;
         std::size_t rows;  // index of an ellipse's or polygon's rows in m_ellipses or m_polygons
     };
+    // Whether every pixel of inner's shape is one of outer's, as far as the boxes alone tell.
+    static bool holds(const Step& outer, const Step& inner);
+    void dropHiddenSteps();
     bool columnsOf(const Step& step, int y, int& x0, int& x1);
     // Rows of bands and rectangles differ only where a shape starts or ends: the row before y is reused.
     bool sameAsRowBefore(int y) const;
