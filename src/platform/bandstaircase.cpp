@@ -95,6 +95,16 @@ bool BandStaircase::Prepare(const std::vector<ShearedBandRows::Band>& bands, con
         m_colors.push_back(colors[i]);
     }
     if (m_edges.empty()) return false;
+    // An edge between two bands of one colour shows nothing: the pixels it parts are the next band's
+    // colour either way, as that band reaches at least as far.
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < m_edges.size(); ++i) {
+        if (i + 1 < m_edges.size() && m_colors[i] == m_colors[i + 1]) continue;
+        m_edges[kept] = m_edges[i];
+        m_colors[kept++] = m_colors[i];
+    }
+    m_edges.resize(kept);
+    m_colors.resize(kept);
     m_firstRow = static_cast<int>(firstRow);
     // The last band's move, rounded: it is on the most rows.
     const Edge& last = m_edges.back();

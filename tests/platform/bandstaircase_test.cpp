@@ -68,27 +68,32 @@ TEST(BandStaircaseTest, RowsComposedFromTheRowBeforeMatchTheBands) {
             ASSERT_TRUE(ShearedBandRows::Describe(points.data(), points.size(), bands.emplace_back()));
             rows.Add(bands.back());
         }
-        std::vector<QRgb> colors;
-        for (int i = 0; i < f.n; ++i) colors.push_back(0xFF000000u | static_cast<QRgb>(i + 1));
-        BandStaircase stairs;
-        ASSERT_TRUE(stairs.Prepare(bands, colors.data(), f.side, kLeft, kRight)) << f.growth << "/" << f.fall;
-        const int last = 1 + f.fall + 3;
-        std::vector<int> order;
-        for (int y = 0; y < last; ++y) order.push_back(y);
-        for (int y = 3; y < last; y += 4) order.push_back(y);
-        for (int y = 0; y < last; ++y) order.push_back(y);
-        for (const bool ownBuffers : {false, true}) {
-            std::vector<std::vector<QRgb>> image(static_cast<std::size_t>(last),
-                                                 std::vector<QRgb>(kWidth, 0));
-            const QRgb* previous = nullptr;
-            for (const int y : order) {
-                QRgb* row = image[static_cast<std::size_t>(ownBuffers ? y : 0)].data();
-                const auto [a, b] = stairs.Compose(y, previous, row);
-                previous = row;
-                std::vector<QRgb> got(kWidth, 0);
-                std::copy(row + a, row + b, got.begin() + a);
-                ASSERT_EQ(got, Expected(rows, colors, y))
-                    << "family " << f.growth << "/" << f.fall << " side " << int(f.side) << " row " << y;
+        // Distinct colours, and colours shared by neighbours three at a time, whose edges show nothing.
+        for (const int shared : {1, 3}) {
+            std::vector<QRgb> colors;
+            for (int i = 0; i < f.n; ++i) colors.push_back(0xFF000000u | static_cast<QRgb>(i / shared + 1));
+            BandStaircase stairs;
+            ASSERT_TRUE(stairs.Prepare(bands, colors.data(), f.side, kLeft, kRight))
+                << f.growth << "/" << f.fall;
+            const int last = 1 + f.fall + 3;
+            std::vector<int> order;
+            for (int y = 0; y < last; ++y) order.push_back(y);
+            for (int y = 3; y < last; y += 4) order.push_back(y);
+            for (int y = 0; y < last; ++y) order.push_back(y);
+            for (const bool ownBuffers : {false, true}) {
+                std::vector<std::vector<QRgb>> image(static_cast<std::size_t>(last),
+                                                     std::vector<QRgb>(kWidth, 0));
+                const QRgb* previous = nullptr;
+                for (const int y : order) {
+                    QRgb* row = image[static_cast<std::size_t>(ownBuffers ? y : 0)].data();
+                    const auto [a, b] = stairs.Compose(y, previous, row);
+                    previous = row;
+                    std::vector<QRgb> got(kWidth, 0);
+                    std::copy(row + a, row + b, got.begin() + a);
+                    ASSERT_EQ(got, Expected(rows, colors, y))
+                        << "family " << f.growth << "/" << f.fall << " side " << int(f.side) << " row " << y
+                        << " shared " << shared;
+                }
             }
         }
     }
