@@ -75,6 +75,9 @@ struct TMxGradientShape {
 
 // The anchor rectangle of a style for a width × height rectangle (not normalised).
 TRect MxGradientAnchor(TMxGradientStyle style, int width, int height);
+// An elliptic step's radius for its extent: extent / 1.4 to the nearest integer, halves to the even one. 1.4
+// is a little under the square root of 2, so the largest ellipse reaches past the corners.
+int MxGradientEllipseRadius(int extent);
 // The shape painted with table entry `step` of `count` entries.
 TMxGradientShape MxGradientStepShape(TMxGradientStyle style, int width, int height, int count, int step);
 // Table entries in painting order: 0 upwards for gstHorizontal, downwards from count - 1 for the others,

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "buttongrid/mxgradient.h"
+#include "platform/intmath.h"
+#include "platform/raster.h"
 #include "support/changecounter.h"
 
 namespace {
@@ -225,6 +227,14 @@ TEST(MxGradientGeometry, BoardEllipsesHaveTheirBoxes) {
     EXPECT_EQ(box(235), Rect(-116, -58, 658, 330));
     EXPECT_EQ(box(117), Rect(77, 39, 465, 233));
     EXPECT_EQ(box(0), Rect(270, 135, 272, 137));
+}
+
+TEST(MxGradientGeometry, EllipseRadiusIsTheExtentOverOnePointFourRounded) {
+    // Past the board's sizes and into the negative, where the integer form must still round alike.
+    for (int extent = -70000; extent <= 70000; ++extent)
+        ASSERT_EQ(MxGradientEllipseRadius(extent), RoundHalfEven(extent / 1.4)) << extent;
+    for (const int extent : {kCoordLimit, -kCoordLimit, 2147483647, -2147483647})
+        EXPECT_EQ(MxGradientEllipseRadius(extent), RoundHalfEven(extent / 1.4)) << extent;
 }
 
 struct AnchorRow {
