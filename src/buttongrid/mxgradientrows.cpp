@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "platform/intmath.h"
 #include "platform/raster.h"
 #include "platform/vectorclones.h"
 
@@ -82,6 +83,7 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
                     [](const Step& step) { return EllipseRowBatch::Fits(step.box); })) {
         m_batch = Batch::Ellipses;
         for (const Step& step : m_lastPaintedFirst) m_ellipseBatch.Add(step.box);
+        prepareHalfRows();
     }
     if (allOf(Kind::Polygon)) {
         m_bandShapes.reserve(polygons.size());
@@ -151,6 +153,23 @@ void MxGradientRows::dropHiddenSteps() {
         if (!hidden) steps[kept++] = steps[i];
     }
     steps.resize(kept);
+}
+
+void MxGradientRows::prepareHalfRows() {
+    // In window columns, column x mirrors column sum - x, for every ellipse alike; the half from the centre
+    // column on is worked out as far as the mirror of column 0.
+    const TRect& box = m_lastPaintedFirst.front().box;
+    const bool alike =
+        std::all_of(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
+                    [&](const Step& step) { return step.box.Left + step.box.Right == box.Left + box.Right; });
+    const int width = m_right - m_left;
+    const std::int64_t sum = std::int64_t(box.Left) + box.Right - 1 - 2 * std::int64_t(m_left);
+    const std::int64_t centre = CeilDiv<std::int64_t>(sum, 2);
+    if (!alike || centre < 0 || centre > width) return;
+    const int end = static_cast<int>(std::max<std::int64_t>(width, sum + 1));
+    m_halfRow = Run{static_cast<int>(centre), end};
+    m_mirrorColumnsOdd = static_cast<int>(2 * centre - sum);
+    m_pixels.resize(static_cast<std::size_t>(end) + 2 * kSlack);
 }
 
 void MxGradientRows::prepareNested() {
@@ -287,11 +306,11 @@ std::size_t MxGradientRows::firstStepReaching(int y) {
     return std::max(ended, below);
 }
 
-MOXEL_VECTOR_CLONES bool MxGradientRows::layPieces(std::size_t first, std::size_t last, Run& covered) {
+MOXEL_VECTOR_CLONES bool MxGradientRows::layPieces(std::size_t first, std::size_t last, Run& covered,
+                                                   QRgb* pixels, int width) {
     // On any row the spans of a style's shapes share a column (the centre, the anchoring corner or edge, or
     // where neighbouring bands meet), so the shapes met so far cover one run and each further one adds at
     // most a piece on either side of it.
-    QRgb* pixels = Pixels();
     // The pieces are mostly a pixel or two, and asking whether a side grows costs more than writing it:
     // kSlack pixels go out from the covered run's growing ends unasked, in one vector store each, and only a
     // longer piece takes a loop. What lands past a piece lies outside the covered run, where a later shape
@@ -299,7 +318,6 @@ MOXEL_VECTOR_CLONES bool MxGradientRows::layPieces(std::size_t first, std::size_
     const int* lefts = m_x0.data();
     const int* rights = m_x1.data();
     const QRgb* colors = m_colors.data();
-    const int width = m_right - m_left;
     auto [a, b] = covered;
     std::size_t i = first;
     if (a == b) {
@@ -361,7 +379,7 @@ MxGradientRows::Run MxGradientRows::resolveSteps(int y) {
         m_x0[i] = 0;
         m_x1[i] = 0;
         if (y >= step.top && y < step.bottom) columnsOf(step, y, m_x0[i], m_x1[i]);
-        if (layPieces(i, i + 1, covered)) break;
+        if (layPieces(i, i + 1, covered, Pixels(), m_right - m_left)) break;
     }
     return covered;
 }
@@ -377,17 +395,28 @@ MxGradientRows::Run MxGradientRows::resolveBatched(int y) {
             for (const ShearedBandRows::Band& band : m_bandShapes) m_bands.Add(band);
         }
         m_bands.Row(y, first, m_left, m_right, m_x0.data() + first, m_x1.data() + first);
-        layPieces(first, count, covered);
+        layPieces(first, count, covered, Pixels(), m_right - m_left);
         return covered;
     }
-    // Ellipses a few dozen at a time, as the smallest that covers the whole row hides all larger ones.
+    // Ellipses a few dozen at a time, as the smallest that covers the whole row hides all larger ones. About
+    // one centre column only the columns from the centre on are worked out, far enough for the mirror of the
+    // first: every span there starts at the centre, so the pieces grow on one side.
+    const int from = m_halfRow ? m_halfRow->first : 0;
+    const int to = m_halfRow ? m_halfRow->second : m_right - m_left;
     constexpr std::size_t kChunk = 32;
-    for (std::size_t from = first; from < count; from += kChunk) {
-        const std::size_t to = std::min(from + kChunk, count);
-        m_ellipseBatch.Row(y, from, to, m_left, m_right, m_x0.data() + from, m_x1.data() + from);
-        if (layPieces(from, to, covered)) break;
+    for (std::size_t i = first; i < count; i += kChunk) {
+        const std::size_t last = std::min(i + kChunk, count);
+        m_ellipseBatch.Row(y, i, last, m_left + from, m_left + to, m_x0.data() + i, m_x1.data() + i);
+        if (layPieces(i, last, covered, Pixels() + from, to - from)) break;
     }
-    return covered;
+    if (!m_halfRow || covered.second <= covered.first) return covered;
+    // Column x mirrors column sum - x.
+    const int sum = 2 * from - m_mirrorColumnsOdd;
+    const int end = from + covered.second;
+    const int start = std::max(sum - (end - 1), 0);
+    QRgb* pixels = Pixels();
+    for (int x = start; x < from; ++x) pixels[x] = pixels[sum - x];
+    return {start, std::min(end, m_right - m_left)};
 }
 
 MxGradientRows::Run MxGradientRows::Resolve(int y) {

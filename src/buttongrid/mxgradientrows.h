@@ -62,9 +62,12 @@ private:
     Run resolveSteps(int y);
     // The same with the columns of all steps worked out together, for ellipses or sheared bands alike.
     Run resolveBatched(int y);
-    // Lays the steps [first, last), whose columns are in m_x0 and m_x1, around the covered run; true once
-    // the run is the whole row.
-    bool layPieces(std::size_t first, std::size_t last, Run& covered);
+    // Lays the steps [first, last), whose columns are in m_x0 and m_x1, around the covered run on the row
+    // [pixels, pixels + width); true once the run is the whole row.
+    bool layPieces(std::size_t first, std::size_t last, Run& covered, QRgb* pixels, int width);
+    // Ellipses about one column, seen in a window holding that column: only the half of each row from there
+    // on is worked out, the other mirrored.
+    void prepareHalfRows();
     // Rectangles each inside the next (square and corner styles): a pixel's colour is that of the first box
     // holding both its row and its column, so a row is the columns' colours with the first box's colour
     // laid over its part.
@@ -121,4 +124,8 @@ private:
     Run m_nestedRun{0, 0};
     Run m_laid{0, 0};  // the columns of the row that do not hold their column colour
     std::optional<int> m_mirrorSum;
+    // The columns of the half row worked out, from the centre on; the first is the mirror of itself where
+    // m_mirrorColumnsOdd is 0, of the column before where it is 1.
+    std::optional<Run> m_halfRow;
+    int m_mirrorColumnsOdd = 0;
 };
