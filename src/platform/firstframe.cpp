@@ -1,5 +1,6 @@
 #include "platform/firstframe.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QTimer>
@@ -17,12 +18,16 @@ qint64 realTimeNanoseconds() {
 
 class FirstFrameWatch : public QObject {
 public:
-    FirstFrameWatch(QWidget* window, QString fileName) : QObject(window), m_fileName(std::move(fileName)) {
-        window->installEventFilter(this);
+    FirstFrameWatch(QWidget* window, QString fileName)
+        : QObject(window), m_window(window), m_fileName(std::move(fileName)) {
+        // Opaque children may cover the whole window, which then gets no paint of its own: the first paint
+        // of any widget in it counts.
+        QCoreApplication::instance()->installEventFilter(this);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !m_seen) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Paint && !m_seen && widget && widget->window() == m_window) {
             m_seen = true;
             // The frame goes to the window system right after the paint, in the same pass; a zero timer
             // fires only when that pass is over.
@@ -41,6 +46,7 @@ private:
             file.write(QByteArray::number(realTimeNanoseconds()) + '\n');
     }
 
+    QWidget* m_window;
     QString m_fileName;
     bool m_seen = false;
 };

@@ -14,7 +14,8 @@ namespace {
 struct FirstFrameCase {
     const char* name;
     bool variableSet;
-    int paints;  // frames shown before the file is read
+    int paints;    // frames shown before the file is read
+    bool covered;  // an opaque child covers the whole window, which then gets no paint of its own
 };
 
 class FirstFrameTest : public ::testing::TestWithParam<FirstFrameCase> {};
@@ -32,8 +33,14 @@ TEST_P(FirstFrameTest, WritesTheFirstFrameTimeOnlyWhenAsked) {
 
     QWidget window;
     window.resize(40, 30);
+    if (c.covered) {
+        auto* child = new QWidget(&window);
+        child->setAttribute(Qt::WA_OpaquePaintEvent);
+        child->setGeometry(0, 0, 40, 30);
+    }
     WatchFirstFrame(&window);
-    const int watchers = static_cast<int>(window.children().size());
+    const int watchers = static_cast<int>(window.findChildren<QObject*>(Qt::FindDirectChildrenOnly).size()) -
+                         (c.covered ? 1 : 0);
     window.show();
     for (int i = 0; i < c.paints; ++i) {
         if (i > 0) {
@@ -63,8 +70,10 @@ TEST_P(FirstFrameTest, WritesTheFirstFrameTimeOnlyWhenAsked) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, FirstFrameTest,
-                         ::testing::Values(FirstFrameCase{"unset", false, 1}, FirstFrameCase{"set", true, 1},
-                                           FirstFrameCase{"setRepainted", true, 2}),
+                         ::testing::Values(FirstFrameCase{"unset", false, 1, false},
+                                           FirstFrameCase{"set", true, 1, false},
+                                           FirstFrameCase{"setRepainted", true, 2, false},
+                                           FirstFrameCase{"setCovered", true, 1, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
