@@ -10,6 +10,7 @@ using enum TGradStyle;
 
 TGradBox::TGradBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_OpaquePaintEvent, m_gradStyle != gsNone);
     m_font.SetOnChange([this] { update(); });
     resize(200, 100);
     if (parent) show();
@@ -40,7 +41,9 @@ void TGradBox::SetDrawOutLine(bool value) {
 }
 
 void TGradBox::SetGradStyle(TGradStyle value) {
-    if (assignIfDiffers(m_gradStyle, value)) update();
+    if (!assignIfDiffers(m_gradStyle, value)) return;
+    setAttribute(Qt::WA_OpaquePaintEvent, value != gsNone);
+    update();
 }
 
 void TGradBox::SetFont3D(bool value) {
@@ -137,9 +140,11 @@ void TGradBox::DrawCaptionText(Canvas& canvas, const TRect& rect) const {
 
 void TGradBox::paintEvent(QPaintEvent*) {
     if (width() <= 0 || height() <= 0) return;
-    // Clear first: with gsNone whatever lies behind shows through.
-    QImage face(size(), QImage::Format_ARGB32);
-    face.fill(Qt::transparent);
+    // The bands of a gradient cover every pixel: that face needs no clearing and is copied rather than
+    // blended. With gsNone it is cleared first, and whatever lies behind shows through.
+    const bool opaque = m_gradStyle != gsNone;
+    QImage face(size(), opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+    if (!opaque) face.fill(Qt::transparent);
     Canvas canvas(face);
     Paint(canvas);
     QPainter(this).drawImage(0, 0, face);

@@ -86,6 +86,25 @@ TEST(GradBox, DirectionsRunTheTableAlongTheirAxis) {
     EXPECT_EQ(at(image, 0, 50), clBlack);
 }
 
+TEST(GradBox, GradientBandsLeaveNoPixelUnpainted) {
+    // The box paints a gradient into a face it does not clear first, so the bands must reach every pixel,
+    // whatever the rounding of the band width does at these lengths.
+    using enum TGradStyle;
+    for (const TGradStyle style : {gsTopBottom, gsBottomTop, gsLeftRight, gsRightLeft})
+        for (const QSize size : {QSize(1, 1), QSize(7, 1), QSize(1, 7), QSize(3, 254), QSize(255, 3),
+                                 QSize(2, 256), QSize(511, 2), QSize(22, 446), QSize(610, 446)}) {
+            TGradBox box;
+            box.resize(size);
+            box.SetGradStyle(style);
+            const QImage image = paint(box);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    ASSERT_EQ(qAlpha(image.pixel(x, y)), 255)
+                        << static_cast<int>(style) << " " << size.width() << "x" << size.height() << " at "
+                        << x << "," << y;
+        }
+}
+
 TEST(GradBox, CaptionPassesByReliefAndEnabledState) {
     struct Row {
         bool enabled;
