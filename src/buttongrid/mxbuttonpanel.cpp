@@ -96,7 +96,9 @@ void TMxButtonPanel::LayoutButtons() {
         // widget asked to stay put still costs Qt a round of bookkeeping, 450 times over.
         const QRect bounds(b.Left, b.Top, b.Width(), b.Height());
         if (btn->geometry() != bounds) btn->setGeometry(bounds);
-        if (m_onButtonClick) btn->SetOnClick([this](TMxSpeedButton* sender) { ButtonClick(sender); });
+        if (!m_onButtonClick) continue;
+        const auto* held = btn->OnClick().target<ForwardClick>();
+        if (!held || held->panel != this) btn->SetOnClick(ForwardClick{this});
     }
 }
 

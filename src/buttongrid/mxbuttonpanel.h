@@ -4,11 +4,11 @@
 #include <functional>
 
 #include "buttongrid/mxbevel.h"
+#include "buttongrid/mxbuttonitems.h"
 #include "buttongrid/mxbuttonstyle.h"
 #include "buttongrid/mxcustomcontrol.h"
 #include "buttongrid/mxfillobject.h"
 #include "buttongrid/mxgridlayout.h"
-#include "buttongrid/mxbuttonitems.h"
 #include "platform/color.h"
 
 class Canvas;
@@ -86,6 +86,11 @@ private:
     // rendered again when the panel outgrew the bitmap.
     void CreateBack(bool force);
     void ButtonClick(TMxSpeedButton* button);
+    // The click handler the panel gives each button; a button that holds the panel's already keeps it.
+    struct ForwardClick {
+        TMxButtonPanel* panel;
+        void operator()(TMxSpeedButton* sender) const { panel->ButtonClick(sender); }
+    };
 
     TMxSpecialButtons m_buttons;
     int m_buttonHeight = 20;

@@ -77,6 +77,11 @@ TEST(MxButtonPanel, ItemClicksGoToTheItemUntilALayoutHooksTheDispatcher) {
     panel.Buttons()[1].Btn()->Click();
     EXPECT_EQ(itemClicks, std::vector<int>{1});
     EXPECT_EQ(panelClicks, std::vector<int>{1});
+    // A handler put on a button since gives way to the dispatcher again at the next layout.
+    panel.Buttons()[1].Btn()->SetOnClick([](TMxSpeedButton*) {});
+    panel.LayoutButtons();
+    panel.Buttons()[1].Btn()->Click();
+    EXPECT_EQ(panelClicks, (std::vector<int>{1, 1}));
 }
 
 TEST(MxButtonPanel, BtnIsTheIndexAtCreationNotAfterInsertion) {
