@@ -1,27 +1,33 @@
 #include "platform/bevel.h"
 
-#include <QImage>
 #include <QPainter>
 
 #include "platform/canvas.h"
 
 TBevel::TBevel(QWidget* parent) : QWidget(parent) {}
 
-void TBevel::Paint(Canvas& canvas) const {
+std::array<TBevel::Strip, 4> TBevel::Strips() const {
     const int right = width() - 1;
     const int bottom = height() - 1;
-    // Each polyline leaves out its end point; the other colour's polyline covers it.
-    canvas.SetPen({clBtnShadow, 1, PenStyle::Solid});
-    canvas.Polyline({{0, bottom}, {0, 0}, {right, 0}});
-    canvas.SetPen({clBtnHighlight, 1, PenStyle::Solid});
-    canvas.Polyline({{right, 0}, {right, bottom}, {-1, bottom}});
+    return {{
+        {{0, 1, 1, bottom + 1}, clBtnShadow},
+        {{0, 0, right, 1}, clBtnShadow},
+        {{right, 0, right + 1, bottom}, clBtnHighlight},
+        {{0, bottom, right + 1, bottom + 1}, clBtnHighlight},
+    }};
+}
+
+void TBevel::Paint(Canvas& canvas) const {
+    for (const Strip& strip : Strips()) {
+        canvas.Brush() = TBrush{strip.color, BrushStyle::Solid};
+        canvas.FillRect(strip.rect);
+    }
 }
 
 void TBevel::paintEvent(QPaintEvent*) {
-    if (width() <= 0 || height() <= 0) return;
-    QImage surface(size(), QImage::Format_ARGB32);
-    surface.fill(Qt::transparent);
-    Canvas canvas(surface);
-    Paint(canvas);
-    QPainter(this).drawImage(0, 0, surface);
+    QPainter painter(this);
+    for (const Strip& strip : Strips()) {
+        const TRect& r = strip.rect;
+        if (!r.IsEmpty()) painter.fillRect(r.Left, r.Top, r.Width(), r.Height(), QColor(ToQRgb(strip.color)));
+    }
 }

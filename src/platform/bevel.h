@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+
+#include "platform/color.h"
+#include "platform/geometry.h"
 
 class Canvas;
 
@@ -12,8 +16,18 @@ class TBevel : public QWidget {
 public:
     explicit TBevel(QWidget* parent = nullptr);
 
+    // The frame's strips in painting order: the shadow's polyline from the bottom left corner up and along
+    // the top, then the highlight's down the right side and back along the bottom, each leaving out its end
+    // point.
+    struct Strip {
+        TRect rect;
+        TColor color;
+    };
+    std::array<Strip, 4> Strips() const;
     void Paint(Canvas& canvas) const;
 
 protected:
+    // Straight onto the widget: a face of the widget's size would cost a page of fresh memory per row for
+    // the one pixel at either end.
     void paintEvent(QPaintEvent* e) override;
 };
