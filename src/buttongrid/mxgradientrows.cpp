@@ -415,7 +415,7 @@ MxGradientRows::Run MxGradientRows::resolveBatched(int y) {
     const int end = from + covered.second;
     const int start = std::max(sum - (end - 1), 0);
     QRgb* pixels = Pixels();
-    for (int x = start; x < from; ++x) pixels[x] = pixels[sum - x];
+    if (start < from) std::reverse_copy(pixels + sum - from + 1, pixels + sum - start + 1, pixels + start);
     return {start, std::min(end, m_right - m_left)};
 }
 
