@@ -37,16 +37,21 @@ struct MaskKeyHash {
 // from it.
 constexpr std::size_t kCapacity = 256;
 
-// The caption drawn in white on black at offset from where the label places it, in an image of size
-// whose top-left lies at origin.
-QImage drawCaption(const MaskKey& key, TPoint offset, TPoint origin, QSize size) {
+// Where the label starts its caption: from the caption's unrotated extent, the same for every copy.
+TPoint captionStart(const MaskKey& key) {
+    QImage probe(1, 1, QImage::Format_RGB32);
+    Canvas canvas(probe);
+    canvas.SetFont(key.font);
+    const TPoint extent = canvas.TextExtent(key.caption);
+    return TdxfLabel::TextStart(key.size.width() / 2, key.size.height() / 2, key.angle, extent.X, extent.Y);
+}
+
+// The caption drawn in white on black at offset from start, in an image of size whose top-left lies at
+// origin.
+QImage drawCaption(const MaskKey& key, TPoint start, TPoint offset, TPoint origin, QSize size) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::black);
     Canvas canvas(image);
-    canvas.SetFont(key.font);
-    const TPoint extent = canvas.TextExtent(key.caption);
-    const TPoint start =
-        TdxfLabel::TextStart(key.size.width() / 2, key.size.height() / 2, key.angle, extent.X, extent.Y);
     ::Font rotated = key.font;
     rotated.SetEscapement(((key.angle % 360) + 360) % 360 * 10);
     rotated.SetColor(clWhite);
@@ -62,12 +67,14 @@ TdxfCaptionMasks drawMasks(const MaskKey& key) {
     for (const TPoint offset : key.offsets) reach = std::max({reach, std::abs(offset.X), std::abs(offset.Y)});
     const TPoint origin{-reach, -reach};
     const QSize wide(key.size.width() + 2 * reach, key.size.height() + 2 * reach);
-    TdxfGlyphMask drawn = TdxfGlyphMask::FromWhiteOnBlack(drawCaption(key, {0, 0}, origin, wide), origin);
+    const TPoint start = captionStart(key);
+    TdxfGlyphMask drawn =
+        TdxfGlyphMask::FromWhiteOnBlack(drawCaption(key, start, {0, 0}, origin, wide), origin);
     // Each copy drawn where it lies, kept only where moving the drawn one does not give the same.
     std::vector<std::optional<TdxfGlyphMask>> own;
     for (const TPoint offset : key.offsets) {
         TdxfGlyphMask copy =
-            TdxfGlyphMask::FromWhiteOnBlack(drawCaption(key, offset, {0, 0}, key.size), {0, 0});
+            TdxfGlyphMask::FromWhiteOnBlack(drawCaption(key, start, offset, {0, 0}, key.size), {0, 0});
         if (copy == drawn.MovedWithin(offset, key.size))
             own.emplace_back();
         else
@@ -80,17 +87,18 @@ TdxfCaptionMasks drawMasks(const MaskKey& key) {
 
 TdxfGlyphMask TdxfGlyphMask::FromWhiteOnBlack(const QImage& image, TPoint origin) {
     TdxfGlyphMask mask;
+    const int width = image.width();
     for (int y = 0; y < image.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         int x = 0;
-        while (x < image.width()) {
+        while (x < width) {
             if ((row[x] & 0xFFFFFFu) == 0) {
                 ++x;
                 continue;
             }
             Run run{static_cast<qint16>(y + origin.Y), static_cast<qint16>(x + origin.X), 0,
                     static_cast<quint32>(mask.m_coverage.size())};
-            for (; x < image.width() && (row[x] & 0xFFFFFFu) != 0; ++x)
+            for (; x < width && (row[x] & 0xFFFFFFu) != 0; ++x)
                 mask.m_coverage.push_back(static_cast<unsigned char>(qRed(row[x])));
             run.x1 = static_cast<qint16>(x + origin.X);
             mask.m_runs.push_back(run);
