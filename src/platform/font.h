@@ -65,6 +65,8 @@ public:
     friend bool operator==(const Font& a, const Font& b);
 
 private:
+    QFont makeQFont() const;
+
     QString m_name = QStringLiteral("MS Sans Serif");
     int m_height = -11;
     FontStyles m_style;
