@@ -278,10 +278,7 @@ void Canvas::FrameRect(const TRect& rect, TColor color) {
     const TRect r = rect.Normalized();
     if (r.IsEmpty()) return;
     const Paint paint = solidPaint(color);
-    fillRectPaint({r.Left, r.Top, r.Right, r.Top + 1}, paint);
-    fillRectPaint({r.Left, r.Bottom - 1, r.Right, r.Bottom}, paint);
-    fillRectPaint({r.Left, r.Top + 1, r.Left + 1, r.Bottom - 1}, paint);
-    fillRectPaint({r.Right - 1, r.Top + 1, r.Right, r.Bottom - 1}, paint);
+    for (const TRect& strip : FrameStrips(r)) fillRectPaint(strip, paint);
 }
 
 void Canvas::Rectangle(const TRect& rect) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include <algorithm>
 
 // Points and rectangles with the platform's convention: right and bottom are exclusive.
@@ -42,4 +44,13 @@ constexpr TRect Rect(int left, int top, int right, int bottom) {
 }
 constexpr TRect Bounds(int left, int top, int width, int height) {
     return {left, top, left + width, top + height};
+}
+
+// The one-pixel frame just inside a normalised, non-empty rectangle as four strips: the top and bottom rows
+// whole, then the left and right columns between them.
+constexpr std::array<TRect, 4> FrameStrips(const TRect& r) {
+    return {{{r.Left, r.Top, r.Right, r.Top + 1},
+             {r.Left, r.Bottom - 1, r.Right, r.Bottom},
+             {r.Left, r.Top + 1, r.Left + 1, r.Bottom - 1},
+             {r.Right - 1, r.Top + 1, r.Right, r.Bottom - 1}}};
 }

@@ -86,22 +86,33 @@ void TGradBox::SetColarray() {
     m_colarray[255] = RGB(l.r, l.g, l.b);
 }
 
-void TGradBox::Paint(Canvas& canvas) {
+std::vector<TGradBox::Fill> TGradBox::Fills() {
     SetColarray();
     const int w = width();
     const int h = height();
+    std::vector<Fill> fills;
     if (m_gradStyle != gsNone) {
+        fills.reserve(256 + 4);
         const bool vertical = m_gradStyle == gsTopBottom || m_gradStyle == gsBottomTop;
         const double step = (vertical ? h : w) / 255.0;
         const int band = Trunc(step + 1);
         for (int i = 0; i <= 255; ++i) {
             const int at = i == 0 ? 0 : Trunc((i - 1) * step);
-            canvas.Brush() = TBrush{m_colarray[i], BrushStyle::Solid};
-            canvas.FillRect(vertical ? Rect(0, at, w, at + band) : Rect(at, 0, at + band, h));
+            fills.push_back(
+                {vertical ? Rect(0, at, w, at + band) : Rect(at, 0, at + band, h), m_colarray[i]});
         }
     }
-    if (m_drawOutLine) canvas.FrameRect(Rect(0, 0, w, h), m_outLineColor);
-    DrawCaptionText(canvas, Rect(m_captionLeft, m_captionTop, x() + w, y() + h));
+    if (m_drawOutLine && w > 0 && h > 0)
+        for (const TRect& strip : FrameStrips(Rect(0, 0, w, h))) fills.push_back({strip, m_outLineColor});
+    return fills;
+}
+
+void TGradBox::Paint(Canvas& canvas) {
+    for (const Fill& fill : Fills()) {
+        canvas.Brush() = TBrush{fill.color, BrushStyle::Solid};
+        canvas.FillRect(fill.rect);
+    }
+    DrawCaptionText(canvas, Rect(m_captionLeft, m_captionTop, x() + width(), y() + height()));
     if (m_onPaint) m_onPaint();
 }
 
@@ -140,6 +151,16 @@ void TGradBox::DrawCaptionText(Canvas& canvas, const TRect& rect) const {
 
 void TGradBox::paintEvent(QPaintEvent*) {
     if (width() <= 0 || height() <= 0) return;
+    if (m_caption.isEmpty()) {
+        QPainter painter(this);
+        for (const Fill& fill : Fills()) {
+            const TRect r = fill.rect.Normalized().Intersected(Rect(0, 0, width(), height()));
+            if (!r.IsEmpty())
+                painter.fillRect(r.Left, r.Top, r.Width(), r.Height(), QColor(ToQRgb(fill.color)));
+        }
+        if (m_onPaint) m_onPaint();
+        return;
+    }
     // The bands of a gradient cover every pixel: that face needs no clearing and is copied rather than
     // blended. With gsNone it is cleared first, and whatever lies behind shows through.
     const bool opaque = m_gradStyle != gsNone;

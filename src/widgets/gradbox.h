@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "platform/color.h"
 #include "platform/font.h"
@@ -63,11 +64,20 @@ public:
     // The colour table as the last paint built it.
     const ColorTable& Colarray() const { return m_colarray; }
     void SetColarray();
-    // Rebuilds the table, then draws the bands, the outline and the caption, then fires OnPaint.
+    // The face's solid parts in painting order: the gradient's bands (each as wide as a step and a pixel,
+    // over the one before), then the outline's strips. Rebuilds the table first.
+    struct Fill {
+        TRect rect;
+        TColor color;
+    };
+    std::vector<Fill> Fills();
+    // Draws the fills and the caption, then fires OnPaint.
     void Paint(Canvas& canvas);
     void DrawCaptionText(Canvas& canvas, const TRect& rect) const;
 
 protected:
+    // Without a caption the fills go straight onto the widget; with one, the face is composed in an image
+    // for the canvas's text.
     void paintEvent(QPaintEvent* e) override;
     void changeEvent(QEvent* e) override;
 

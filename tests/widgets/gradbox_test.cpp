@@ -105,6 +105,30 @@ TEST(GradBox, GradientBandsLeaveNoPixelUnpainted) {
         }
 }
 
+TEST(GradBox, WidgetWithoutCaptionShowsThePaintedFace) {
+    // Without a caption the widget fills its bands and outline straight onto itself; it must show what
+    // the canvas paint gives, wherever that is opaque.
+    using enum TGradStyle;
+    for (const TGradStyle style : {gsTopBottom, gsBottomTop, gsLeftRight, gsRightLeft, gsNone})
+        for (const QSize size : {QSize(1, 1), QSize(3, 254), QSize(22, 446), QSize(610, 446)}) {
+            TGradBox box;
+            box.resize(size);
+            box.SetTopColor(clLime);
+            box.SetLastColor(clWhite);
+            box.SetGradStyle(style);
+            box.SetDrawOutLine(true);
+            const QImage expected = paint(box);
+            const QImage grabbed = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x)
+                    if (qAlpha(expected.pixel(x, y)) == 255) {
+                        ASSERT_EQ(grabbed.pixel(x, y), expected.pixel(x, y))
+                            << static_cast<int>(style) << " " << size.width() << "x" << size.height()
+                            << " at " << x << "," << y;
+                    }
+        }
+}
+
 TEST(GradBox, CaptionPassesByReliefAndEnabledState) {
     struct Row {
         bool enabled;
