@@ -609,6 +609,7 @@ void Canvas::setClip(const Region& region) {
         std::all_of(whole.begin(), whole.end(),
                     [w = Width()](const Span& s) { return s.X0 == 0 && s.X1 == w; })) {
         m_clipIsImage = true;
+        m_clip = Region();
         m_clipRowStart.clear();
         m_clipQRegion = QRegion();
         return;
@@ -631,7 +632,7 @@ void Canvas::SetClipRect(const TRect& rect) {
 }
 
 void Canvas::IntersectClipRect(const TRect& rect) {
-    setClip((m_clipIsImage ? CreateRectRgn(0, 0, Width(), Height()) : m_clip).Intersected(rect));
+    setClip(ClipRegion().Intersected(rect));
 }
 
 void Canvas::SelectClipRgn(const Region& region) {
@@ -645,9 +646,13 @@ void Canvas::SelectClipPath() {
     setClip(Region::FromSpans(OutlineSpans(outlinesOf(path), fillModeOf(path), 0, Height())));
 }
 
+Region Canvas::ClipRegion() const {
+    return m_clipIsImage ? CreateRectRgn(0, 0, Width(), Height()) : m_clip;
+}
+
 void Canvas::ResetClip() {
     m_clipIsImage = true;
-    m_clip = CreateRectRgn(0, 0, Width(), Height());
+    m_clip = Region();
     m_clipRowStart.clear();
     m_clipQRegion = QRegion();
 }
@@ -777,7 +782,7 @@ int Canvas::DrawText(const QString& text, TRect& rect, unsigned flags) {
 
     const bool clipped = !(flags & DT_NOCLIP);
     const bool hadClip = !m_clipIsImage;
-    const Region savedClip = m_clip;
+    const Region savedClip = hadClip ? m_clip : Region();
     if (clipped) IntersectClipRect(rect);
     for (std::size_t i = 0; i < shown.size(); ++i) {
         const int width = measure(shown[i].text);

@@ -199,7 +199,7 @@ public:
     void SelectClipPath();
     void ResetClip();
     // The current clip, within the image.
-    const Region& ClipRegion() const { return m_clip; }
+    Region ClipRegion() const;
 
     // Text. TextOut puts the top-left of the text cell at (x, y), turned by the font's escapement about that
     // point; in opaque mode the cell is first filled with the background colour.
@@ -264,6 +264,8 @@ private:
     BackgroundMode m_bkMode = BackgroundMode::Opaque;
     FillMode m_polyFillMode = FillMode::Alternate;
     TPoint m_penPos;
+    // The clip's spans, kept only while it is narrower than the image: most canvases never clip, and the
+    // spans of a whole image are a row each.
     Region m_clip;
     bool m_clipIsImage = true;
     std::vector<std::size_t> m_clipRowStart;  // index of each row's first clip span, one entry per row + 1
