@@ -5,12 +5,14 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 #include <QTransform>
 #include <algorithm>
 #include <climits>
 #include <cstring>
 #include <functional>
+#include <unordered_map>
 
 namespace {
 
@@ -659,9 +661,34 @@ void Canvas::ResetClip() {
 
 // --- Text -------------------------------------------------------------------------------------------
 
+int Canvas::advance(const QFontMetrics& metrics, const QString& text) const {
+    // Cells and labels measure the same few captions in the same few fonts over and over, and laying the
+    // text out is the dear part of measuring it. The metrics are those of the canvas's font.
+    struct Key {
+        QString name;
+        int height;
+        FontStyles style;
+        QString text;
+        bool operator==(const Key&) const = default;
+    };
+    struct Hash {
+        std::size_t operator()(const Key& k) const {
+            return qHashMulti(0, k.name, k.height, k.style.bits(), k.text);
+        }
+    };
+    constexpr std::size_t kKept = 1024;
+    thread_local std::unordered_map<Key, int, Hash> measured;
+    Key key{m_font.Name(), m_font.Height(), m_font.Style(), text};
+    if (const auto found = measured.find(key); found != measured.end()) return found->second;
+    if (measured.size() >= kKept) measured.clear();
+    const int width = metrics.horizontalAdvance(text);
+    measured.emplace(std::move(key), width);
+    return width;
+}
+
 TPoint Canvas::TextExtent(const QString& text) const {
     const QFontMetrics metrics(m_font.ToQFont());
-    return {metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()};
+    return {advance(metrics, text), metrics.ascent() + metrics.descent()};
 }
 
 TTextMetric Canvas::GetTextMetrics() const {
@@ -692,13 +719,13 @@ void Canvas::drawTextLine(int x, int y, const QString& text, int escapement, int
         m_path->addPath(transform.map(glyphs));
         return;
     }
-    const int advance = metrics.horizontalAdvance(text);
+    const int width = advance(metrics, text);
     const int cellHeight = metrics.ascent() + metrics.descent();
     if (m_bkMode == BackgroundMode::Opaque) {
         if (escapement % 3600 == 0) {
-            fillRectPaint(Bounds(x, y, advance, cellHeight), solidPaint(m_backgroundColor));
+            fillRectPaint(Bounds(x, y, width, cellHeight), solidPaint(m_backgroundColor));
         } else {
-            const QPolygonF cell = transform.map(QPolygonF(QRectF(0, 0, advance, cellHeight)));
+            const QPolygonF cell = transform.map(QPolygonF(QRectF(0, 0, width, cellHeight)));
             fillSpans(OutlineSpans({std::vector<QPointF>(cell.begin(), cell.end())}, FillMode::Winding,
                                    clipTop(), clipBottom()),
                       solidPaint(m_backgroundColor));
@@ -734,11 +761,11 @@ int Canvas::DrawText(const QString& text, TRect& rect, unsigned flags) {
 
     // Width of a line, with tabs advancing to the next stop when expanded.
     const auto measure = [&](const QString& line) {
-        if (!(flags & DT_EXPANDTABS) || tabWidth <= 0) return metrics.horizontalAdvance(line);
+        if (!(flags & DT_EXPANDTABS) || tabWidth <= 0) return advance(metrics, line);
         const QStringList parts = line.split(u'\t');
         int x = 0;
         for (qsizetype i = 0; i < parts.size(); ++i) {
-            x += metrics.horizontalAdvance(parts[i]);
+            x += advance(metrics, parts[i]);
             if (i + 1 < parts.size()) x = (x / tabWidth + 1) * tabWidth;
         }
         return x;
@@ -801,7 +828,7 @@ int Canvas::DrawText(const QString& text, TRect& rect, unsigned flags) {
                 drawTextLine(left + x, y, parts[p], 0,
                              underline >= 0 && underline < parts[p].size() ? underline : -1);
                 consumed += static_cast<int>(parts[p].size()) + 1;
-                x += metrics.horizontalAdvance(parts[p]);
+                x += advance(metrics, parts[p]);
                 if (p + 1 < parts.size()) x = (x / tabWidth + 1) * tabWidth;
             }
         } else {

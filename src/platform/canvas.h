@@ -5,6 +5,7 @@
 #include "platform/geometry.h"
 #include "platform/region.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainterPath>
 #include <QString>
@@ -239,6 +240,8 @@ private:
     void fillSpans(const std::vector<Span>& spans, const Paint& paint);
     void fillRectPaint(const TRect& rect, const Paint& paint);
     void plotPen(TPoint p);
+    // metrics.horizontalAdvance(text), for metrics of the canvas's font.
+    int advance(const QFontMetrics& metrics, const QString& text) const;
     // Outlined convex shapes (ellipse, round rectangle): spans of the outer shape, eroded by the pen.
     void drawOutlinedConvex(const std::vector<Span>& outer, int rowBegin, int rowEnd);
     void setClip(const Region& region);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QImage>
 #include <functional>
 #include <optional>
@@ -700,6 +701,36 @@ TEST(CanvasText, ExtentIsAdvanceByCellHeight) {
     // The fixed-pitch gothic gives every full-width character the em width.
     EXPECT_EQ(canvas.TextExtent(QStringLiteral("━━━")), (TPoint{48, tm.tmHeight}));
     EXPECT_EQ(canvas.TextWidth(QString()), 0);
+}
+
+TEST(CanvasText, ExtentFollowsEveryChangeOfFontAndText) {
+    // Asked in turn, each differing from the one before in one value, and again: every answer is the
+    // font's own measure of the text.
+    struct Row {
+        const char* name;
+        int height;
+        FontStyles style;
+        const char16_t* text;
+    };
+    const Row rows[] = {
+        {"ＭＳ Ｐゴシック", -16, {}, u"Ab━"},
+        {"ＭＳ Ｐ明朝", -16, {}, u"Ab━"},
+        {"ＭＳ Ｐ明朝", -24, {}, u"Ab━"},
+        {"ＭＳ Ｐ明朝", -24, {FontStyle::Bold}, u"Ab━"},
+        {"ＭＳ Ｐ明朝", -24, {FontStyle::Bold}, u"Abc"},
+        {"ＭＳ Ｐゴシック", -16, {}, u"Ab━"},
+    };
+    QImage image = blank(10, 10);
+    Canvas canvas(image);
+    for (int pass = 0; pass < 2; ++pass)
+        for (const Row& row : rows) {
+            Font font = ipaFont(row.name, row.height);
+            font.SetStyle(row.style);
+            canvas.SetFont(font);
+            const QString text = QString::fromUtf16(row.text);
+            EXPECT_EQ(canvas.TextWidth(text), QFontMetrics(font.ToQFont()).horizontalAdvance(text))
+                << row.name << " " << row.height;
+        }
 }
 
 TEST(CanvasText, JapaneseAndEveryBoxGlyphRender) {
