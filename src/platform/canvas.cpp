@@ -661,29 +661,39 @@ void Canvas::ResetClip() {
 
 // --- Text -------------------------------------------------------------------------------------------
 
-int Canvas::advance(const QFontMetrics& metrics, const QString& text) const {
-    // Cells and labels measure the same few captions in the same few fonts over and over, and laying the
-    // text out is the dear part of measuring it. The metrics are those of the canvas's font.
-    struct Key {
-        QString name;
-        int height;
-        FontStyles style;
-        QString text;
-        bool operator==(const Key&) const = default;
-    };
-    struct Hash {
-        std::size_t operator()(const Key& k) const {
-            return qHashMulti(0, k.name, k.height, k.style.bits(), k.text);
-        }
-    };
+namespace {
+
+// What a logical font measures, kept per font (and text): cells and labels measure the same few captions in
+// the same few fonts over and over, and laying text out or asking the font database is the dear part of it.
+// Per thread, as Qt's fonts are.
+struct FontKey {
+    QString name;
+    int height;
+    FontStyles style;
+    QString text;
+    bool operator==(const FontKey&) const = default;
+};
+
+struct FontKeyHash {
+    std::size_t operator()(const FontKey& k) const {
+        return qHashMulti(0, k.name, k.height, k.style.bits(), k.text);
+    }
+};
+
+template <typename Value, typename MeasureFn>
+Value measuredOnce(const ::Font& font, const QString& text, MeasureFn&& measure) {
     constexpr std::size_t kKept = 1024;
-    thread_local std::unordered_map<Key, int, Hash> measured;
-    Key key{m_font.Name(), m_font.Height(), m_font.Style(), text};
+    thread_local std::unordered_map<FontKey, Value, FontKeyHash> measured;
+    FontKey key{font.Name(), font.Height(), font.Style(), text};
     if (const auto found = measured.find(key); found != measured.end()) return found->second;
     if (measured.size() >= kKept) measured.clear();
-    const int width = metrics.horizontalAdvance(text);
-    measured.emplace(std::move(key), width);
-    return width;
+    return measured.emplace(std::move(key), measure()).first->second;
+}
+
+}  // namespace
+
+int Canvas::advance(const QFontMetrics& metrics, const QString& text) const {
+    return measuredOnce<int>(m_font, text, [&] { return metrics.horizontalAdvance(text); });
 }
 
 TPoint Canvas::TextExtent(const QString& text) const {
@@ -692,20 +702,22 @@ TPoint Canvas::TextExtent(const QString& text) const {
 }
 
 TTextMetric Canvas::GetTextMetrics() const {
-    const QFont font = m_font.ToQFont();
-    const QFontMetrics metrics(font);
-    const QFontInfo info(font);
-    TTextMetric tm;
-    tm.tmAscent = metrics.ascent();
-    tm.tmDescent = metrics.descent();
-    tm.tmHeight = tm.tmAscent + tm.tmDescent;
-    tm.tmInternalLeading = std::max(0, tm.tmHeight - info.pixelSize());
-    tm.tmExternalLeading = std::max(0, metrics.leading());
-    tm.tmAveCharWidth = metrics.averageCharWidth();
-    tm.tmMaxCharWidth = metrics.maxWidth();
-    if (QFontDatabase::isSmoothlyScalable(info.family(), info.styleName()))
-        tm.tmPitchAndFamily |= TMPF_TRUETYPE;
-    return tm;
+    return measuredOnce<TTextMetric>(m_font, QString(), [&] {
+        const QFont font = m_font.ToQFont();
+        const QFontMetrics metrics(font);
+        const QFontInfo info(font);
+        TTextMetric tm;
+        tm.tmAscent = metrics.ascent();
+        tm.tmDescent = metrics.descent();
+        tm.tmHeight = tm.tmAscent + tm.tmDescent;
+        tm.tmInternalLeading = std::max(0, tm.tmHeight - info.pixelSize());
+        tm.tmExternalLeading = std::max(0, metrics.leading());
+        tm.tmAveCharWidth = metrics.averageCharWidth();
+        tm.tmMaxCharWidth = metrics.maxWidth();
+        if (QFontDatabase::isSmoothlyScalable(info.family(), info.styleName()))
+            tm.tmPitchAndFamily |= TMPF_TRUETYPE;
+        return tm;
+    });
 }
 
 void Canvas::drawTextLine(int x, int y, const QString& text, int escapement, int underlineIndex) {

@@ -240,7 +240,7 @@ private:
     void fillSpans(const std::vector<Span>& spans, const Paint& paint);
     void fillRectPaint(const TRect& rect, const Paint& paint);
     void plotPen(TPoint p);
-    // metrics.horizontalAdvance(text), for metrics of the canvas's font.
+    // metrics.horizontalAdvance(text), for metrics of the canvas's font, measured once per font and text.
     int advance(const QFontMetrics& metrics, const QString& text) const;
     // Outlined convex shapes (ellipse, round rectangle): spans of the outer shape, eroded by the pen.
     void drawOutlinedConvex(const std::vector<Span>& outer, int rowBegin, int rowEnd);

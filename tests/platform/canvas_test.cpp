@@ -705,7 +705,7 @@ TEST(CanvasText, ExtentIsAdvanceByCellHeight) {
 
 TEST(CanvasText, ExtentFollowsEveryChangeOfFontAndText) {
     // Asked in turn, each differing from the one before in one value, and again: every answer is the
-    // font's own measure of the text.
+    // font's own measure.
     struct Row {
         const char* name;
         int height;
@@ -728,7 +728,10 @@ TEST(CanvasText, ExtentFollowsEveryChangeOfFontAndText) {
             font.SetStyle(row.style);
             canvas.SetFont(font);
             const QString text = QString::fromUtf16(row.text);
-            EXPECT_EQ(canvas.TextWidth(text), QFontMetrics(font.ToQFont()).horizontalAdvance(text))
+            const QFontMetrics metrics(font.ToQFont());
+            EXPECT_EQ(canvas.TextWidth(text), metrics.horizontalAdvance(text))
+                << row.name << " " << row.height;
+            EXPECT_EQ(canvas.GetTextMetrics().tmHeight, metrics.ascent() + metrics.descent())
                 << row.name << " " << row.height;
         }
 }
