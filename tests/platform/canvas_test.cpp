@@ -9,6 +9,8 @@
 #include <set>
 #include <tuple>
 
+#include "support/fontsinturn.h"
+
 namespace {
 
 constexpr TColor kBack = clWhite;
@@ -704,36 +706,20 @@ TEST(CanvasText, ExtentIsAdvanceByCellHeight) {
 }
 
 TEST(CanvasText, ExtentFollowsEveryChangeOfFontAndText) {
-    // Asked in turn, each differing from the one before in one value, and again: every answer is the
-    // font's own measure.
-    struct Row {
-        const char* name;
-        int height;
-        FontStyles style;
-        const char16_t* text;
-    };
-    const Row rows[] = {
-        {"ＭＳ Ｐゴシック", -16, {}, u"Ab━"},
-        {"ＭＳ Ｐ明朝", -16, {}, u"Ab━"},
-        {"ＭＳ Ｐ明朝", -24, {}, u"Ab━"},
-        {"ＭＳ Ｐ明朝", -24, {FontStyle::Bold}, u"Ab━"},
-        {"ＭＳ Ｐ明朝", -24, {FontStyle::Bold}, u"Abc"},
-        {"ＭＳ Ｐゴシック", -16, {}, u"Ab━"},
-    };
+    // Every answer is the font's own measure, the second time round as well.
     QImage image = blank(10, 10);
     Canvas canvas(image);
     for (int pass = 0; pass < 2; ++pass)
-        for (const Row& row : rows) {
-            Font font = ipaFont(row.name, row.height);
-            font.SetStyle(row.style);
-            canvas.SetFont(font);
-            const QString text = QString::fromUtf16(row.text);
-            const QFontMetrics metrics(font.ToQFont());
-            EXPECT_EQ(canvas.TextWidth(text), metrics.horizontalAdvance(text))
-                << row.name << " " << row.height;
-            EXPECT_EQ(canvas.GetTextMetrics().tmHeight, metrics.ascent() + metrics.descent())
-                << row.name << " " << row.height;
-        }
+        for (const FontInTurn& row : FontsInTurn())
+            for (const QString& text : {QStringLiteral("Ab━"), QStringLiteral("Abc")}) {
+                const Font font = row.Make();
+                canvas.SetFont(font);
+                const QFontMetrics metrics(font.ToQFont());
+                EXPECT_EQ(canvas.TextWidth(text), metrics.horizontalAdvance(text))
+                    << row.family << row.height;
+                EXPECT_EQ(canvas.GetTextMetrics().tmHeight, metrics.ascent() + metrics.descent())
+                    << row.family << row.height;
+            }
 }
 
 TEST(CanvasText, JapaneseAndEveryBoxGlyphRender) {

@@ -6,6 +6,8 @@
 #include <QFontMetrics>
 #include <QStringList>
 
+#include "support/fontsinturn.h"
+
 namespace {
 
 TEST(Font, HeightMinus133IsSize100) {
@@ -49,24 +51,8 @@ TEST(Font, ToQFontUsesTheIpaFontsAtTheEmHeightWithoutAntialiasing) {
 }
 
 TEST(Font, ToQFontFollowsEveryChangeOfNameHeightAndStyle) {
-    // Fonts asked for in turn, each differing from the one before in one value, then the first again.
-    struct Row {
-        const char16_t* name;
-        int height;
-        FontStyles style;
-        const char* family;
-    };
-    const Row rows[] = {
-        {u"ＭＳ Ｐゴシック", -15, {}, "IPAPGothic"}, {u"ＭＳ Ｐ明朝", -15, {}, "IPAPMincho"},
-        {u"ＭＳ Ｐ明朝", -12, {}, "IPAPMincho"},     {u"ＭＳ Ｐ明朝", -12, {FontStyle::Italic}, "IPAPMincho"},
-        {u"ＭＳ Ｐゴシック", -15, {}, "IPAPGothic"},
-    };
-    for (const Row& row : rows) {
-        Font font;
-        font.SetName(QString::fromUtf16(row.name));
-        font.SetHeight(row.height);
-        font.SetStyle(row.style);
-        const QFont q = font.ToQFont();
+    for (const FontInTurn& row : FontsInTurn()) {
+        const QFont q = row.Make().ToQFont();
         EXPECT_EQ(q.families().front(), QLatin1String(row.family));
         EXPECT_EQ(q.pixelSize(), -row.height);
         EXPECT_EQ(q.italic(), row.style.has(FontStyle::Italic));
