@@ -2,11 +2,9 @@
 
 #include <QPainter>
 
-#include "platform/canvas.h"
-
 TBevel::TBevel(QWidget* parent) : QWidget(parent) {}
 
-std::array<TBevel::Strip, 4> TBevel::Strips() const {
+std::array<SolidFill, 4> TBevel::Strips() const {
     const int right = width() - 1;
     const int bottom = height() - 1;
     return {{
@@ -18,16 +16,10 @@ std::array<TBevel::Strip, 4> TBevel::Strips() const {
 }
 
 void TBevel::Paint(Canvas& canvas) const {
-    for (const Strip& strip : Strips()) {
-        canvas.Brush() = TBrush{strip.color, BrushStyle::Solid};
-        canvas.FillRect(strip.rect);
-    }
+    PaintSolidFills(canvas, Strips());
 }
 
 void TBevel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    for (const Strip& strip : Strips()) {
-        const TRect& r = strip.rect;
-        if (!r.IsEmpty()) painter.fillRect(r.Left, r.Top, r.Width(), r.Height(), QColor(ToQRgb(strip.color)));
-    }
+    PaintSolidFills(painter, Strips());
 }

@@ -3,8 +3,7 @@
 #include <QWidget>
 #include <array>
 
-#include "platform/color.h"
-#include "platform/geometry.h"
+#include "platform/solidfill.h"
 
 class Canvas;
 
@@ -19,11 +18,7 @@ public:
     // The frame's strips in painting order: the shadow's polyline from the bottom left corner up and along
     // the top, then the highlight's down the right side and back along the bottom, each leaving out its end
     // point.
-    struct Strip {
-        TRect rect;
-        TColor color;
-    };
-    std::array<Strip, 4> Strips() const;
+    std::array<SolidFill, 4> Strips() const;
     void Paint(Canvas& canvas) const;
 
 protected:

@@ -86,11 +86,11 @@ void TGradBox::SetColarray() {
     m_colarray[255] = RGB(l.r, l.g, l.b);
 }
 
-std::vector<TGradBox::Fill> TGradBox::Fills() {
+std::vector<SolidFill> TGradBox::Fills() {
     SetColarray();
     const int w = width();
     const int h = height();
-    std::vector<Fill> fills;
+    std::vector<SolidFill> fills;
     if (m_gradStyle != gsNone) {
         fills.reserve(256 + 4);
         const bool vertical = m_gradStyle == gsTopBottom || m_gradStyle == gsBottomTop;
@@ -108,10 +108,7 @@ std::vector<TGradBox::Fill> TGradBox::Fills() {
 }
 
 void TGradBox::Paint(Canvas& canvas) {
-    for (const Fill& fill : Fills()) {
-        canvas.Brush() = TBrush{fill.color, BrushStyle::Solid};
-        canvas.FillRect(fill.rect);
-    }
+    PaintSolidFills(canvas, Fills());
     DrawCaptionText(canvas, Rect(m_captionLeft, m_captionTop, x() + width(), y() + height()));
     if (m_onPaint) m_onPaint();
 }
@@ -153,11 +150,7 @@ void TGradBox::paintEvent(QPaintEvent*) {
     if (width() <= 0 || height() <= 0) return;
     if (m_caption.isEmpty()) {
         QPainter painter(this);
-        for (const Fill& fill : Fills()) {
-            const TRect r = fill.rect.Normalized().Intersected(Rect(0, 0, width(), height()));
-            if (!r.IsEmpty())
-                painter.fillRect(r.Left, r.Top, r.Width(), r.Height(), QColor(ToQRgb(fill.color)));
-        }
+        PaintSolidFills(painter, Fills());
         if (m_onPaint) m_onPaint();
         return;
     }

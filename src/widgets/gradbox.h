@@ -10,6 +10,7 @@
 #include "platform/color.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
+#include "platform/solidfill.h"
 
 class Canvas;
 
@@ -66,11 +67,7 @@ public:
     void SetColarray();
     // The face's solid parts in painting order: the gradient's bands (each as wide as a step and a pixel,
     // over the one before), then the outline's strips. Rebuilds the table first.
-    struct Fill {
-        TRect rect;
-        TColor color;
-    };
-    std::vector<Fill> Fills();
+    std::vector<SolidFill> Fills();
     // Draws the fills and the caption, then fires OnPaint.
     void Paint(Canvas& canvas);
     void DrawCaptionText(Canvas& canvas, const TRect& rect) const;
