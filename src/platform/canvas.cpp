@@ -5,14 +5,12 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QHash>
 #include <QPainter>
 #include <QTransform>
 #include <algorithm>
 #include <climits>
 #include <cstring>
 #include <functional>
-#include <unordered_map>
 
 namespace {
 
@@ -661,39 +659,8 @@ void Canvas::ResetClip() {
 
 // --- Text -------------------------------------------------------------------------------------------
 
-namespace {
-
-// What a logical font measures, kept per font (and text): cells and labels measure the same few captions in
-// the same few fonts over and over, and laying text out or asking the font database is the dear part of it.
-// Per thread, as Qt's fonts are.
-struct FontKey {
-    QString name;
-    int height;
-    FontStyles style;
-    QString text;
-    bool operator==(const FontKey&) const = default;
-};
-
-struct FontKeyHash {
-    std::size_t operator()(const FontKey& k) const {
-        return qHashMulti(0, k.name, k.height, k.style.bits(), k.text);
-    }
-};
-
-template <typename Value, typename MeasureFn>
-Value measuredOnce(const ::Font& font, const QString& text, MeasureFn&& measure) {
-    constexpr std::size_t kKept = 1024;
-    thread_local std::unordered_map<FontKey, Value, FontKeyHash> measured;
-    FontKey key{font.Name(), font.Height(), font.Style(), text};
-    if (const auto found = measured.find(key); found != measured.end()) return found->second;
-    if (measured.size() >= kKept) measured.clear();
-    return measured.emplace(std::move(key), measure()).first->second;
-}
-
-}  // namespace
-
 int Canvas::advance(const QFontMetrics& metrics, const QString& text) const {
-    return measuredOnce<int>(m_font, text, [&] { return metrics.horizontalAdvance(text); });
+    return KeptPerFont<int>(m_font, text, [&] { return metrics.horizontalAdvance(text); });
 }
 
 TPoint Canvas::TextExtent(const QString& text) const {
@@ -702,7 +669,7 @@ TPoint Canvas::TextExtent(const QString& text) const {
 }
 
 TTextMetric Canvas::GetTextMetrics() const {
-    return measuredOnce<TTextMetric>(m_font, QString(), [&] {
+    return KeptPerFont<TTextMetric>(m_font, QString(), [&] {
         const QFont font = m_font.ToQFont();
         const QFontMetrics metrics(font);
         const QFontInfo info(font);

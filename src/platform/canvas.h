@@ -5,7 +5,6 @@
 #include "platform/geometry.h"
 #include "platform/region.h"
 
-#include <QFontMetrics>
 #include <QImage>
 #include <QPainterPath>
 #include <QString>
@@ -100,6 +99,8 @@ struct TTextMetric {
 //
 // Names: the public operations are the platform's drawing calls and keep their names (FillRect, Polygon);
 // the private helpers are our own and camelCase.
+class QFontMetrics;
+
 class Canvas {
 public:
     explicit Canvas(QImage& image);

@@ -109,19 +109,8 @@ void Font::Assign(const Font& source) {
 
 QFont Font::ToQFont() const {
     // A fresh QFont resolves its families again and finds its engine again on the first measure: copies of
-    // the last few made share both. Per thread, as a QFont is.
-    struct Made {
-        QString name;
-        int height;
-        FontStyles style;
-        QFont font;
-    };
-    constexpr std::size_t kKept = 16;
-    thread_local std::vector<Made> made;
-    for (const Made& m : made)
-        if (m.height == m_height && m.style == m_style && m.name == m_name) return m.font;
-    if (made.size() == kKept) made.erase(made.begin());
-    return made.emplace_back(Made{m_name, m_height, m_style, makeQFont()}).font;
+    // one made before share both.
+    return KeptPerFont<QFont>(*this, QString(), [this] { return makeQFont(); });
 }
 
 QFont Font::makeQFont() const {

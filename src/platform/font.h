@@ -5,7 +5,9 @@
 #include "platform/flagset.h"
 
 #include <QFont>
+#include <QHash>
 #include <QString>
+#include <unordered_map>
 
 enum class FontStyle { Bold, Italic, Underline, StrikeOut };
 using FontStyles = FlagSet<FontStyle>;
@@ -74,3 +76,28 @@ private:
     int m_charset = DEFAULT_CHARSET;
     int m_escapement = 0;
 };
+
+// Something made from a logical font's Qt font (and a text), kept per call site and thread (as Qt's fonts
+// are): drawing asks for the same few fonts and captions over and over, and resolving a font or laying text
+// out is the dear part of it. The key is what ToQFont makes the Qt font from.
+template <typename Value, typename MakeFn>
+Value KeptPerFont(const Font& font, const QString& text, MakeFn&& make) {
+    struct Key {
+        QString name;
+        int height;
+        FontStyles style;
+        QString text;
+        bool operator==(const Key&) const = default;
+    };
+    struct Hash {
+        std::size_t operator()(const Key& k) const {
+            return qHashMulti(0, k.name, k.height, k.style.bits(), k.text);
+        }
+    };
+    constexpr std::size_t kKept = 1024;
+    thread_local std::unordered_map<Key, Value, Hash> kept;
+    Key key{font.Name(), font.Height(), font.Style(), text};
+    if (const auto found = kept.find(key); found != kept.end()) return found->second;
+    if (kept.size() >= kKept) kept.clear();
+    return kept.emplace(std::move(key), make()).first->second;
+}
