@@ -196,9 +196,10 @@ void TMainForm1::SpeedButton9Click() {
 void TMainForm1::SpeedButton6Click() {
     PlaySound(kClickSound);
     if (!SpeedButton6->Down()) {
-        Memo1->hide();
+        if (Memo1) Memo1->hide();
         return;
     }
+    if (!Memo1) CreateMainForm1TextView(*this);
     Memo1->SetLines(BoardTextLines(*this));
     Memo1->show();
 }

@@ -135,7 +135,7 @@ public:
     TdxfColorButton* ColorButton11 = nullptr;
     TdxfColorButton* ColorButton12 = nullptr;
     TdxfColorButton* ColorButton13 = nullptr;
-    TMemo* Memo1 = nullptr;
+    TMemo* Memo1 = nullptr;  // made on its first showing
     TPanel* Panel4 = nullptr;
     TShape* Shape3 = nullptr;
     TShineSpeedButton* SpeedButton8 = nullptr;

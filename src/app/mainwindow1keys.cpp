@@ -33,7 +33,7 @@ void TMainForm1::createBoardKeys() {
         // The text view, while it has the keys, edits its own text: the edit box claims the keys it knows
         // before any shortcut sees them, and the board stays out of the way of the rest.
         connect(shortcut, &QShortcut::activated, this, [this, action] {
-            if (!(Memo1->isVisible() && Memo1->hasFocus())) (this->*action)();
+            if (!(Memo1 && Memo1->isVisible() && Memo1->hasFocus())) (this->*action)();
         });
     };
     bind(keysFor(QKeySequence::Undo, {QKeySequence(Qt::CTRL | Qt::Key_Z)}), &TMainForm1::undoBoard);

@@ -340,14 +340,6 @@ void createTitleBeads(TMainForm1& form) {
     }
 }
 
-// --- The text view over the board -----------------------------------------------------------------------
-
-void createTextView(TMainForm1& form) {
-    form.Memo1 = place<TMemo>(&form, "Memo1", {37, 82, 546, 272});
-    form.Memo1->SetFont(makeFont(kGothic, -17, clWindowText));
-    form.Memo1->hide();
-}
-
 // --- Components: dialogs, timer, hints ------------------------------------------------------------------
 
 void createDialogs(TMainForm1& form) {
@@ -393,9 +385,15 @@ void CreateMainForm1Layout(TMainForm1& form) {
     createViewPanel(form);
     createPalette(form);
     createTitleBeads(form);
-    createTextView(form);
     createCommandPanel(form);
     createDialogs(form);
     createTimer(form);
     createAppHint(form);
+}
+
+void CreateMainForm1TextView(TMainForm1& form) {
+    // Nothing overlaps the board's area but the text view, so being made last keeps the stacking.
+    form.Memo1 = place<TMemo>(&form, "Memo1", {37, 82, 546, 272});
+    form.Memo1->SetFont(makeFont(kGothic, -17, clWindowText));
+    form.Memo1->hide();
 }
