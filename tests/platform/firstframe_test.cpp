@@ -2,12 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QWidget>
 
 #include "platform/firstframe.h"
+#include "support/events.h"
 
 namespace {
 
@@ -48,9 +48,7 @@ TEST_P(FirstFrameTest, WritesTheFirstFrameTimeOnlyWhenAsked) {
             window.repaint();
         }
         // Long enough for a frame; a stamp that is due ends the wait early.
-        const QDeadlineTimer deadline(c.variableSet && i == 0 ? 2000 : 300);
-        while (!deadline.hasExpired() && !QFile::exists(stamp))
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        RunEventsUntil([&] { return QFile::exists(stamp); }, c.variableSet && i == 0 ? 2000 : 300);
     }
     qunsetenv("MOXEL_FIRST_FRAME_FILE");
 

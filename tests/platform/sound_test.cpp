@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QSoundEffect>
@@ -12,6 +11,7 @@
 
 #include "platform/qtsoundplayer.h"
 #include "platform/sound.h"
+#include "support/events.h"
 #include "support/recordingsoundplayer.h"
 
 namespace {
@@ -47,20 +47,15 @@ void writeTone(const QString& path) {
     file.write(b);
 }
 
-void runEventsFor(int ms) {
-    const QDeadlineTimer deadline(ms);
-    while (!deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
 // Qt leaks a sound that is destroyed while it still loads, so each test lets the loads finish first.
 void waitForLoads(const QtSoundPlayer& player) {
-    const QDeadlineTimer deadline(5000);
-    auto loading = [&player] {
-        for (const QSoundEffect* e : player.findChildren<QSoundEffect*>())
-            if (e->status() == QSoundEffect::Loading || e->status() == QSoundEffect::Null) return true;
-        return false;
-    };
-    while (loading() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    RunEventsUntil(
+        [&player] {
+            for (const QSoundEffect* e : player.findChildren<QSoundEffect*>())
+                if (e->status() == QSoundEffect::Loading || e->status() == QSoundEffect::Null) return false;
+            return true;
+        },
+        5000);
 }
 
 // Everything written to the console's error stream while it lives.
@@ -122,7 +117,7 @@ TEST(QtSoundPlayerTest, NewSoundCutsOffTheOneStillPlaying) {
     // Loop a so that it would still be playing when b starts, device or not.
     a->setLoopCount(QSoundEffect::Infinite);
     player.Play("a.wav");
-    runEventsFor(100);
+    RunEventsFor(100);
     player.Play("b.wav");
     EXPECT_FALSE(a->isPlaying());
     player.Play("missing.wav");
@@ -147,10 +142,10 @@ TEST(QtSoundPlayerTest, PlaysWithoutAudioDeviceSilently) {
         // The program's own player, over the sound files beside the test program.
         playSound("chma.wav");
         playSound("chma00.wav");
-        runEventsFor(300);
+        RunEventsFor(300);
         playSound("chma11.wav");
         playSound("nothing-here.wav");
-        runEventsFor(300);
+        RunEventsFor(300);
     }
     EXPECT_EQ(console.text(), QByteArray());
 }
@@ -177,7 +172,7 @@ TEST(QtSoundPlayerTest, OwnPlayerComesFromTheModuleBesideTheProgram) {
     QFile maps(QStringLiteral("/proc/self/maps"));
     ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
     EXPECT_TRUE(maps.readAll().contains("/" MOXEL_SOUND_MODULE));
-    runEventsFor(300);
+    RunEventsFor(300);
 }
 
 }  // namespace
