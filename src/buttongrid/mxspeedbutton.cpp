@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QTimerEvent>
 #include <algorithm>
 
 #include "buttongrid/mxbtnface.h"
@@ -50,8 +51,6 @@ TMxSpeedButton::TMxSpeedButton(QWidget* parent) : QWidget(parent) {
     // not paint the parent under it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(23, 22);
-    m_hoverTimer.setInterval(kHoverInterval);
-    connect(&m_hoverTimer, &QTimer::timeout, this, &TMxSpeedButton::VerifyMouseOver);
     m_font.SetOnChange([this] {
         if (!m_adoptingFont) m_parentFont = false;
         RepaintContent();
@@ -231,10 +230,17 @@ void TMxSpeedButton::RepaintContent() {
 
 void TMxSpeedButton::UpdateHoverTimer() {
     if (m_state == bsMouseOver && !m_pressed) {
-        if (!m_hoverTimer.isActive()) m_hoverTimer.start();
+        if (!m_hoverTimer.isActive()) m_hoverTimer.start(kHoverInterval, this);
     } else {
         m_hoverTimer.stop();
     }
+}
+
+void TMxSpeedButton::timerEvent(QTimerEvent* e) {
+    if (e->timerId() == m_hoverTimer.timerId())
+        VerifyMouseOver();
+    else
+        QWidget::timerEvent(e);
 }
 
 void TMxSpeedButton::ReleaseGroup() {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QBasicTimer>
 #include <QImage>
 #include <QString>
-#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -110,6 +110,7 @@ protected:
     void leaveEvent(QEvent* e) override;
     void changeEvent(QEvent* e) override;
     bool event(QEvent* e) override;
+    void timerEvent(QTimerEvent* e) override;
 
 private:
     void SetState(TMxButtonState value);
@@ -154,6 +155,7 @@ private:
     int m_numGlyphs = 1;
     int m_tag = 0;
     TClickEvent m_onClick;
-    QTimer m_hoverTimer;
+    // A bare timer id rather than a timer object: a board has hundreds of buttons, made at start-up.
+    QBasicTimer m_hoverTimer;
     int m_paintCount = 0;
 };
