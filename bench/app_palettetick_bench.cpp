@@ -26,9 +26,9 @@ void BM_PaletteTick(benchmark::State& state) {
         form.Timer1Timer();
         QCoreApplication::processEvents();
     };
-    // A label's first turn composes its faces and draws their masks once; the ticks after it are what the
-    // animation costs. Two whole cycles of turn and pulse (36 and 14 ticks) first, then: the mask cache
-    // starts afresh at most once on the way, in the first.
+    // A label's first turn composes its faces; the ticks after it are what the animation costs. Two whole
+    // cycles of turn and pulse (36 and 14 ticks) first: the pulsing label draws its faces in the first and
+    // makes their masks in the second, as it asks for each size and angle again.
     for (int i = 0; i < 2 * 252; ++i) tick();
     for (auto _ : state) tick();
 }

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/canvas.h"
@@ -31,11 +32,11 @@ struct MaskKeyHash {
     }
 };
 
-// A few kilobytes each. A label keeps its composed faces, so masks are asked for while those are first
-// composed and while a label pulses: a pulse repeated without end meets 216 sizes and angles, which this
-// holds. Past it the cache starts afresh rather than keep every label's first turn beside the faces made
-// from it.
+// A few kilobytes each. Masks are made for the faces a label composes again, as a pulsing one does: a pulse
+// repeated without end meets 216 sizes and angles, which this holds. Past it the cache starts afresh.
 constexpr std::size_t kCapacity = 256;
+// The keys asked for once, by hash: two keys sharing one only make the second one's masks sooner.
+constexpr std::size_t kSeenCapacity = 4096;
 
 // Where the label starts its caption: from the caption's unrotated extent, the same for every copy.
 TPoint captionStart(const MaskKey& key) {
@@ -173,13 +174,16 @@ void TdxfCaptionMasks::Fill(QImage& image, std::size_t copy, TPoint offset, TCol
         m_drawn.Fill(image, offset, color);
 }
 
-const TdxfCaptionMasks& CaptionMasks(const ::Font& font, const QString& caption, int angle, QSize size,
+const TdxfCaptionMasks* CaptionMasks(const ::Font& font, const QString& caption, int angle, QSize size,
                                      const std::vector<TPoint>& offsets) {
     static std::unordered_map<MaskKey, TdxfCaptionMasks, MaskKeyHash> masks;
+    static std::unordered_set<std::size_t> seen;
     MaskKey key{font, caption, angle, size, offsets};
     key.font.SetColor(clBlack);
-    if (const auto found = masks.find(key); found != masks.end()) return found->second;
+    if (const auto found = masks.find(key); found != masks.end()) return &found->second;
+    if (seen.size() >= kSeenCapacity) seen.clear();
+    if (seen.insert(MaskKeyHash()(key)).second) return nullptr;
     if (masks.size() >= kCapacity) masks.clear();
     TdxfCaptionMasks drawn = drawMasks(key);
-    return masks.emplace(std::move(key), std::move(drawn)).first->second;
+    return &masks.emplace(std::move(key), std::move(drawn)).first->second;
 }

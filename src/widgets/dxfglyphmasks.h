@@ -53,7 +53,9 @@ private:
 };
 
 // The masks of the copies of caption at offsets on a label of the given size, drawn with the label's font
-// turned by angle and placed as the label places its text. The colours play no part, so a spinning,
-// pulsing label draws its copies once per size and angle and then only fills them.
-const TdxfCaptionMasks& CaptionMasks(const ::Font& font, const QString& caption, int angle, QSize size,
+// turned by angle and placed as the label places its text. The colours play no part, so a pulsing label
+// draws its copies once per size and angle and then only fills them. Masks cost about twice what drawing
+// the copies once does and a label keeps the faces of its turn, so they are made only when a caption, size
+// and angle are asked for again: null the first time.
+const TdxfCaptionMasks* CaptionMasks(const ::Font& font, const QString& caption, int angle, QSize size,
                                      const std::vector<TPoint>& offsets);

@@ -131,8 +131,10 @@ TdxfFaceKey TdxfLabel::faceKey() const {
 }
 
 QImage TdxfLabel::composeFace() const {
-    // Plain copies of the caption are filled from its mask; outlines and textures need the drawn path.
-    if (m_glyph.isNull() && m_style != TdxfLabelStyle::dxfOutLine) return fillFace();
+    // Plain copies of the caption are filled from their masks once those are made; outlines and textures
+    // need the drawn path.
+    if (m_glyph.isNull() && m_style != TdxfLabelStyle::dxfOutLine)
+        if (std::optional<QImage> face = fillFace()) return std::move(*face);
     EnlargeDrawBmp(width(), height());
     QImage& bitmap = DrawBmp();
     {
@@ -143,16 +145,17 @@ QImage TdxfLabel::composeFace() const {
     return m_transparent ? ColorKeyedImage(part, Color()) : part;
 }
 
-QImage TdxfLabel::fillFace() const {
+std::optional<QImage> TdxfLabel::fillFace() const {
+    const std::vector<TextCopy> copies = textCopies(false, true);
+    std::vector<TPoint> offsets;
+    for (const TextCopy& copy : copies) offsets.push_back(copy.offset);
+    const TdxfCaptionMasks* masks = CaptionMasks(m_font, m_caption, m_angle, size(), offsets);
+    if (!masks) return std::nullopt;
     QImage face(size(), QImage::Format_RGB32);
     Canvas canvas(face);
     canvas.SetBrush({Color(), BrushStyle::Solid});
     canvas.FillRect(Rect(0, 0, width(), height()));
-    const std::vector<TextCopy> copies = textCopies(false, true);
-    std::vector<TPoint> offsets;
-    for (const TextCopy& copy : copies) offsets.push_back(copy.offset);
-    const TdxfCaptionMasks& masks = CaptionMasks(m_font, m_caption, m_angle, size(), offsets);
-    for (std::size_t i = 0; i < copies.size(); ++i) masks.Fill(face, i, copies[i].offset, copies[i].color);
+    for (std::size_t i = 0; i < copies.size(); ++i) masks->Fill(face, i, copies[i].offset, copies[i].color);
     return m_transparent ? ColorKeyedImage(face, Color()) : face;
 }
 

@@ -81,8 +81,9 @@ private:
     TdxfFaceKey faceKey() const;
     // The label-sized face, composed in DrawBmp and colour-keyed when Transparent.
     QImage composeFace() const;
-    // The face from the caption's mask, for every face that is only plain copies of the caption.
-    QImage fillFace() const;
+    // The face from the caption's masks, for a face that is only plain copies of the caption, once the
+    // masks are made.
+    std::optional<QImage> fillFace() const;
     void compose(Canvas& canvas) const;
     // One copy of the caption: where it lies from the text's start, and its colour.
     struct TextCopy {

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "platform/canvas.h"
+#include "widgets/dxfglyphmasks.h"
 #include "widgets/dxflabel.h"
 
 namespace {
@@ -109,24 +110,47 @@ void caption(TdxfLabel& label) {
 
 class DxfGlyphMasksTest : public testing::TestWithParam<MaskCase> {};
 
-// Every angle of a turn at each size the case names.
+// Every angle of a turn at each size the case names, each face twice: a caption, size and angle asked for
+// the first time are drawn, the second time (here in another colour) filled from the masks.
 TEST_P(DxfGlyphMasksTest, FilledFacesMatchDrawnOnes) {
     const MaskCase& c = GetParam();
     TdxfLabel label;
     label.resize(c.size);
     c.setUp(label);
     label.SetCaption(c.caption);
+    const TColor first = label.Font().Color();
     for (int points : c.sizes) {
         if (points > 0) label.Font().SetSize(points);
         for (int angle = 0; angle <= 360; angle += 10) {
             label.SetAngle(angle);
-            const QImage drawn = drawnFace(label);
-            const QImage shown = onRed([&](QPainter& p) { label.Paint(p); }, c.size);
-            ASSERT_EQ(differingPixels(shown, onRed([&](QPainter& p) { p.drawImage(0, 0, drawn); }, c.size)),
-                      0)
-                << points << " pt at " << angle;
+            for (const TColor color : {first, TColor(clFuchsia)}) {
+                label.Font().SetColor(color);
+                const QImage drawn = drawnFace(label);
+                const QImage shown = onRed([&](QPainter& p) { label.Paint(p); }, c.size);
+                ASSERT_EQ(
+                    differingPixels(shown, onRed([&](QPainter& p) { p.drawImage(0, 0, drawn); }, c.size)), 0)
+                    << points << " pt at " << angle << (color == first ? ", drawn" : ", filled");
+            }
+            label.Font().SetColor(first);
         }
     }
+}
+
+TEST(CaptionMasksTest, AreMadeOnlyWhenAskedForAgain) {
+    ::Font font;
+    font.SetName(QStringLiteral("ＭＳ Ｐ明朝"));
+    font.SetHeight(-37);
+    const std::vector<TPoint> offsets{{0, -2}, {0, 0}};
+    const auto ask = [&](int angle) {
+        return CaptionMasks(font, QStringLiteral("┳"), angle, {40, 40}, offsets) != nullptr;
+    };
+    EXPECT_FALSE(ask(17));
+    EXPECT_FALSE(ask(23));
+    EXPECT_TRUE(ask(17));
+    EXPECT_TRUE(ask(17));
+    // The colour plays no part.
+    font.SetColor(clRed);
+    EXPECT_TRUE(ask(23));
 }
 
 INSTANTIATE_TEST_SUITE_P(
