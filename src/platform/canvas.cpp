@@ -632,7 +632,12 @@ void Canvas::SetClipRect(const TRect& rect) {
 }
 
 void Canvas::IntersectClipRect(const TRect& rect) {
-    setClip(ClipRegion().Intersected(rect));
+    // Without a clip the result is the rectangle on the image: the whole image's region is not built to
+    // be cut down, as text drawing does this for every line it clips.
+    if (m_clipIsImage)
+        SetClipRect(rect);
+    else
+        setClip(m_clip.Intersected(rect));
 }
 
 void Canvas::SelectClipRgn(const Region& region) {

@@ -673,13 +673,30 @@ TEST(Canvas, EllipticClipRegionKeepsOnlyTheDisc) {
 }
 
 TEST(Canvas, IntersectClipRectNarrowsTheClip) {
-    QImage image = blank(10, 10);
-    Canvas canvas(image);
-    canvas.SetClipRect(Rect(0, 0, 6, 6));
-    canvas.IntersectClipRect(Rect(4, 4, 10, 10));
-    canvas.Brush().Color = clRed;
-    canvas.FillRect(Rect(0, 0, 10, 10));
-    EXPECT_EQ(paintedBounds(image), Rect(4, 4, 6, 6));
+    struct Case {
+        bool clippedFirst;  // to 0, 0 .. 6, 6
+        TRect rect;
+        TRect painted;
+    };
+    const Case cases[] = {
+        {true, Rect(4, 4, 10, 10), Rect(4, 4, 6, 6)},
+        {true, Rect(7, 0, 9, 9), {}},
+        {false, Rect(4, 4, 10, 10), Rect(4, 4, 10, 10)},
+        {false, Rect(9, 8, 3, 2), Rect(3, 2, 9, 8)},
+        {false, Rect(-3, 2, 25, 7), Rect(0, 2, 10, 7)},
+        {false, Rect(12, 0, 20, 5), {}},
+        {false, Rect(0, -9, 5, -2), {}},
+    };
+    for (const Case& c : cases) {
+        QImage image = blank(10, 10);
+        Canvas canvas(image);
+        if (c.clippedFirst) canvas.SetClipRect(Rect(0, 0, 6, 6));
+        canvas.IntersectClipRect(c.rect);
+        canvas.Brush().Color = clRed;
+        canvas.FillRect(Rect(0, 0, 10, 10));
+        EXPECT_EQ(paintedBounds(image), c.painted)
+            << c.clippedFirst << " " << c.rect.Left << "," << c.rect.Top;
+    }
 }
 
 // --- Text ---------------------------------------------------------------------------------------
