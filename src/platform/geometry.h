@@ -1,8 +1,7 @@
 #pragma once
 
-#include <array>
-
 #include <algorithm>
+#include <array>
 
 // Points and rectangles with the platform's convention: right and bottom are exclusive.
 struct TPoint {

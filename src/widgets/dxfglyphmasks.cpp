@@ -38,15 +38,6 @@ constexpr std::size_t kCapacity = 256;
 // The keys asked for once, by hash: two keys sharing one only make the second one's masks sooner.
 constexpr std::size_t kSeenCapacity = 4096;
 
-// Where the label starts its caption: from the caption's unrotated extent, the same for every copy.
-TPoint captionStart(const MaskKey& key) {
-    QImage probe(1, 1, QImage::Format_RGB32);
-    Canvas canvas(probe);
-    canvas.SetFont(key.font);
-    const TPoint extent = canvas.TextExtent(key.caption);
-    return TdxfLabel::TextStart(key.size.width() / 2, key.size.height() / 2, key.angle, extent.X, extent.Y);
-}
-
 // The caption drawn in white on black at offset from start, in an image of size whose top-left lies at
 // origin.
 QImage drawCaption(const MaskKey& key, TPoint start, TPoint offset, TPoint origin, QSize size) {
@@ -68,7 +59,7 @@ TdxfCaptionMasks drawMasks(const MaskKey& key) {
     for (const TPoint offset : key.offsets) reach = std::max({reach, std::abs(offset.X), std::abs(offset.Y)});
     const TPoint origin{-reach, -reach};
     const QSize wide(key.size.width() + 2 * reach, key.size.height() + 2 * reach);
-    const TPoint start = captionStart(key);
+    const TPoint start = TdxfLabel::CaptionStart(key.font, key.caption, key.angle, key.size);
     TdxfGlyphMask drawn =
         TdxfGlyphMask::FromWhiteOnBlack(drawCaption(key, start, {0, 0}, origin, wide), origin);
     // Each copy drawn where it lies, kept only where moving the drawn one does not give the same.

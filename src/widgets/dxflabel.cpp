@@ -107,6 +107,14 @@ TPoint TdxfLabel::TextStart(int cx, int cy, int angle, int w, int h) {
             cy + nearest(std::sin(a) * halfW) - nearest(std::cos(a) * halfH)};
 }
 
+TPoint TdxfLabel::CaptionStart(const ::Font& font, const QString& caption, int angle, QSize size) {
+    QImage probe(1, 1, QImage::Format_RGB32);
+    Canvas canvas(probe);
+    canvas.SetFont(font);
+    const TPoint extent = canvas.TextExtent(caption);
+    return TextStart(size.width() / 2, size.height() / 2, angle, extent.X, extent.Y);
+}
+
 void TdxfLabel::Paint(QPainter& screen) const {
     TdxfFaceKey key = faceKey();
     const QImage* face = m_faces.Find(key);
@@ -163,11 +171,10 @@ void TdxfLabel::compose(Canvas& canvas) const {
     canvas.SetFont(m_font);
     const bool trueType = canvas.GetTextMetrics().IsTrueType();
     const bool textureFill = !m_glyph.isNull() && trueType;
-    const TPoint extent = canvas.TextExtent(m_caption);
+    const TPoint start = CaptionStart(m_font, m_caption, m_angle, size());
     ::Font rotated = m_font;
     rotated.SetEscapement(((m_angle % 360) + 360) % 360 * 10);
     canvas.SetFont(rotated);
-    const TPoint start = TextStart(width() / 2, height() / 2, m_angle, extent.X, extent.Y);
 
     canvas.SetBrush({Color(), BrushStyle::Solid});
     canvas.FillRect(Rect(0, 0, canvas.Width(), canvas.Height()));
