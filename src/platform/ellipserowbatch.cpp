@@ -12,6 +12,20 @@ namespace {
 // (w + 1)^2 * h^2 stays below 2^53 for sides under this.
 constexpr int kExactSide = 1 << 13;
 constexpr double kNudge = 1.0 / (1 << 20);
+// A single-precision root here is within 2.5 units of 2^-24 of its own size from the true one (the ratio, the
+// difference and the product each rounded once, then the root); four times as far from a whole number, its
+// floor is that of the true root.
+constexpr float kSingleMargin = 1.0f / (1 << 21);
+
+// The columns within [left, right) of a row's span of half-width half (doubled) about centre (doubled),
+// counted from left. Halved with shifts, which round towards minus infinity: [ceil((c - half) / 2),
+// floor((c + half) / 2)].
+inline void placeSpan(int half, int centre, int left, int right, int& x0, int& x1) {
+    const int lo = -((half - centre) >> 1);
+    const int hi = ((centre + half) >> 1) + 1;
+    x0 = (lo > left ? lo : left) - left;
+    x1 = (hi < right ? hi : right) - left;
+}
 
 }  // namespace
 
@@ -24,6 +38,9 @@ bool EllipseRowBatch::Fits(const TRect& box) {
 void EllipseRowBatch::Add(const TRect& box) {
     const double w = box.Width();
     const double h = box.Height();
+    m_ratio.push_back(static_cast<float>((w * w) / (h * h)));
+    m_h.push_back(box.Height());
+    m_hhInt.push_back(box.Height() * box.Height());
     m_ww.push_back(w * w);
     m_hh.push_back(h * h);
     m_inverseHH.push_back(1.0 / (h * h));
@@ -31,8 +48,41 @@ void EllipseRowBatch::Add(const TRect& box) {
     m_rowSum.push_back(box.Top + box.Bottom);
 }
 
-MOXEL_VECTOR_CLONES void EllipseRowBatch::Row(int y, std::size_t first, std::size_t last, int left, int right,
-                                              int* x0, int* x1) const {
+void EllipseRowBatch::Row(int y, std::size_t first, std::size_t last, int left, int right, int* x0,
+                          int* x1) const {
+    if (singleRow(y, first, last, left, right, x0, x1)) exactRow(y, first, last, left, right, x0, x1);
+}
+
+MOXEL_VECTOR_CLONES bool EllipseRowBatch::singleRow(int y, std::size_t first, std::size_t last, int left,
+                                                    int right, int* x0, int* x1) const {
+    // Further out the doubled row below would overflow; no box that fits reaches there anyway.
+    if (y < -kCoordLimit || y > kCoordLimit) return true;
+    const float* ratio = m_ratio.data() + first;
+    const int* h = m_h.data() + first;
+    const int* hh = m_hhInt.data() + first;
+    const int* centre = m_centre.data() + first;
+    const int* rowSum = m_rowSum.data() + first;
+    const std::size_t count = last - first;
+    int unsure = 0;
+    // The arrays never overlap.
+#pragma GCC ivdep
+    for (std::size_t i = 0; i < count; ++i) {
+        // Rows off the box meet it in a root of 0, which counts as unsure and goes to the exact rows.
+        const int Y = 2 * y + 1 - rowSum[i];
+        const int absY = Y < 0 ? -Y : Y;
+        const int inside = absY < h[i] ? absY : h[i];
+        const float root = std::sqrt(ratio[i] * static_cast<float>(hh[i] - inside * inside));
+        const int half = static_cast<int>(root);
+        const float fraction = root - static_cast<float>(half);
+        const float margin = root * kSingleMargin;
+        unsure |= (fraction <= margin) | (1.0f - fraction <= margin);
+        placeSpan(half, centre[i], left, right, x0[i], x1[i]);
+    }
+    return unsure != 0;
+}
+
+MOXEL_VECTOR_CLONES void EllipseRowBatch::exactRow(int y, std::size_t first, std::size_t last, int left,
+                                                   int right, int* x0, int* x1) const {
     // In doubled coordinates a pixel is inside when X^2 * h^2 <= n = w^2 * (h^2 - Y^2); the largest such
     // |X| is the floating-point root, put right by one comparison. Off the ellipse's rows n < 0, which gives
     // -1 and an empty span.
@@ -51,12 +101,6 @@ MOXEL_VECTOR_CLONES void EllipseRowBatch::Row(int y, std::size_t first, std::siz
         // is left to put right.
         double xMax = static_cast<int>(std::sqrt(std::max(n, 0.0) * inverseHH[i]) + kNudge);
         xMax -= xMax * xMax * hh[i] > n ? 1.0 : 0.0;
-        const int half = static_cast<int>(xMax);
-        // Halved with shifts, which round towards minus infinity: [ceil((c - xMax) / 2), floor((c + xMax) /
-        // 2)].
-        const int lo = -((half - centre[i]) >> 1);
-        const int hi = ((centre[i] + half) >> 1) + 1;
-        x0[i] = (lo > left ? lo : left) - left;
-        x1[i] = (hi < right ? hi : right) - left;
+        placeSpan(static_cast<int>(xMax), centre[i], left, right, x0[i], x1[i]);
     }
 }

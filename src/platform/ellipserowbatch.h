@@ -5,9 +5,10 @@
 
 #include "platform/geometry.h"
 
-// EllipseRows for many boxes asked about the same row at once: one loop without branches over the boxes'
-// products, which the compiler turns into vector code. Every product stays an integer below 2^53, so the
-// doubles hold it exactly and the result is that of EllipseRow to the pixel.
+// EllipseRows for many boxes asked about the same row at once: loops without branches over the boxes'
+// products, which the compiler turns into vector code. A root in single precision settles almost every box;
+// where one lies too near a whole number to tell, the row is worked out again in doubles, where every product
+// stays an integer below 2^53, so the result is that of EllipseRow to the pixel.
 class EllipseRowBatch {
 public:
     // Whether a normalised, non-empty box is small enough for exact doubles; larger boxes take EllipseRows.
@@ -19,6 +20,13 @@ public:
     void Row(int y, std::size_t first, std::size_t last, int left, int right, int* x0, int* x1) const;
 
 private:
+    // Whether some root lay too near a whole number to be sure of its floor.
+    bool singleRow(int y, std::size_t first, std::size_t last, int left, int right, int* x0, int* x1) const;
+    void exactRow(int y, std::size_t first, std::size_t last, int left, int right, int* x0, int* x1) const;
+
+    std::vector<float> m_ratio;  // w^2 / h^2
+    std::vector<int> m_h;
+    std::vector<int> m_hhInt;
     std::vector<double> m_ww;
     std::vector<double> m_hh;
     std::vector<double> m_inverseHH;

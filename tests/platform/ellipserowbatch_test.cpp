@@ -1,5 +1,7 @@
 // Many ellipses asked about one row at once against the single-box rows, up to the largest box the batch
-// takes, with the columns clamped to windows narrower and wider than the boxes.
+// takes, with the columns clamped to windows narrower and wider than the boxes, and boxes whose roots often
+// fall on whole numbers, where a single-precision root alone would be one off. Each box is asked alone as
+// well as with the others.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -29,9 +31,24 @@ TEST(EllipseRowBatchTest, RowsOfManyBoxesAreThoseOfEachBoxAlone) {
         int left;
         int right;
     };
-    const std::vector<TRect> boxes = {{0, 0, 1, 1},      {0, 0, 2, 1},        {3, -2, 20, 31},
-                                      {-7, 4, 6, 5},     {0, 0, 541, 271},    {-116, -58, 657, 329},
-                                      {200, 3, 201, 90}, {0, 100, 8191, 101}, {-5, -40, 8186, 8151}};
+    const std::vector<TRect> boxes = {{0, 0, 1, 1},
+                                      {0, 0, 2, 1},
+                                      {3, -2, 20, 31},
+                                      {-7, 4, 6, 5},
+                                      {0, 0, 541, 271},
+                                      {-116, -58, 657, 329},
+                                      {200, 3, 201, 90},
+                                      {0, 100, 8191, 101},
+                                      {-5, -40, 8186, 8151},
+                                      // Roots often whole numbers, or in single precision just off
+                                      // the whole numbers on either side of the true ones.
+                                      {0, 0, 25, 25},
+                                      {-3, 7, 62, 72},
+                                      {0, 0, 50, 25},
+                                      {10, 10, 1035, 1035},
+                                      {0, 0, 2, 11},
+                                      {0, 0, 480, 465},
+                                      {0, 0, 1093, 346}};
     EllipseRowBatch batch;
     for (const TRect& box : boxes) {
         ASSERT_TRUE(EllipseRowBatch::Fits(box));
@@ -46,6 +63,12 @@ TEST(EllipseRowBatchTest, RowsOfManyBoxesAreThoseOfEachBoxAlone) {
             for (std::size_t i = 0; i < n; ++i)
                 ASSERT_EQ(batchColumns(x0[i], x1[i]), expectedColumns(boxes[i], y, window.left, window.right))
                     << "box " << i << " row " << y << " window " << window.left;
+            // Alone, as a box is never kept from the quick root by another one the row misses.
+            for (std::size_t i = 0; i < n; ++i) {
+                batch.Row(y, i, i + 1, window.left, window.right, x0.data(), x1.data());
+                ASSERT_EQ(batchColumns(x0[0], x1[0]), expectedColumns(boxes[i], y, window.left, window.right))
+                    << "box " << i << " alone, row " << y << " window " << window.left;
+            }
         }
     }
     // A part of the boxes, as asked a few at a time.
