@@ -159,9 +159,16 @@ void MxGradientRows::prepareHalfRows() {
     // In window columns, column x mirrors column sum - x, for every ellipse alike; the half from the centre
     // column on is worked out as far as the mirror of column 0.
     const TRect& box = m_lastPaintedFirst.front().box;
+    // Ellipses growing in both directions from the last painted on: each span on a row ends where the one
+    // before it ends or further out.
     const bool alike =
-        std::all_of(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
-                    [&](const Step& step) { return step.box.Left + step.box.Right == box.Left + box.Right; });
+        std::all_of(
+            m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
+            [&](const Step& step) { return step.box.Left + step.box.Right == box.Left + box.Right; }) &&
+        std::adjacent_find(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
+                           [](const Step& a, const Step& b) {
+                               return b.box.Width() < a.box.Width() || b.box.Height() < a.box.Height();
+                           }) == m_lastPaintedFirst.end();
     const int width = m_right - m_left;
     const std::int64_t sum = std::int64_t(box.Left) + box.Right - 1 - 2 * std::int64_t(m_left);
     const std::int64_t centre = CeilDiv<std::int64_t>(sum, 2);
@@ -398,24 +405,53 @@ MxGradientRows::Run MxGradientRows::resolveBatched(int y) {
         layPieces(first, count, covered, Pixels(), m_right - m_left);
         return covered;
     }
-    // Ellipses a few dozen at a time, as the smallest that covers the whole row hides all larger ones. About
-    // one centre column only the columns from the centre on are worked out, far enough for the mirror of the
-    // first: every span there starts at the centre, so the pieces grow on one side.
-    const int from = m_halfRow ? m_halfRow->first : 0;
-    const int to = m_halfRow ? m_halfRow->second : m_right - m_left;
-    constexpr std::size_t kChunk = 32;
-    for (std::size_t i = first; i < count; i += kChunk) {
-        const std::size_t last = std::min(i + kChunk, count);
-        m_ellipseBatch.Row(y, i, last, m_left + from, m_left + to, m_x0.data() + i, m_x1.data() + i);
-        if (layPieces(i, last, covered, Pixels() + from, to - from)) break;
+    if (m_halfRow) return resolveHalfRow(y, first);
+    // Ellipses a few dozen at a time, as the smallest that covers the whole row hides all larger ones.
+    const int width = m_right - m_left;
+    for (std::size_t i = first; i < count; i += kEllipseChunk) {
+        const std::size_t last = std::min(i + kEllipseChunk, count);
+        m_ellipseBatch.Row(y, i, last, m_left, m_right, m_x0.data() + i, m_x1.data() + i);
+        if (layPieces(i, last, covered, Pixels(), width)) break;
     }
-    if (!m_halfRow || covered.second <= covered.first) return covered;
+    return covered;
+}
+
+MOXEL_VECTOR_CLONES MxGradientRows::Run MxGradientRows::resolveHalfRow(int y, std::size_t first) {
+    // Only the columns from the centre on are worked out, far enough for the mirror of the first. Every span
+    // there starts at the centre and ends where the one before it ends or further out, so each ellipse adds
+    // the piece between those ends. Rows come towards the centre, where the ellipse covering the half row is
+    // the one that covered the row before or a smaller one: the ellipses up to it are worked out at once.
+    const auto [from, to] = *m_halfRow;
+    const int width = to - from;
+    const std::size_t count = m_lastPaintedFirst.size();
+    const int* ends = m_x1.data();
+    const QRgb* colors = m_colors.data();
+    QRgb* pixels = Pixels() + from;
+    int b = 0;
+    std::size_t i = first;
+    std::size_t last = first < m_halfRowCover ? m_halfRowCover : first + kEllipseChunk;
+    while (i < count && b < width) {
+        last = std::min(last, count);
+        m_ellipseBatch.Row(y, i, last, m_left + from, m_left + to, m_x0.data() + i, m_x1.data() + i);
+        for (; i < last && b < width; ++i) {
+            // kSlack pixels go out unasked, in one vector store, as the pieces are mostly a pixel or two.
+            const QRgb color = colors[i];
+            QRgb* after = pixels + b;
+            for (int k = 0; k < kSlack; ++k) after[k] = color;
+            if (ends[i] - b > kSlack) [[unlikely]]
+                std::fill(after, pixels + ends[i], color);
+            b = std::max(b, ends[i]);
+        }
+        last = i + kEllipseChunk;
+    }
+    m_halfRowCover = i;
+    if (b <= 0) return {0, 0};
     // Column x mirrors column sum - x.
     const int sum = 2 * from - m_mirrorColumnsOdd;
-    const int end = from + covered.second;
+    const int end = from + b;
     const int start = std::max(sum - (end - 1), 0);
-    QRgb* pixels = Pixels();
-    if (start < from) std::reverse_copy(pixels + sum - from + 1, pixels + sum - start + 1, pixels + start);
+    QRgb* row = Pixels();
+    if (start < from) std::reverse_copy(row + sum - from + 1, row + sum - start + 1, row + start);
     return {start, std::min(end, m_right - m_left)};
 }
 

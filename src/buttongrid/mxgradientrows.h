@@ -62,11 +62,13 @@ private:
     Run resolveSteps(int y);
     // The same with the columns of all steps worked out together, for ellipses or sheared bands alike.
     Run resolveBatched(int y);
+    // Ellipses about one column, seen in a window holding that column, from the first reaching row y on.
+    Run resolveHalfRow(int y, std::size_t first);
     // Lays the steps [first, last), whose columns are in m_x0 and m_x1, around the covered run on the row
     // [pixels, pixels + width); true once the run is the whole row.
     bool layPieces(std::size_t first, std::size_t last, Run& covered, QRgb* pixels, int width);
-    // Ellipses about one column, seen in a window holding that column: only the half of each row from there
-    // on is worked out, the other mirrored.
+    // Ellipses about one column, growing, seen in a window holding that column: only the half of each row
+    // from there on is worked out, the other mirrored.
     void prepareHalfRows();
     // Rectangles each inside the next (square and corner styles): a pixel's colour is that of the first box
     // holding both its row and its column, so a row is the columns' colours with the first box's colour
@@ -128,4 +130,8 @@ private:
     // m_mirrorColumnsOdd is 0, of the column before where it is 1.
     std::optional<Run> m_halfRow;
     int m_mirrorColumnsOdd = 0;
+    std::size_t m_halfRowCover = 0;  // one past the ellipse that covered the half row resolved last
+    // Ellipses worked out at once where no earlier row tells how many a row needs: the smallest that covers
+    // the row hides all larger ones.
+    static constexpr std::size_t kEllipseChunk = 32;
 };
