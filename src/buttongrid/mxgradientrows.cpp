@@ -159,16 +159,17 @@ void MxGradientRows::prepareHalfRows() {
     // In window columns, column x mirrors column sum - x, for every ellipse alike; the half from the centre
     // column on is worked out as far as the mirror of column 0.
     const TRect& box = m_lastPaintedFirst.front().box;
-    // Ellipses growing in both directions from the last painted on: each span on a row ends where the one
-    // before it ends or further out.
-    const bool alike =
-        std::all_of(
-            m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
-            [&](const Step& step) { return step.box.Left + step.box.Right == box.Left + box.Right; }) &&
-        std::adjacent_find(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
-                           [](const Step& a, const Step& b) {
-                               return b.box.Width() < a.box.Width() || b.box.Height() < a.box.Height();
-                           }) == m_lastPaintedFirst.end();
+    // Ellipses about one centre, growing in both directions from the last painted on: each span on a row ends
+    // where the one before it ends or further out.
+    const auto& steps = m_lastPaintedFirst;
+    const bool alike = std::all_of(steps.begin(), steps.end(),
+                                   [&](const Step& step) {
+                                       return step.box.Left + step.box.Right == box.Left + box.Right &&
+                                              step.box.Top + step.box.Bottom == box.Top + box.Bottom;
+                                   }) &&
+                       std::adjacent_find(steps.begin(), steps.end(), [](const Step& a, const Step& b) {
+                           return b.box.Width() < a.box.Width() || b.box.Height() < a.box.Height();
+                       }) == steps.end();
     const int width = m_right - m_left;
     const std::int64_t sum = std::int64_t(box.Left) + box.Right - 1 - 2 * std::int64_t(m_left);
     const std::int64_t centre = CeilDiv<std::int64_t>(sum, 2);
@@ -432,7 +433,7 @@ MOXEL_VECTOR_CLONES MxGradientRows::Run MxGradientRows::resolveHalfRow(int y, st
     std::size_t last = first < m_halfRowCover ? m_halfRowCover : first + kEllipseChunk;
     while (i < count && b < width) {
         last = std::min(last, count);
-        m_ellipseBatch.Row(y, i, last, m_left + from, m_left + to, m_x0.data() + i, m_x1.data() + i);
+        m_ellipseBatch.RowEnds(y, i, last, m_left + from, m_left + to, m_x1.data() + i);
         for (; i < last && b < width; ++i) {
             // kSlack pixels go out unasked, in one vector store, as the pieces are mostly a pixel or two.
             const QRgb color = colors[i];

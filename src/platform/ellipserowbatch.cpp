@@ -17,14 +17,41 @@ constexpr double kNudge = 1.0 / (1 << 20);
 // floor is that of the true root.
 constexpr float kSingleMargin = 1.0f / (1 << 21);
 
+// The half-width (doubled) of a row's span from the single-precision root of ratio * t, where t = h^2 - Y^2,
+// or 0 off the box's rows. unsure is set where the root lies too near a whole number to tell its floor: a
+// root of 0 among them, so rows off the box are left to the exact half-width.
+inline int quickHalf(float ratio, int t, int& unsure) {
+    const float root = std::sqrt(ratio * static_cast<float>(t > 0 ? t : 0));
+    const int half = static_cast<int>(root);
+    const float fraction = root - static_cast<float>(half);
+    const float margin = root * kSingleMargin;
+    unsure |= (fraction <= margin) | (1.0f - fraction <= margin);
+    return half;
+}
+
+// In doubled coordinates a pixel is inside when X^2 * h^2 <= n = w^2 * (h^2 - Y^2); the largest such |X| is
+// the floating-point root, put right by one comparison. Off the box's rows n < 0, which gives -1 and an empty
+// span.
+inline int exactHalf(double ww, double hh, double inverseHH, double Y) {
+    const double n = ww * (hh - Y * Y);
+    // The root is within 2^-30 of the true one, so nudged up it is never one short: only one too many is
+    // left to put right.
+    double xMax = static_cast<int>(std::sqrt(std::max(n, 0.0) * inverseHH) + kNudge);
+    xMax -= xMax * xMax * hh > n ? 1.0 : 0.0;
+    return static_cast<int>(xMax);
+}
+
 // The columns within [left, right) of a row's span of half-width half (doubled) about centre (doubled),
 // counted from left. Halved with shifts, which round towards minus infinity: [ceil((c - half) / 2),
 // floor((c + half) / 2)].
+inline int spanEnd(int half, int centre, int left, int right) {
+    const int hi = ((centre + half) >> 1) + 1;
+    return (hi < right ? hi : right) - left;
+}
 inline void placeSpan(int half, int centre, int left, int right, int& x0, int& x1) {
     const int lo = -((half - centre) >> 1);
-    const int hi = ((centre + half) >> 1) + 1;
     x0 = (lo > left ? lo : left) - left;
-    x1 = (hi < right ? hi : right) - left;
+    x1 = spanEnd(half, centre, left, right);
 }
 
 }  // namespace
@@ -68,24 +95,17 @@ MOXEL_VECTOR_CLONES bool EllipseRowBatch::singleRow(int y, std::size_t first, st
 #pragma GCC ivdep
     for (std::size_t i = 0; i < count; ++i) {
         // Rows off the box meet it in a root of 0, which counts as unsure and goes to the exact rows.
+        // Clamped to the box's rows, where the square cannot overflow.
         const int Y = 2 * y + 1 - rowSum[i];
         const int absY = Y < 0 ? -Y : Y;
         const int inside = absY < h[i] ? absY : h[i];
-        const float root = std::sqrt(ratio[i] * static_cast<float>(hh[i] - inside * inside));
-        const int half = static_cast<int>(root);
-        const float fraction = root - static_cast<float>(half);
-        const float margin = root * kSingleMargin;
-        unsure |= (fraction <= margin) | (1.0f - fraction <= margin);
-        placeSpan(half, centre[i], left, right, x0[i], x1[i]);
+        placeSpan(quickHalf(ratio[i], hh[i] - inside * inside, unsure), centre[i], left, right, x0[i], x1[i]);
     }
     return unsure != 0;
 }
 
 MOXEL_VECTOR_CLONES void EllipseRowBatch::exactRow(int y, std::size_t first, std::size_t last, int left,
                                                    int right, int* x0, int* x1) const {
-    // In doubled coordinates a pixel is inside when X^2 * h^2 <= n = w^2 * (h^2 - Y^2); the largest such
-    // |X| is the floating-point root, put right by one comparison. Off the ellipse's rows n < 0, which gives
-    // -1 and an empty span.
     const double* ww = m_ww.data() + first;
     const double* hh = m_hh.data() + first;
     const double* inverseHH = m_inverseHH.data() + first;
@@ -96,11 +116,42 @@ MOXEL_VECTOR_CLONES void EllipseRowBatch::exactRow(int y, std::size_t first, std
 #pragma GCC ivdep
     for (std::size_t i = 0; i < count; ++i) {
         const double Y = 2.0 * y + 1 - rowSum[i];
-        const double n = ww[i] * (hh[i] - Y * Y);
-        // The root is within 2^-30 of the true one, so nudged up it is never one short: only one too many
-        // is left to put right.
-        double xMax = static_cast<int>(std::sqrt(std::max(n, 0.0) * inverseHH[i]) + kNudge);
-        xMax -= xMax * xMax * hh[i] > n ? 1.0 : 0.0;
-        placeSpan(static_cast<int>(xMax), centre[i], left, right, x0[i], x1[i]);
+        placeSpan(exactHalf(ww[i], hh[i], inverseHH[i], Y), centre[i], left, right, x0[i], x1[i]);
     }
+}
+
+void EllipseRowBatch::RowEnds(int y, std::size_t first, std::size_t last, int left, int right,
+                              int* x1) const {
+    if (first < last && singleEnds(y, first, last, left, right, x1))
+        exactEnds(y, first, last, left, right, x1);
+}
+
+MOXEL_VECTOR_CLONES bool EllipseRowBatch::singleEnds(int y, std::size_t first, std::size_t last, int left,
+                                                     int right, int* x1) const {
+    if (y < -kCoordLimit || y > kCoordLimit) return true;
+    // Rows this far out miss every box.
+    const int Y = std::min(std::abs(2 * y + 1 - m_rowSum[first]), kExactSide);
+    const int YY = Y * Y;
+    const int centre = m_centre[first];
+    const float* ratio = m_ratio.data() + first;
+    const int* hh = m_hhInt.data() + first;
+    const std::size_t count = last - first;
+    int unsure = 0;
+#pragma GCC ivdep
+    for (std::size_t i = 0; i < count; ++i)
+        x1[i] = spanEnd(quickHalf(ratio[i], hh[i] - YY, unsure), centre, left, right);
+    return unsure != 0;
+}
+
+MOXEL_VECTOR_CLONES void EllipseRowBatch::exactEnds(int y, std::size_t first, std::size_t last, int left,
+                                                    int right, int* x1) const {
+    const double Y = 2.0 * y + 1 - m_rowSum[first];
+    const int centre = m_centre[first];
+    const double* ww = m_ww.data() + first;
+    const double* hh = m_hh.data() + first;
+    const double* inverseHH = m_inverseHH.data() + first;
+    const std::size_t count = last - first;
+#pragma GCC ivdep
+    for (std::size_t i = 0; i < count; ++i)
+        x1[i] = spanEnd(exactHalf(ww[i], hh[i], inverseHH[i], Y), centre, left, right);
 }

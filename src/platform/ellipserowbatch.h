@@ -18,11 +18,15 @@ public:
     // Columns [x0[i], x1[i]) of row y for the boxes [first, last), clamped to [left, right) and counted from
     // left; x0[i] >= x1[i] where row y misses box i. x0 and x1 hold last - first entries.
     void Row(int y, std::size_t first, std::size_t last, int left, int right, int* x0, int* x1) const;
+    // Row's x1 alone, for boxes [first, last) about one centre, whose starts mirror their ends.
+    void RowEnds(int y, std::size_t first, std::size_t last, int left, int right, int* x1) const;
 
 private:
     // Whether some root lay too near a whole number to be sure of its floor.
     bool singleRow(int y, std::size_t first, std::size_t last, int left, int right, int* x0, int* x1) const;
     void exactRow(int y, std::size_t first, std::size_t last, int left, int right, int* x0, int* x1) const;
+    bool singleEnds(int y, std::size_t first, std::size_t last, int left, int right, int* x1) const;
+    void exactEnds(int y, std::size_t first, std::size_t last, int left, int right, int* x1) const;
 
     std::vector<float> m_ratio;  // w^2 / h^2
     std::vector<int> m_h;

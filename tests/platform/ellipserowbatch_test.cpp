@@ -77,6 +77,38 @@ TEST(EllipseRowBatchTest, RowsOfManyBoxesAreThoseOfEachBoxAlone) {
     EXPECT_EQ(batchColumns(x0[1], x1[1]), expectedColumns(boxes[3], 5, -20, 700));
 }
 
+TEST(EllipseRowBatchTest, EndsOfBoxesAboutOneCentreAreThoseOfTheirRows) {
+    // Growing boxes about centres on, between and off pixels, the largest the batch takes among them, and
+    // single boxes.
+    const std::vector<std::vector<TRect>> sets = {
+        {{270, 135, 272, 137}, {260, 130, 282, 142}, {0, 0, 542, 272}, {-116, -58, 658, 330}},
+        {{5, 5, 6, 6}, {4, 3, 7, 8}, {0, 0, 11, 11}, {-4090, -4090, 4101, 4101}},
+        {{-20, 7, -19, 9}, {-23, 5, -16, 11}, {-40, -2, 1, 18}},
+        // Roots just off whole numbers in single precision.
+        {{0, 0, 2, 11}},
+        {{0, 0, 480, 465}},
+        {{0, 0, 1093, 346}}};
+    for (const std::vector<TRect>& boxes : sets) {
+        EllipseRowBatch batch;
+        for (const TRect& box : boxes) batch.Add(box);
+        const std::size_t n = boxes.size();
+        std::vector<int> x0(n);
+        std::vector<int> x1(n);
+        std::vector<int> ends(n);
+        const int centre = (boxes[0].Left + boxes[0].Right) / 2;
+        for (const int left : {centre - 3, centre, -5000}) {
+            for (int y = boxes.back().Top - 3; y < boxes.back().Bottom + 3; ++y) {
+                batch.Row(y, 0, n, left, left + 700, x0.data(), x1.data());
+                batch.RowEnds(y, 0, n, left, left + 700, ends.data());
+                // Where a span is empty only its emptiness counts.
+                for (std::size_t i = 0; i < n; ++i)
+                    ASSERT_EQ(std::max(ends[i], x0[i]), std::max(x1[i], x0[i]))
+                        << "box " << i << " row " << y << " left " << left;
+            }
+        }
+    }
+}
+
 TEST(EllipseRowBatchTest, BoxesWhoseProductsOutgrowDoublesAreLeftToTheSingleBoxRows) {
     const std::vector<std::pair<TRect, bool>> cases = {{{0, 0, 8191, 8191}, true},
                                                        {{0, 0, 8192, 3}, false},
