@@ -51,6 +51,8 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
         m_straight = m_straight && (s.kind == Kind::Band || s.kind == Kind::Rectangle);
     }
     dropHiddenSteps();
+    m_tops.reserve(m_lastPaintedFirst.size());
+    m_bottoms.reserve(m_lastPaintedFirst.size());
     for (const Step& step : m_lastPaintedFirst) m_colors.push_back(step.color);
     for (const Step& step : m_lastPaintedFirst) {
         m_tops.push_back(step.top);
@@ -82,6 +84,7 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
         std::all_of(m_lastPaintedFirst.begin(), m_lastPaintedFirst.end(),
                     [](const Step& step) { return EllipseRowBatch::Fits(step.box); })) {
         m_batch = Batch::Ellipses;
+        m_ellipseBatch.Reserve(m_lastPaintedFirst.size());
         for (const Step& step : m_lastPaintedFirst) m_ellipseBatch.Add(step.box);
         prepareHalfRows();
     }

@@ -62,6 +62,17 @@ bool EllipseRowBatch::Fits(const TRect& box) {
            std::abs(box.Top) <= kCoordLimit;
 }
 
+void EllipseRowBatch::Reserve(std::size_t count) {
+    m_ratio.reserve(count);
+    m_h.reserve(count);
+    m_hhInt.reserve(count);
+    m_ww.reserve(count);
+    m_hh.reserve(count);
+    m_inverseHH.reserve(count);
+    m_centre.reserve(count);
+    m_rowSum.reserve(count);
+}
+
 void EllipseRowBatch::Add(const TRect& box) {
     const double w = box.Width();
     const double h = box.Height();

@@ -13,6 +13,7 @@ class EllipseRowBatch {
 public:
     // Whether a normalised, non-empty box is small enough for exact doubles; larger boxes take EllipseRows.
     static bool Fits(const TRect& box);
+    void Reserve(std::size_t count);
     void Add(const TRect& box);
 
     // Columns [x0[i], x1[i]) of row y for the boxes [first, last), clamped to [left, right) and counted from
