@@ -13,15 +13,13 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
                                int left, int right)
     : m_left(left),
       m_right(right),
-      m_pixels(static_cast<std::size_t>(std::max(right - left, 0) + 2 * kSlack)),
-      m_columnColors(m_pixels.size() - 2 * kSlack) {
+      m_pixels(static_cast<std::size_t>(std::max(right - left, 0) + 2 * kSlack)) {
     using Kind = TMxGradientShape::Kind;
     const int count = static_cast<int>(colors.size());
     const bool upwards = MxGradientPaintsUpwards(style);
     m_lastPaintedFirst.reserve(colors.size());
     m_colors.reserve(colors.size());
     std::vector<std::array<TPoint, 4>> polygons;
-    polygons.reserve(colors.size());
     for (int n = 0; n < count; ++n) {
         const int step = upwards ? count - 1 - n : n;
         const TMxGradientShape shape = MxGradientStepShape(style, width, height, count, step);
@@ -40,6 +38,7 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
                                                           [](TPoint a, TPoint b) { return a.Y < b.Y; });
                 s.box = {0, lo->Y, 0, hi->Y};
                 s.rows = polygons.size();
+                if (polygons.empty()) polygons.reserve(colors.size());
                 polygons.push_back(shape.Points);
                 break;
             }
@@ -194,6 +193,7 @@ void MxGradientRows::prepareNested() {
     m_nested = true;
     // Each column takes the colour of the first box that reaches it; every column is set once.
     const int width = m_right - m_left;
+    m_columnColors.resize(static_cast<std::size_t>(std::max(width, 0)));
     TRect reached{};
     for (const Step& step : steps) {
         const int x0 = std::clamp(step.box.Left - m_left, 0, width);
