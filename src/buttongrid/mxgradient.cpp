@@ -25,13 +25,23 @@ void PaintRows(int width, int height, TMxGradientStyle style, const TMxColorList
         // A row with a mirror above it in the window was drawn together with that one.
         const std::optional<int> mirror = rows.MirrorOf(y);
         if (mirror && *mirror < y && *mirror >= window.Top) continue;
+        const bool mirrorBelow = mirror && *mirror > y && *mirror < window.Bottom;
         if (QRgb* row = inPlace ? target(y) : nullptr) {
-            placed(y, rows.ResolveInto(y, row), row);
+            const MxGradientRows::Run run = rows.ResolveInto(y, row);
+            placed(y, run, row);
+            if (!mirrorBelow) continue;
+            // The mirror row is a copy of this one, now at hand.
+            if (QRgb* other = target(*mirror)) {
+                std::copy(row + run.first, row + run.second, other + run.first);
+                placed(*mirror, run, other);
+            } else {
+                draw(*mirror, run, row);
+            }
             continue;
         }
         const MxGradientRows::Run run = rows.Resolve(y);
         draw(y, run, rows.Pixels());
-        if (mirror && *mirror > y && *mirror < window.Bottom) draw(*mirror, run, rows.Pixels());
+        if (mirrorBelow) draw(*mirror, run, rows.Pixels());
     }
 }
 

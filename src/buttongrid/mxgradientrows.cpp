@@ -244,6 +244,7 @@ MxGradientRows::Run MxGradientRows::resolveNested(int y) {
 MxGradientRows::Run MxGradientRows::ResolveInto(int y, QRgb* row) {
     const auto& steps = m_lastPaintedFirst;
     const int width = m_right - m_left;
+    if (m_halfRow) return resolveHalfRow(y, firstStepReaching(y), row);
     if (m_staircase) {
         if (y >= m_stairs.FirstRow()) {
             const Run run = m_stairs.Compose(y, m_stairRow, row);
@@ -409,7 +410,7 @@ MxGradientRows::Run MxGradientRows::resolveBatched(int y) {
         layPieces(first, count, covered, Pixels(), m_right - m_left);
         return covered;
     }
-    if (m_halfRow) return resolveHalfRow(y, first);
+    if (m_halfRow) return resolveHalfRow(y, first, Pixels());
     // Ellipses a few dozen at a time, as the smallest that covers the whole row hides all larger ones.
     const int width = m_right - m_left;
     for (std::size_t i = first; i < count; i += kEllipseChunk) {
@@ -420,7 +421,7 @@ MxGradientRows::Run MxGradientRows::resolveBatched(int y) {
     return covered;
 }
 
-MOXEL_VECTOR_CLONES MxGradientRows::Run MxGradientRows::resolveHalfRow(int y, std::size_t first) {
+MOXEL_VECTOR_CLONES MxGradientRows::Run MxGradientRows::resolveHalfRow(int y, std::size_t first, QRgb* row) {
     // Only the columns from the centre on are worked out, far enough for the mirror of the first. Every span
     // there starts at the centre and ends where the one before it ends or further out, so each ellipse adds
     // the piece between those ends. Rows come towards the centre, where the ellipse covering the half row is
@@ -454,9 +455,11 @@ MOXEL_VECTOR_CLONES MxGradientRows::Run MxGradientRows::resolveHalfRow(int y, st
     const int sum = 2 * from - m_mirrorColumnsOdd;
     const int end = from + b;
     const int start = std::max(sum - (end - 1), 0);
-    QRgb* row = Pixels();
-    if (start < from) std::reverse_copy(row + sum - from + 1, row + sum - start + 1, row + start);
-    return {start, std::min(end, m_right - m_left)};
+    const QRgb* half = Pixels();
+    const int stop = std::min(end, m_right - m_left);
+    if (start < from) std::reverse_copy(half + sum - from + 1, half + sum - start + 1, row + start);
+    if (row != half) std::copy(half + from, half + stop, row + from);
+    return {start, stop};
 }
 
 MxGradientRows::Run MxGradientRows::Resolve(int y) {

@@ -29,8 +29,9 @@ public:
     Run Resolve(int y);
     QRgb* Pixels() { return m_pixels.data() + kSlack; }
     // Whether a row costs no more than writing it once (rectangles each inside the next, bands all as wide
-    // as one another, or a staircase of sheared bands), so that ResolveInto serves.
-    bool ResolvesInPlace() const { return m_nested || m_uniformRows || m_staircase; }
+    // as one another, a staircase of sheared bands, or ellipses whose half rows mirror), so that ResolveInto
+    // serves.
+    bool ResolvesInPlace() const { return m_nested || m_uniformRows || m_staircase || m_halfRow; }
     // Resolves row y straight into row, indexed from `left` like Pixels(), and returns the covered run; only
     // where ResolvesInPlace(). This and Resolve may be mixed; a staircase row is composed from the row before
     // as the call before left it, so that row must not have been written in the covered run since.
@@ -62,8 +63,9 @@ private:
     Run resolveSteps(int y);
     // The same with the columns of all steps worked out together, for ellipses or sheared bands alike.
     Run resolveBatched(int y);
-    // Ellipses about one column, seen in a window holding that column, from the first reaching row y on.
-    Run resolveHalfRow(int y, std::size_t first);
+    // Ellipses about one column, seen in a window holding that column, from the first reaching row y on:
+    // the half row is composed in Pixels() and the whole row laid into row, which may be Pixels().
+    Run resolveHalfRow(int y, std::size_t first, QRgb* row);
     // Lays the steps [first, last), whose columns are in m_x0 and m_x1, around the covered run on the row
     // [pixels, pixels + width); true once the run is the whole row.
     bool layPieces(std::size_t first, std::size_t last, Run& covered, QRgb* pixels, int width);
