@@ -103,6 +103,24 @@ bool MxGradientPaintsUpwards(TMxGradientStyle style) {
     return style == TMxGradientStyle::gstHorizontal;
 }
 
+bool MxGradientStepsNest(TMxGradientStyle style) {
+    switch (style) {
+        case TMxGradientStyle::gstHorizontal:
+        case TMxGradientStyle::gstVertical:
+        case TMxGradientStyle::gstTopLeftDiagonal:
+        case TMxGradientStyle::gstTopRightDiagonal:
+            return false;
+        case TMxGradientStyle::gstSquare:
+        case TMxGradientStyle::gstElliptic:
+        case TMxGradientStyle::gstTopLeft:
+        case TMxGradientStyle::gstTopRight:
+        case TMxGradientStyle::gstBottomLeft:
+        case TMxGradientStyle::gstBottomRight:
+            return true;
+    }
+    return false;
+}
+
 const char* MxGradientStyleName(TMxGradientStyle style) {
     // In ordinal order.
     static constexpr std::array<const char*, kMxGradientStyleCount> kNames{

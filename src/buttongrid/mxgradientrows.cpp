@@ -20,8 +20,15 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
     m_lastPaintedFirst.reserve(colors.size());
     m_colors.reserve(colors.size());
     std::vector<std::array<TPoint, 4>> polygons;
+    const bool nest = MxGradientStepsNest(style);
     for (int n = 0; n < count; ++n) {
         const int step = upwards ? count - 1 - n : n;
+        // Hidden under the next step's shape in the same colour (as dropHiddenSteps would find): its shape
+        // is never worked out.
+        const int next = upwards ? step - 1 : step + 1;
+        if (nest && n + 1 < count &&
+            colors[static_cast<std::size_t>(step)] == colors[static_cast<std::size_t>(next)])
+            continue;
         const TMxGradientShape shape = MxGradientStepShape(style, width, height, count, step);
         Step s{
             shape.ShapeKind, shape.Box.Normalized(), 0, 0, ToQRgb(colors[static_cast<std::size_t>(step)]), 0};
