@@ -105,8 +105,7 @@ MOXEL_VECTOR_CLONES bool EllipseRowBatch::singleRow(int y, std::size_t first, st
     // The arrays never overlap.
 #pragma GCC ivdep
     for (std::size_t i = 0; i < count; ++i) {
-        // Rows off the box meet it in a root of 0, which counts as unsure and goes to the exact rows.
-        // Clamped to the box's rows, where the square cannot overflow.
+        // Clamped to the box's rows, where the square cannot overflow: a row off the box gives a root of 0.
         const int Y = 2 * y + 1 - rowSum[i];
         const int absY = Y < 0 ? -Y : Y;
         const int inside = absY < h[i] ? absY : h[i];
@@ -140,7 +139,7 @@ void EllipseRowBatch::RowEnds(int y, std::size_t first, std::size_t last, int le
 MOXEL_VECTOR_CLONES bool EllipseRowBatch::singleEnds(int y, std::size_t first, std::size_t last, int left,
                                                      int right, int* x1) const {
     if (y < -kCoordLimit || y > kCoordLimit) return true;
-    // Rows this far out miss every box.
+    // Clamped where every box is missed, so that the square cannot overflow.
     const int Y = std::min(std::abs(2 * y + 1 - m_rowSum[first]), kExactSide);
     const int YY = Y * Y;
     const int centre = m_centre[first];
