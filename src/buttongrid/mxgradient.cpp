@@ -45,6 +45,36 @@ void PaintRows(int width, int height, TMxGradientStyle style, const TMxColorList
     }
 }
 
+// Kept apart from the exported functions below so that the step shapes may inline them.
+int ellipseRadius(int extent) {
+    // 5 * extent / 7 lies at least 1/14 from any half, far beyond the error of dividing by the double
+    // nearest 1.4, so its integer rounding is the same and spares a floor on every step.
+    return static_cast<int>(FloorDiv<std::int64_t>(10 * std::int64_t(extent) + 7, 14));
+}
+
+TRect anchor(TMxGradientStyle style, int width, int height) {
+    switch (style) {
+        case TMxGradientStyle::gstHorizontal:
+        case TMxGradientStyle::gstVertical:
+            return {0, 0, width, height};
+        case TMxGradientStyle::gstSquare:
+        case TMxGradientStyle::gstElliptic:
+            return {width / 2, height / 2, width / 2, height / 2};
+        case TMxGradientStyle::gstTopLeft:
+        case TMxGradientStyle::gstTopLeftDiagonal:
+            return {0, 0, 1, 1};
+        case TMxGradientStyle::gstTopRight:
+            return {width, 1, width + 1, 0};
+        case TMxGradientStyle::gstBottomLeft:
+            return {1, height, 0, height + 1};
+        case TMxGradientStyle::gstBottomRight:
+            return {width, height, width + 1, height + 1};
+        case TMxGradientStyle::gstTopRightDiagonal:
+            return {width, 0, width + 1, 0};
+    }
+    return {};
+}
+
 }  // namespace
 
 void MxGradientCreateColorList(TColor startColor, TColor endColor, int count, bool clear,
@@ -71,32 +101,11 @@ void MxGradientCreateColorList(TColor startColor, TColor endColor, int count, bo
 }
 
 int MxGradientEllipseRadius(int extent) {
-    // 5 * extent / 7 lies at least 1/14 from any half, far beyond the error of dividing by the double
-    // nearest 1.4, so its integer rounding is the same and spares a floor on every step.
-    return static_cast<int>(FloorDiv<std::int64_t>(10 * std::int64_t(extent) + 7, 14));
+    return ellipseRadius(extent);
 }
 
 TRect MxGradientAnchor(TMxGradientStyle style, int width, int height) {
-    switch (style) {
-        case TMxGradientStyle::gstHorizontal:
-        case TMxGradientStyle::gstVertical:
-            return {0, 0, width, height};
-        case TMxGradientStyle::gstSquare:
-        case TMxGradientStyle::gstElliptic:
-            return {width / 2, height / 2, width / 2, height / 2};
-        case TMxGradientStyle::gstTopLeft:
-        case TMxGradientStyle::gstTopLeftDiagonal:
-            return {0, 0, 1, 1};
-        case TMxGradientStyle::gstTopRight:
-            return {width, 1, width + 1, 0};
-        case TMxGradientStyle::gstBottomLeft:
-            return {1, height, 0, height + 1};
-        case TMxGradientStyle::gstBottomRight:
-            return {width, height, width + 1, height + 1};
-        case TMxGradientStyle::gstTopRightDiagonal:
-            return {width, 0, width + 1, 0};
-    }
-    return {};
+    return anchor(style, width, height);
 }
 
 bool MxGradientPaintsUpwards(TMxGradientStyle style) {
@@ -132,7 +141,7 @@ const char* MxGradientStyleName(TMxGradientStyle style) {
 
 TMxGradientShape MxGradientStepShape(TMxGradientStyle style, int width, int height, int count, int step) {
     using Kind = TMxGradientShape::Kind;
-    const TRect a = MxGradientAnchor(style, width, height);
+    const TRect a = anchor(style, width, height);
     const int k = step + 1;
     const int sx = MulDiv(k, width, count);
     const int sy = MulDiv(k, height, count);
@@ -154,8 +163,8 @@ TMxGradientShape MxGradientStepShape(TMxGradientStyle style, int width, int heig
             break;
         }
         case TMxGradientStyle::gstElliptic: {
-            const int rx = MxGradientEllipseRadius(sx);
-            const int ry = MxGradientEllipseRadius(sy);
+            const int rx = ellipseRadius(sx);
+            const int ry = ellipseRadius(sy);
             shape.ShapeKind = Kind::Ellipse;
             shape.Box = {a.Left - rx, a.Top - ry, a.Left + rx, a.Top + ry};
             break;
