@@ -112,13 +112,19 @@ bool MxGradientPaintsUpwards(TMxGradientStyle style) {
     return style == TMxGradientStyle::gstHorizontal;
 }
 
-bool MxGradientStepsNest(TMxGradientStyle style) {
+bool MxGradientStepsNest(TMxGradientStyle style, int width, int height, int left, int right) {
+    const TRect a = anchor(style, width, height);
     switch (style) {
         case TMxGradientStyle::gstHorizontal:
         case TMxGradientStyle::gstVertical:
-        case TMxGradientStyle::gstTopLeftDiagonal:
-        case TMxGradientStyle::gstTopRightDiagonal:
             return false;
+        // A diagonal band's top and slanted edges both grow from its corner with the step, so on the columns
+        // from the corner inwards each band holds the one before; past the corner the slanted tail of a
+        // shorter, steeper band can reach beyond that of the next.
+        case TMxGradientStyle::gstTopLeftDiagonal:
+            return left >= a.Left;
+        case TMxGradientStyle::gstTopRightDiagonal:
+            return right <= a.Right;
         case TMxGradientStyle::gstSquare:
         case TMxGradientStyle::gstElliptic:
         case TMxGradientStyle::gstTopLeft:

@@ -80,9 +80,10 @@ TRect MxGradientAnchor(TMxGradientStyle style, int width, int height);
 int MxGradientEllipseRadius(int extent);
 // The shape painted with table entry `step` of `count` entries.
 TMxGradientShape MxGradientStepShape(TMxGradientStyle style, int width, int height, int count, int step);
-// Whether each step's shape holds that of the step numbered one lower (the one painted over it): centred or
-// cornered shapes growing with the step.
-bool MxGradientStepsNest(TMxGradientStyle style);
+// Whether, on the columns [left, right) of a width × height gradient, each step's shape holds that of the
+// step numbered one lower (the one painted over it): centred or cornered shapes growing with the step, and
+// the diagonal bands on their corner's side.
+bool MxGradientStepsNest(TMxGradientStyle style, int width, int height, int left, int right);
 // Table entries in painting order: 0 upwards for gstHorizontal, downwards from count - 1 for the others,
 // so each smaller shape lies over the larger ones.
 bool MxGradientPaintsUpwards(TMxGradientStyle style);

@@ -20,7 +20,7 @@ MxGradientRows::MxGradientRows(TMxGradientStyle style, int width, int height, co
     m_lastPaintedFirst.reserve(colors.size());
     m_colors.reserve(colors.size());
     std::vector<std::array<TPoint, 4>> polygons;
-    const bool nest = MxGradientStepsNest(style);
+    const bool nest = MxGradientStepsNest(style, width, height, left, right);
     for (int n = 0; n < count; ++n) {
         const int step = upwards ? count - 1 - n : n;
         // Hidden under the next step's shape in the same colour (as dropHiddenSteps would find): its shape

@@ -238,6 +238,29 @@ TEST(GradientRowsEdgeTest, RectanglesCutOffByTheCanvasMatchPaintersOrder) {
     }
 }
 
+// Diagonal bands in runs of one colour, on canvases that begin or end right at the bands' corner or one
+// column past it: from the corner on a band of the run may be left out for the next, past it not.
+TEST(GradientRowsEdgeTest, DiagonalRunsOfOneColourAtTheirCornerMatchPaintersOrder) {
+    for (const TMxGradientStyle style :
+         {TMxGradientStyle::gstTopLeftDiagonal, TMxGradientStyle::gstTopRightDiagonal}) {
+        for (const QSize size : {QSize(8, 65), QSize(31, 58), QSize(99, 50), QSize(65, 8), QSize(13, 4)}) {
+            for (const int count : {17, 236}) {
+                TMxColorList table;
+                for (int i = 0; i < count; ++i) table.push_back(RGB(i / 3, 255 - i / 3, 7));
+                const QSize canvasSize(size.width() + 4, size.height() + 2);
+                for (const int left : {0, 1, 2, 3}) {
+                    const TRect rect = Bounds(left, 1, size.width(), size.height());
+                    EXPECT_EQ(FirstDifference(Painted(canvasSize, rect, style, table, 0),
+                                              Expected(canvasSize, rect, style, table, 0)),
+                              "")
+                        << "style " << static_cast<int>(style) << " " << size.width() << "x" << size.height()
+                        << " count " << count << " at " << left;
+                }
+            }
+        }
+    }
+}
+
 // A clip that leaves the upper rows whole and cuts the lower ones short, so that some rows are written
 // straight into the image and the rest go through the resolver's own row, in one painting.
 TEST(GradientRowsEdgeTest, RowsWholeInTheClipAndRowsCutShortMatchPaintersOrder) {
