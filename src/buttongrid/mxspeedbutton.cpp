@@ -1,6 +1,5 @@
 #include "buttongrid/mxspeedbutton.h"
 
-#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -11,6 +10,7 @@
 #include "buttongrid/mxcustomcontrol.h"
 #include "platform/canvas.h"
 #include "platform/change.h"
+#include "platform/pointerpos.h"
 
 using enum TMxButtonState;
 
@@ -264,7 +264,7 @@ TMxCustomControl* TMxSpeedButton::BackParent() const {
 }
 
 bool TMxSpeedButton::PointerOnButton() const {
-    return rect().contains(mapFromGlobal(QCursor::pos()));
+    return rect().contains(mapFromGlobal(PointerPos()));
 }
 
 TMxButtonState TMxSpeedButton::RestState() const {

@@ -2,6 +2,7 @@
 
 #include "platform/errorbox.h"
 #include "platform/hintmanager.h"
+#include "platform/pointerpos.h"
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("ポルポルMoxel!"));
@@ -11,6 +12,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
+    NotePointerEvent(receiver, event);
     return DeliverGuarded([&] { return QApplication::notify(receiver, event); });
 }
 

@@ -1,7 +1,6 @@
 #include "platform/hintmanager.h"
 
 #include <QCoreApplication>
-#include <QCursor>
 #include <QEnterEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -9,6 +8,7 @@
 #include <utility>
 
 #include "platform/change.h"
+#include "platform/pointerpos.h"
 
 namespace {
 
@@ -104,7 +104,7 @@ bool HintManager::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Leave:
             // Leaving a child lands on its parent; entering another widget follows with its own Enter.
             if (hintControlOf(widget) == m_control)
-                PointerAt(widget->isWindow() ? nullptr : widget->parentWidget(), QCursor::pos());
+                PointerAt(widget->isWindow() ? nullptr : widget->parentWidget(), PointerPos());
             break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:

@@ -1,6 +1,5 @@
 #include "widgets/shinespdbtn.h"
 
-#include <QCursor>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QMouseEvent>
@@ -11,6 +10,7 @@
 #include <array>
 
 #include "platform/canvas.h"
+#include "platform/pointerpos.h"
 
 using enum TShineDrawState;
 
@@ -604,11 +604,11 @@ void TShineSpeedButton::setState(TShineDrawState value) {
 }
 
 bool TShineSpeedButton::pointerInClient() const {
-    return rect().contains(mapFromGlobal(QCursor::pos()));
+    return rect().contains(mapFromGlobal(PointerPos()));
 }
 
 TPoint TShineSpeedButton::cursorInClient() const {
-    const QPoint p = mapFromGlobal(QCursor::pos());
+    const QPoint p = mapFromGlobal(PointerPos());
     return {p.x(), p.y()};
 }
 
