@@ -113,7 +113,6 @@ bool MxGradientPaintsUpwards(TMxGradientStyle style) {
 }
 
 bool MxGradientStepsNest(TMxGradientStyle style, int width, int height, int left, int right) {
-    const TRect a = anchor(style, width, height);
     switch (style) {
         case TMxGradientStyle::gstHorizontal:
         case TMxGradientStyle::gstVertical:
@@ -122,9 +121,9 @@ bool MxGradientStepsNest(TMxGradientStyle style, int width, int height, int left
         // from the corner inwards each band holds the one before; past the corner the slanted tail of a
         // shorter, steeper band can reach beyond that of the next.
         case TMxGradientStyle::gstTopLeftDiagonal:
-            return left >= a.Left;
+            return left >= anchor(style, width, height).Left;
         case TMxGradientStyle::gstTopRightDiagonal:
-            return right <= a.Right;
+            return right <= anchor(style, width, height).Right;
         case TMxGradientStyle::gstSquare:
         case TMxGradientStyle::gstElliptic:
         case TMxGradientStyle::gstTopLeft:
