@@ -9,5 +9,5 @@ cd "$root"
 cmake --build build --target moxel moxel_bench moxel_idle_baseline >/dev/null
 QT_QPA_PLATFORM=offscreen build/bin/moxel_bench --benchmark_repetitions=3 --benchmark_min_time=0.2 \
     --benchmark_color=false
-xvfb-run -a -s "-screen 0 800x600x24" python3 bench/startup.py "${2:-9}"
+xvfb-run -a -s "-noreset -screen 0 800x600x24" python3 bench/startup.py "${2:-9}"
 bash bench/idle.sh "${1:-30}"

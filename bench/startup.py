@@ -1,9 +1,10 @@
 """Start-up of the whole program: the time from just before the process starts to its main window's first
 painted frame, with a board file on the command line, against the same for the minimal Qt baseline. Each
 program starts alone on a virtual screen, several times in turn; the fastest start of each counts, since
-the machine may be busy with other work. Also prints the peak
-memory (VmHWM) each had reached by its first frame.
-    xvfb-run -a -s "-screen 0 800x600x24" python3 bench/startup.py [RUNS]
+the machine may be busy with other work. Also prints the peak memory (VmHWM) each had reached by its first
+frame. The server must run with -noreset: otherwise it resets whenever its last client leaves, compiling its
+keymap again, and each next start waits tens of milliseconds for it, which no desktop session does.
+    xvfb-run -a -s "-noreset -screen 0 800x600x24" python3 bench/startup.py [RUNS]
 """
 
 import os
