@@ -588,7 +588,9 @@ void Canvas::StampMask(int x, int y, const QImage& mask) {
 }
 
 QImage ColorKeyedImage(const QImage& image, TColor key) {
-    QImage out = image.convertToFormat(QImage::Format_ARGB32);
+    // Every pixel ends fully clear or fully opaque, the same in either layout of alpha; premultiplied is the
+    // one Qt draws straight onto the screen, where it would otherwise convert the image on every paint.
+    QImage out = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const QRgb keyRgb = ToQRgb(key) & 0xFFFFFFu;
     for (int y = 0; y < out.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));

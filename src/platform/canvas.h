@@ -280,6 +280,6 @@ private:
     std::optional<QPainterPath> m_path;
 };
 
-// A copy of image (as ARGB32) with every pixel of exactly the key colour made fully transparent, so that a
-// colour-keyed face can be handed to Qt with whatever lies behind showing through.
+// A copy of image (as premultiplied ARGB32) with every pixel of exactly the key colour made fully
+// transparent, so that a colour-keyed face can be handed to Qt with whatever lies behind showing through.
 QImage ColorKeyedImage(const QImage& image, TColor key);
