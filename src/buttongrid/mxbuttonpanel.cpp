@@ -7,6 +7,7 @@
 #include "buttongrid/mxspeedbutton.h"
 #include "platform/canvas.h"
 #include "platform/change.h"
+#include "platform/drawface.h"
 
 namespace {
 
@@ -176,7 +177,7 @@ void TMxButtonPanel::paintEvent(QPaintEvent* e) {
     Paint(canvas, dirty);
     ++m_paintCount;
     QPainter painter(this);
-    painter.drawImage(d.topLeft(), m_surface, d);
+    DrawFace(painter, e->region(), m_surface);
 }
 
 void TMxButtonPanel::resizeEvent(QResizeEvent*) {

@@ -1,6 +1,7 @@
 #include "buttongrid/mxspeedbutton.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QTimerEvent>
@@ -10,6 +11,7 @@
 #include "buttongrid/mxcustomcontrol.h"
 #include "platform/canvas.h"
 #include "platform/change.h"
+#include "platform/drawface.h"
 #include "platform/pointerpos.h"
 
 using enum TMxButtonState;
@@ -349,7 +351,7 @@ QImage TMxSpeedButton::GlyphImage() const {
     return image;
 }
 
-void TMxSpeedButton::paintEvent(QPaintEvent*) {
+void TMxSpeedButton::paintEvent(QPaintEvent* e) {
     if (width() <= 0 || height() <= 0) return;
     QImage& face = sharedFace(size());
     {
@@ -358,7 +360,7 @@ void TMxSpeedButton::paintEvent(QPaintEvent*) {
     }
     ++m_paintCount;
     QPainter painter(this);
-    painter.drawImage(0, 0, face, 0, 0, width(), height());
+    DrawFace(painter, e->region(), face);
 }
 
 void TMxSpeedButton::mousePressEvent(QMouseEvent* e) {

@@ -1,8 +1,10 @@
 #include "platform/shape.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "platform/change.h"
+#include "platform/drawface.h"
 
 TShape::TShape(QWidget* parent) : QWidget(parent) {}
 
@@ -20,10 +22,11 @@ void TShape::Paint(Canvas& canvas) const {
     canvas.Rectangle(0, 0, width(), height());
 }
 
-void TShape::paintEvent(QPaintEvent*) {
+void TShape::paintEvent(QPaintEvent* e) {
     if (width() <= 0 || height() <= 0) return;
     if (m_surface.size() != size()) m_surface = QImage(size(), QImage::Format_RGB32);
     Canvas canvas(m_surface);
     Paint(canvas);
-    QPainter(this).drawImage(0, 0, m_surface);
+    QPainter painter(this);
+    DrawFace(painter, e->region(), m_surface);
 }

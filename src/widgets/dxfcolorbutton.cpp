@@ -1,12 +1,14 @@
 #include "widgets/dxfcolorbutton.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 #include <algorithm>
 #include <cmath>
 
 #include "platform/canvas.h"
+#include "platform/drawface.h"
 #include "platform/intmath.h"
 
 namespace {
@@ -281,12 +283,13 @@ void TdxfColorButton::MouseLeave() {
 
 // --- Qt glue -------------------------------------------------------------------------------------------
 
-void TdxfColorButton::paintEvent(QPaintEvent*) {
+void TdxfColorButton::paintEvent(QPaintEvent* e) {
     if (m_upFace.isNull()) return;
     QImage face = m_upFace.copy();
     Canvas canvas(face);
     Paint(canvas);
-    QPainter(this).drawImage(0, 0, face);
+    QPainter painter(this);
+    DrawFace(painter, e->region(), face);
 }
 
 void TdxfColorButton::resizeEvent(QResizeEvent* e) {

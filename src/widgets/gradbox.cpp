@@ -1,9 +1,11 @@
 #include "widgets/gradbox.h"
 
 #include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "platform/canvas.h"
+#include "platform/drawface.h"
 #include "platform/intmath.h"
 
 using enum TGradStyle;
@@ -146,7 +148,7 @@ void TGradBox::DrawCaptionText(Canvas& canvas, const TRect& rect) const {
     pass(m_font.Color(), 0);
 }
 
-void TGradBox::paintEvent(QPaintEvent*) {
+void TGradBox::paintEvent(QPaintEvent* e) {
     if (width() <= 0 || height() <= 0) return;
     if (m_caption.isEmpty()) {
         QPainter painter(this);
@@ -161,7 +163,8 @@ void TGradBox::paintEvent(QPaintEvent*) {
     if (!opaque) face.fill(Qt::transparent);
     Canvas canvas(face);
     Paint(canvas);
-    QPainter(this).drawImage(0, 0, face);
+    QPainter painter(this);
+    DrawFace(painter, e->region(), face);
 }
 
 void TGradBox::changeEvent(QEvent* e) {

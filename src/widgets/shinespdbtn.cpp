@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QShortcutEvent>
@@ -10,6 +11,7 @@
 #include <array>
 
 #include "platform/canvas.h"
+#include "platform/drawface.h"
 #include "platform/pointerpos.h"
 
 using enum TShineDrawState;
@@ -632,14 +634,15 @@ void TShineSpeedButton::updateAccelerator() {
     if (!key.isEmpty()) m_accelShortcut = grabShortcut(key, Qt::WindowShortcut);
 }
 
-void TShineSpeedButton::paintEvent(QPaintEvent*) {
+void TShineSpeedButton::paintEvent(QPaintEvent* e) {
     if (width() <= 0 || height() <= 0) return;
     // A see-through button composes on a clear image so that what lies behind shows where it draws nothing.
     QImage face(size(), m_transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (m_transparent) face.fill(Qt::transparent);
     Canvas canvas(face);
     Paint(canvas);
-    QPainter(this).drawImage(0, 0, face);
+    QPainter painter(this);
+    DrawFace(painter, e->region(), face);
 }
 
 void TShineSpeedButton::mousePressEvent(QMouseEvent* e) {
