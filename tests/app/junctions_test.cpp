@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "app/fakeboard.h"
+#include "app/glypharms.h"
+#include "app/junctions.h"
+#include "app/textimport.h"
+
+namespace {
+
+FakeBoard boardOf(const QString& text) {
+    FakeBoard board;
+    const BoardTextReading reading = ReadBoardText(text);
+    EXPECT_FALSE(reading.problem);
+    PlaceBoardText(board, reading.rows);
+    return board;
+}
+
+struct JoinRow {
+    const char* name;
+    QString before;
+    QString after;
+    int changed;
+};
+
+TEST(JoinJunctions, CellsReachExactlyTheNeighboursTheyAreJoinedTo) {
+    const QString edge = QString("  ").repeated(29);
+    const JoinRow rows[] = {
+        {"box of crosses", "╋╋╋\n╋  ╋\n╋╋╋", "┏━┓\n┃  ┃\n┗━┛", 8},
+        {"box of wrong junctions", "┣┻┫\n╋  ╋\n┣┳┫", "┏━┓\n┃  ┃\n┗━┛", 8},
+        {"a T", "┏╋┓\n  ┃", "┏┳┓\n  ┃", 1},
+        {"a cross", "  ┃\n━┏━\n  ┃", "  ┃\n━╋━\n  ┃", 1},
+        {"either cell's arm joins a pair", "━╋┃\n  ┃┃", "━┳┓\n  ┃┃", 2},
+        {"mismatched junctions settle", "┏┳┓\n┗╋┃\n  ┗┛", "┏┳┓\n┗╋┫\n  ┗┛", 1},
+        {"an isolated cell stays", "    \n  ┣", "\n  ┣", 0},
+        {"a cell joined once keeps its own arms too", "━┃", "━┫", 1},
+        {"the right edge does not reach the next row", edge + "┃\n" + edge + "╋\n━" + edge.mid(2) + "┃",
+         edge + "┃\n" + edge + "┃\n━" + edge.mid(2) + "┃", 1},
+    };
+    for (const JoinRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeBoard board = boardOf(row.before);
+        EXPECT_EQ(JoinJunctions(board), row.changed);
+        EXPECT_EQ(board.Rows(0, static_cast<int>(row.after.count('\n')) + 1), row.after);
+    }
+}
+
+// On any board, blanks stay blank, every arm between two line cells is answered, and a second run is idle.
+TEST(JoinJunctions, SettlesOnRandomBoards) {
+    std::mt19937 random(30);
+    for (int round = 0; round < 200; ++round) {
+        QString before;
+        for (int i = 0; i < kCellCount; ++i) {
+            const unsigned pick = random() % 23;  // about half the cells blank
+            before += GlyphCode(static_cast<Glyph>(pick < kGlyphCount ? pick : 0));
+        }
+        FakeBoard board;
+        board.Fill(before);
+        JoinJunctions(board);
+        const QString after = board.Codes();
+        for (int i = 0; i < kCellCount; ++i) {
+            ASSERT_EQ(after[i] == '0', before[i] == '0');
+            for (GlyphArm arm : kGlyphArmList) {
+                const std::optional<int> next = NeighbourCell(i, arm);
+                if (!next || after[i] == '0' || after[*next] == '0') continue;
+                ASSERT_EQ(ArmsOfGlyph(*GlyphOfCode(after[i])).has(arm),
+                          ArmsOfGlyph(*GlyphOfCode(after[*next])).has(OppositeArm(arm)))
+                    << before.toStdString() << " cell " << i;
+            }
+        }
+        ASSERT_EQ(JoinJunctions(board), 0) << before.toStdString();
+    }
+}
+
+}  // namespace
