@@ -19,6 +19,7 @@
 #include "support/pointer.h"
 #include "support/recordeddialogs.h"
 #include "support/recordederrorboxes.h"
+#include "support/recordedshellopens.h"
 #include "support/recordingsoundplayer.h"
 #include "widgets/dxflabel.h"
 #include "widgets/shinespdbtn.h"
@@ -85,6 +86,7 @@ protected:
     RecordingSoundPlayer sounds;
     RecordedDialogs dialogs;
     RecordedErrorBoxes errors;
+    RecordedShellOpens shell;
     TMainForm1 form;
     Pointer pointer{form};
 };
@@ -219,6 +221,45 @@ TEST_F(MainForm1KeysTest, APasteThatCannotBePlacedChangesNothingAndSaysWhereOnce
     EXPECT_EQ(board(), kBlankBoard);
 }
 
+TEST_F(MainForm1KeysTest, TheButtonsKeysDoWhatTheirClicksDo) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("drawing.qvx");
+    clickCell(0);
+    const QString drawn = board();
+    sounds.played.clear();
+    dialogs.fileAnswer = file;
+    key(Qt::Key_S);
+    key(Qt::Key_N);  // refused
+    EXPECT_EQ(board(), drawn);
+    dialogs.confirmAnswer = true;
+    key(Qt::Key_N);
+    EXPECT_EQ(board(), kBlankBoard);
+    dialogs.fileAnswer = file;
+    key(Qt::Key_O);
+    EXPECT_EQ(board(), drawn);
+    EXPECT_EQ(dialogs.confirmations.size(), 2);
+    ASSERT_EQ(dialogs.fileRequests.size(), 2u);
+    EXPECT_EQ(dialogs.fileRequests[0].title + dialogs.fileRequests[1].title, "保存開く");
+    key(Qt::Key_F1, Qt::NoModifier);  // silent, as the "？" bead
+    ASSERT_EQ(shell.opened.size(), 1);
+    EXPECT_EQ(shell.opened[0].toLocalFile(), QCoreApplication::applicationDirPath() + "/Readme.txt");
+    EXPECT_EQ(sounds.played, QStringList(4, "chma.wav"));
+}
+
+TEST_F(MainForm1KeysTest, CtrlJRepairsTheJunctionsAsOneUndoStep) {
+    const QString gap(27, u'0');
+    const QString rest(kCellCount - 63, u'0');
+    const QString crosses = "bbb" + gap + "b0b" + gap + "bbb" + rest;
+    ApplyBoardString(form, crosses);
+    const QStringList side = sideState();
+    key(Qt::Key_J);
+    EXPECT_EQ(board(), "182" + gap + "505" + gap + "384" + rest);
+    EXPECT_EQ(sideState(), side);
+    key(Qt::Key_J);  // settled: no second step
+    undo();
+    EXPECT_EQ(board(), crosses);
+}
+
 TEST_F(MainForm1KeysTest, TheTextViewKeepsItsOwnKeys) {
     clickCell(0);
     clickCell(1);
@@ -247,7 +288,7 @@ TEST_F(MainForm1KeysTest, TheTextViewKeepsItsOwnKeys) {
     EXPECT_EQ(board(), drawn);
     // Where the desktop's edit box does not claim a key, the board's shortcut fires and still stays out.
     const QList<QShortcut*> shortcuts = form.findChildren<QShortcut*>();
-    EXPECT_EQ(shortcuts.size(), 4);
+    EXPECT_EQ(shortcuts.size(), 9);
     for (QShortcut* shortcut : shortcuts) {
         emit shortcut->activated();
         EXPECT_EQ(board(), drawn) << shortcut->key().toString().toStdString();
