@@ -132,13 +132,6 @@ TEST(CellClickTest, EraserOnABlankCellStillCountsAndSounds) {
     EXPECT_EQ(board.pulseMarks, (std::array<int, 12>{}));
 }
 
-TEST(CellClickTest, DrawnCellsShowAsTheirClicksWould) {
-    FakeBoard board;
-    DrawCells(board, {{3, Glyph::Horizontal}, {4, Glyph::Blank}});
-    EXPECT_EQ(board.calls, QStringList({"counter 1", "label 1", "sound chma07.wav", "pulse 8", "cell 3=━",
-                                        "counter 2", "label 2", "sound chma11.wav", "cell 4=\u3000"}));
-}
-
 TEST(CellClickTest, OnlyTheClickedCellChanges) {
     FakeBoard board;
     board.Fill(QString(450, u'b'));
