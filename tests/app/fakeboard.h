@@ -8,7 +8,6 @@
 #include "app/boardhost.h"
 #include "app/boardstring.h"
 #include "app/glyphs.h"
-#include "app/textlines.h"
 
 // A board held in memory, recording every call the rules make in the order they make them.
 class FakeBoard : public BoardHost {
@@ -58,15 +57,6 @@ public:
         calls.clear();
     }
     QString Codes() const { return BoardString(*this); }
-    // Rows from `first` on as text, ASCII-spaced, trailing blanks dropped: what a table row can spell out.
-    QString Rows(int first, int count) const {
-        QStringList rows = BoardTextLines(*this).mid(first, count);
-        for (QString& row : rows) {
-            row.replace(QChar(0x3000), "  ");
-            while (row.endsWith(' ')) row.chop(1);
-        }
-        return rows.join('\n');
-    }
 
     std::int32_t counter = 0;
     QString counterLabel = QStringLiteral("0");

@@ -7,6 +7,7 @@
 #include "app/glypharms.h"
 #include "app/junctions.h"
 #include "app/textimport.h"
+#include "app/textlines.h"
 
 namespace {
 
@@ -16,6 +17,16 @@ FakeBoard boardOf(const QString& text) {
     EXPECT_FALSE(reading.problem);
     PlaceBoardText(board, reading.rows);
     return board;
+}
+
+// The top rows of the board as text, ASCII-spaced, trailing blanks dropped.
+QString topRows(const FakeBoard& board, int count) {
+    QStringList rows = BoardTextLines(board).mid(0, count);
+    for (QString& row : rows) {
+        row.replace(QChar(0x3000), "  ");
+        while (row.endsWith(' ')) row.chop(1);
+    }
+    return rows.join('\n');
 }
 
 struct JoinRow {
@@ -43,31 +54,29 @@ TEST(JoinJunctions, CellsReachExactlyTheNeighboursTheyAreJoinedTo) {
         SCOPED_TRACE(row.name);
         FakeBoard board = boardOf(row.before);
         EXPECT_EQ(JoinJunctions(board), row.changed);
-        EXPECT_EQ(board.Rows(0, static_cast<int>(row.after.count('\n')) + 1), row.after);
+        EXPECT_EQ(topRows(board, static_cast<int>(row.after.count('\n')) + 1), row.after);
     }
 }
 
-// Any board settles at once: blanks stay, every arm between line cells is answered, a second run is idle.
+// Any board settles at once: every arm between line cells is answered, and a second run is idle.
 TEST(JoinJunctions, SettlesOnRandomBoards) {
     std::mt19937 random(30);
     for (int round = 0; round < 200; ++round) {
         FakeBoard board;
         for (int i = 0; i < kCellCount; ++i)  // about half the cells blank
             board.SetCellCaption(i, GlyphCaption(static_cast<Glyph>(std::max(0, int(random() % 23) - 11))));
-        const QString before = board.Codes();
         JoinJunctions(board);
         const QString after = board.Codes();
         for (int i = 0; i < kCellCount; ++i) {
-            ASSERT_EQ(after[i] == '0', before[i] == '0');
             for (GlyphArm arm : kGlyphArmList) {
                 const std::optional<int> next = NeighbourCell(i, arm);
                 if (!next || after[i] == '0' || after[*next] == '0') continue;
                 ASSERT_EQ(ArmsOfGlyph(*GlyphOfCode(after[i])).has(arm),
                           ArmsOfGlyph(*GlyphOfCode(after[*next])).has(OppositeArm(arm)))
-                    << before.toStdString() << " cell " << i;
+                    << round << " cell " << i;
             }
         }
-        ASSERT_EQ(JoinJunctions(board), 0) << before.toStdString();
+        ASSERT_EQ(JoinJunctions(board), 0) << round;
     }
 }
 

@@ -221,19 +221,16 @@ TEST_F(MainForm1KeysTest, APasteThatCannotBePlacedChangesNothingAndSaysWhereOnce
     EXPECT_EQ(board(), kBlankBoard);
 }
 
-// The keys run the buttons' own handlers, which the button tests cover: each asks what its button asks.
-TEST_F(MainForm1KeysTest, TheButtonsKeysAskWhatTheirClicksAsk) {
+// The file and help keys run the buttons' own handlers: each asks what its button asks. Ctrl+J repairs the
+// board as one undo step, and like a paste makes no sound, count or pulse.
+TEST_F(MainForm1KeysTest, TheUsualKeys) {
     for (Qt::Key k : {Qt::Key_N, Qt::Key_O, Qt::Key_S}) key(k);
     key(Qt::Key_F1, Qt::NoModifier);
-    EXPECT_EQ(dialogs.confirmations.size(), 1);
     ASSERT_EQ(dialogs.fileRequests.size(), 2u);
+    EXPECT_EQ(dialogs.confirmations.size(), 1);
     EXPECT_EQ(dialogs.fileRequests[0].title + dialogs.fileRequests[1].title, "開く保存");
-    ASSERT_EQ(shell.opened.size(), 1);
-    EXPECT_EQ(shell.opened[0].toLocalFile(), QCoreApplication::applicationDirPath() + "/Readme.txt");
-    EXPECT_EQ(sounds.played, QStringList(3, "chma.wav"));  // the help, as its bead, is silent
-}
-
-TEST_F(MainForm1KeysTest, CtrlJRepairsTheJunctionsAsOneUndoStep) {
+    EXPECT_EQ(shell.opened,
+              QList{QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/Readme.txt")});
     const QString crosses = "bb" + QString(28, u'0') + "bb" + QString(kCellCount - 32, u'0');
     ApplyBoardString(form, crosses);
     const QStringList side = sideState();
@@ -243,6 +240,7 @@ TEST_F(MainForm1KeysTest, CtrlJRepairsTheJunctionsAsOneUndoStep) {
     EXPECT_EQ(sideState(), side);
     undo();
     EXPECT_EQ(board(), crosses);
+    EXPECT_EQ(sounds.played, QStringList(3, "chma.wav"));  // the help, as its bead, is silent
 }
 
 TEST_F(MainForm1KeysTest, TheTextViewKeepsItsOwnKeys) {
