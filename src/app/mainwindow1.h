@@ -160,7 +160,8 @@ private:
     void PaletteLabelClick(int k);
     void SetBoardGradientStyle(TMxGradientStyle style);
 
-    // The board's keys (mainwindow1keys.cpp): undo, redo, copy and paste of the whole board.
+    // The board's keys (mainwindow1keys.cpp): undo, redo, copy and paste of the whole board, the file and
+    // help buttons' keys, and the repair of the junctions.
     void createBoardKeys();
     // Runs change and keeps the cells it changed as one undo step.
     void recordBoardChange(const std::function<void()>& change);
@@ -168,6 +169,7 @@ private:
     void redoBoard();
     void copyBoard();
     void pasteBoard();
+    void joinBoard();
 
     std::array<bool, kPaletteSize> m_directions{};
     std::int32_t m_clickCounter = 0;

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "app/boardstring.h"
+#include "app/junctions.h"
 #include "app/mainwindow1.h"
 #include "app/pastemessage.h"
 #include "app/textimport.h"
@@ -42,6 +43,12 @@ void TMainForm1::createBoardKeys() {
          &TMainForm1::redoBoard);
     bind(keysFor(QKeySequence::Copy, {QKeySequence(Qt::CTRL | Qt::Key_C)}), &TMainForm1::copyBoard);
     bind(keysFor(QKeySequence::Paste, {QKeySequence(Qt::CTRL | Qt::Key_V)}), &TMainForm1::pasteBoard);
+    // The buttons' own keys do exactly what a click on the button does, question and sound included.
+    bind(keysFor(QKeySequence::New, {QKeySequence(Qt::CTRL | Qt::Key_N)}), &TMainForm1::SpeedButton8Click);
+    bind(keysFor(QKeySequence::Open, {QKeySequence(Qt::CTRL | Qt::Key_O)}), &TMainForm1::SpeedButton10Click);
+    bind(keysFor(QKeySequence::Save, {QKeySequence(Qt::CTRL | Qt::Key_S)}), &TMainForm1::SpeedButton9Click);
+    bind(keysFor(QKeySequence::HelpContents, {QKeySequence(Qt::Key_F1)}), &TMainForm1::ColorButton13Click);
+    bind({QKeySequence(Qt::CTRL | Qt::Key_J)}, &TMainForm1::joinBoard);
 }
 
 void TMainForm1::recordBoardChange(const std::function<void()>& change) {
@@ -59,6 +66,11 @@ void TMainForm1::undoBoard() {
 void TMainForm1::redoBoard() {
     if (const std::optional<QString> board = m_history.Redo(BoardString(*this)))
         ApplyBoardString(*this, *board);
+}
+
+// Like a paste, the repair sets cells only: no sound, no count, no pulse.
+void TMainForm1::joinBoard() {
+    recordBoardChange([this] { JoinJunctions(*this); });
 }
 
 void TMainForm1::copyBoard() {

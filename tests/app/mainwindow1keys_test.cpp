@@ -19,6 +19,7 @@
 #include "support/pointer.h"
 #include "support/recordeddialogs.h"
 #include "support/recordederrorboxes.h"
+#include "support/recordedshellopens.h"
 #include "support/recordingsoundplayer.h"
 #include "widgets/dxflabel.h"
 #include "widgets/shinespdbtn.h"
@@ -85,6 +86,7 @@ protected:
     RecordingSoundPlayer sounds;
     RecordedDialogs dialogs;
     RecordedErrorBoxes errors;
+    RecordedShellOpens shell;
     TMainForm1 form;
     Pointer pointer{form};
 };
@@ -219,6 +221,28 @@ TEST_F(MainForm1KeysTest, APasteThatCannotBePlacedChangesNothingAndSaysWhereOnce
     EXPECT_EQ(board(), kBlankBoard);
 }
 
+// The file and help keys run the buttons' own handlers: each asks what its button asks. Ctrl+J repairs the
+// board as one undo step, and like a paste makes no sound, count or pulse.
+TEST_F(MainForm1KeysTest, TheUsualKeys) {
+    for (Qt::Key k : {Qt::Key_N, Qt::Key_O, Qt::Key_S}) key(k);
+    key(Qt::Key_F1, Qt::NoModifier);
+    ASSERT_EQ(dialogs.fileRequests.size(), 2u);
+    EXPECT_EQ(dialogs.confirmations.size(), 1);
+    EXPECT_EQ(dialogs.fileRequests[0].title + dialogs.fileRequests[1].title, "開く保存");
+    EXPECT_EQ(shell.opened,
+              QList{QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/Readme.txt")});
+    const QString crosses = "bb" + QString(28, u'0') + "bb" + QString(kCellCount - 32, u'0');
+    ApplyBoardString(form, crosses);
+    const QStringList side = sideState();
+    key(Qt::Key_J);
+    key(Qt::Key_J);  // settled: no second step
+    EXPECT_EQ(board().left(32), "12" + QString(28, u'0') + "34");
+    EXPECT_EQ(sideState(), side);
+    undo();
+    EXPECT_EQ(board(), crosses);
+    EXPECT_EQ(sounds.played, QStringList(3, "chma.wav"));  // the help, as its bead, is silent
+}
+
 TEST_F(MainForm1KeysTest, TheTextViewKeepsItsOwnKeys) {
     clickCell(0);
     clickCell(1);
@@ -247,7 +271,7 @@ TEST_F(MainForm1KeysTest, TheTextViewKeepsItsOwnKeys) {
     EXPECT_EQ(board(), drawn);
     // Where the desktop's edit box does not claim a key, the board's shortcut fires and still stays out.
     const QList<QShortcut*> shortcuts = form.findChildren<QShortcut*>();
-    EXPECT_EQ(shortcuts.size(), 4);
+    EXPECT_EQ(shortcuts.size(), 9);
     for (QShortcut* shortcut : shortcuts) {
         emit shortcut->activated();
         EXPECT_EQ(board(), drawn) << shortcut->key().toString().toStdString();
