@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QKeyEvent>
@@ -17,6 +18,7 @@
 #include "platform/application.h"
 #include "platform/hintmanager.h"
 #include "platform/memo.h"
+#include "support/editduringsave.h"
 #include "support/files.h"
 #include "support/paintcounter.h"
 #include "support/pointer.h"
@@ -224,6 +226,24 @@ TEST_F(MainForm1Test, FailedSaveShowsTheErrorBoxAndTheProgramGoesOn) {
     EXPECT_EQ(form.SpeedButton9->DrawState(), TShineDrawState::sdHot);
     clickCell(3);
     EXPECT_EQ(form.CellCaption(3), "┏");
+}
+
+// Another program saves the same file while ours is being written: its edit stays, and ours says it failed.
+TEST_F(MainForm1Test, AnEditMadeDuringTheSaveSurvivesAndTheSaveFails) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("shared.qvx");
+    ASSERT_TRUE(WriteWholeFile(file, "[Setting]\r\nCount=1\r\n"));
+    // The same size as before: only the content tells the edit.
+    const QByteArray theirs = "[Setting]\r\nCount=2\r\n";
+    const EditDuringSave edit(theirs, false);
+    dialogs.fileAnswer = file;
+    Application::DeliverGuarded([&] {
+        pointer.Click(form.SpeedButton9);
+        return true;
+    });
+    EXPECT_EQ(errors.shown, QStringList{file + " に書き込めません."});
+    EXPECT_EQ(ReadWholeFile(file), theirs);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"shared.qvx"});
 }
 
 TEST_F(MainForm1Test, TextOutShowsASnapshotOfTheBoard) {

@@ -70,7 +70,7 @@ protected:
     }
 
     QString loadedCodes(const QString& name, MemoryBoard& board) const {
-        EXPECT_TRUE(ReadBoardFile(board, path(name)));
+        EXPECT_TRUE(ReadBoardFile(board, path(name)).hasBoard);
         return BoardString(board);
     }
 
@@ -168,7 +168,7 @@ TEST_F(BoardToolTest, PngIsTheWindowsOwnBoardPixelForPixel) {
     };
     for (const PngRow& row : rows) {
         SCOPED_TRACE(row.options.join(' ').toStdString());
-        ASSERT_EQ(run(QStringList{"png", file, "board.png"} + row.options).exitCode, 0);
+        ASSERT_EQ(run(QStringList{"png", "--force", file, "board.png"} + row.options).exitCode, 0);
         form.MultiButton1->FillObject().Gradient().SetStyle(row.style);
         form.MultiButton1->SetButtonStyle(row.look);
         const QImage window = form.MultiButton1->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -178,7 +178,7 @@ TEST_F(BoardToolTest, PngIsTheWindowsOwnBoardPixelForPixel) {
     }
 
     ASSERT_EQ(run({"png", "--scale", "2", file, "single.png"}).exitCode, 0);
-    ASSERT_EQ(run({"png", file, "single.png"}).exitCode, 0);
+    ASSERT_EQ(run({"png", "--force", file, "single.png"}).exitCode, 0);
     ASSERT_EQ(run({"png", "--scale", "2", file, "double.png"}).exitCode, 0);
     const QImage single = QImage(path("single.png")).convertToFormat(QImage::Format_RGB32);
     const QImage twice = QImage(path("double.png")).convertToFormat(QImage::Format_RGB32);
@@ -219,6 +219,10 @@ TEST_F(BoardToolTest, BadInputFailsWithOneLineAndWritesNothing) {
     write("lone.txt", "┏ ┓\n");
     write("long.txt", QByteArray("╋\n").repeated(16));
     write("exists.qvx", "[Setting]\r\n");
+    write("garbage.qvx", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    write("huge.qvx", QByteArray(1024 * 1024 + 1, ';'));
+    QByteArray nearLimit = "[Setting]\r\nPoru=bbb\r\n";
+    write("nearlimit.qvx", nearLimit + QByteArray(1024 * 1024 - nearLimit.size(), ';'));
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.qvx"));
     const BadRow rows[] = {
         {{"import", "wide.txt", "out.qvx"},
@@ -247,7 +251,29 @@ TEST_F(BoardToolTest, BadInputFailsWithOneLineAndWritesNothing) {
         {{"png", "sample.qvx", "nowhere/out.png"},
          {},
          1,
-         "moxel-board: nowhere/out.png: cannot write the picture\n"},
+         "moxel-board: nowhere/out.png: cannot write the picture: no such folder\n"},
+        {{"text", "garbage.qvx"},
+         {},
+         1,
+         "moxel-board: garbage.qvx: not a board file (no [Setting] section with a Poru key)\n"},
+        {{"png", "exists.qvx", "out.png"},
+         {},
+         1,
+         "moxel-board: exists.qvx: not a board file (no [Setting] section with a Poru key)\n"},
+        {{"join", "exists.qvx"},
+         {},
+         1,
+         "moxel-board: exists.qvx: not a board file (no [Setting] section with a Poru key)\n"},
+        {{"join", "huge.qvx"}, {}, 1, "moxel-board: huge.qvx: larger than 1 MiB\n"},
+        // Rewritten with the whole board string, the file would be too large to be read again.
+        {{"join", "nearlimit.qvx"},
+         {},
+         1,
+         "moxel-board: nearlimit.qvx: cannot write the board file: larger than 1 MiB\n"},
+        {{"text", "\x1b]0;title\x07\x1b[2J.qvx"},
+         {},
+         1,
+         "moxel-board: \\x1b]0;title\\x07\\x1b[2J.qvx: no such file\n"},
         {{"text", "--bogus", "sample.qvx"},
          {},
          2,
@@ -292,6 +318,57 @@ TEST_F(BoardToolTest, BadInputFailsWithOneLineAndWritesNothing) {
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
     }
     EXPECT_EQ(read("exists.qvx"), "[Setting]\r\n");
+    EXPECT_EQ(read("nearlimit.qvx").size(), 1024 * 1024);
+}
+
+struct OutputRow {
+    QStringList arguments;  // every command that writes a new file, reading sample.qvx or board.txt
+    int exitCode;
+    QString error;
+};
+
+// A new file is written; an existing one only with --force; the input itself never, by whatever name.
+TEST_F(BoardToolTest, OutputFilesFollowOneRule) {
+    const OutputRow rows[] = {
+        {{"png", "sample.qvx", "new.png"}, 0, ""},
+        {{"png", "sample.qvx", "old.png"}, 1, "old.png: already exists; use --force to write over it"},
+        {{"png", "--force", "sample.qvx", "old.png"}, 0, ""},
+        {{"png", "--force", "sample.qvx", "sample.qvx"},
+         1,
+         "sample.qvx: is the file being read; choose another output"},
+        {{"png", "--force", "sample.qvx", "link.png"},
+         1,
+         "link.png: is the file being read; choose another output"},
+        {{"import", "board.txt", "new.qvx"}, 0, ""},
+        {{"import", "board.txt", "old.png"}, 1, "old.png: already exists; use --force to write over it"},
+        {{"import", "--force", "board.txt", "board.txt"},
+         1,
+         "board.txt: is the file being read; choose another output"},
+        {{"import", "--force", "board.txt", "link.txt"},
+         1,
+         "link.txt: is the file being read; choose another output"},
+    };
+    ASSERT_TRUE(QFile::link("sample.qvx", path("link.png")));
+    ASSERT_TRUE(QFile::link("board.txt", path("link.txt")));
+    for (const OutputRow& row : rows) {
+        SCOPED_TRACE(row.arguments.join(' ').toStdString());
+        writeSample("sample.qvx");
+        const QByteArray sample = read("sample.qvx");
+        write("board.txt", "┏━┓\n");
+        write("old.png", "old");
+        QFile::remove(path("new.png"));
+        QFile::remove(path("new.qvx"));
+        const ToolRun result = run(row.arguments);
+        EXPECT_EQ(result.exitCode, row.exitCode);
+        EXPECT_EQ(QString::fromUtf8(result.err),
+                  row.error.isEmpty() ? "" : "moxel-board: " + row.error + "\n");
+        EXPECT_EQ(read("sample.qvx"), sample);
+        EXPECT_EQ(read("board.txt"), "┏━┓\n");
+        const QString output = row.arguments.last();
+        if (output == u"old.png") {
+            EXPECT_EQ(read(output) == "old", row.exitCode != 0);
+        }
+    }
 }
 
 TEST_F(BoardToolTest, AFullStandardOutputIsAFailure) {
