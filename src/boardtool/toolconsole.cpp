@@ -42,6 +42,12 @@ QString DescribeFileProblem(FileProblem problem) {
             return QStringLiteral("not a regular file");
         case FileProblem::PermissionDenied:
             return QStringLiteral("permission denied");
+        case FileProblem::ReadOnlyFileSystem:
+            return QStringLiteral("read-only file system");
+        case FileProblem::NameTooLong:
+            return QStringLiteral("name too long");
+        case FileProblem::TooManyLinks:
+            return QStringLiteral("too many symbolic links");
         case FileProblem::DiskFull:
             return QStringLiteral("disk full");
         case FileProblem::ChangedSinceRead:

@@ -37,8 +37,13 @@ FileProblem problemOf(int error) {
             return FileProblem::NoSuchFolder;
         case EACCES:
         case EPERM:
-        case EROFS:
             return FileProblem::PermissionDenied;
+        case EROFS:
+            return FileProblem::ReadOnlyFileSystem;
+        case ENAMETOOLONG:
+            return FileProblem::NameTooLong;
+        case ELOOP:
+            return FileProblem::TooManyLinks;
         case ENOSPC:
         case EDQUOT:
             return FileProblem::DiskFull;

@@ -15,6 +15,9 @@ enum class FileProblem {
     IsAFolder,
     NotARegularFile,
     PermissionDenied,
+    ReadOnlyFileSystem,
+    NameTooLong,
+    TooManyLinks,  // a chain of symbolic links too long, or a loop
     DiskFull,
     ChangedSinceRead,
     TooLarge,

@@ -1,15 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QTemporaryDir>
-
 #include "app/textimport.h"
 #include "app/textlines.h"
 #include "boardtool/joincommand.h"
 #include "boardtool/memoryboard.h"
-#include "boardtool/toolarguments.h"
-#include "support/editduringsave.h"
-#include "support/files.h"
 
 namespace {
 
@@ -56,21 +50,6 @@ TEST(JoinJunctions, CellsTakeTheArmsTheirNeighboursReachBackWith) {
         MemoryBoard board = boardOf(row.before);
         EXPECT_EQ(JoinJunctions(board), row.changed);
         EXPECT_EQ(topRows(board, static_cast<int>(row.after.count('\n')) + 1), row.after);
-    }
-}
-
-// Another program saves the board while join writes it, in place or by a rename: its edit stays and join
-// fails.
-TEST(JoinCommandTest, AnEditMadeDuringTheSaveSurvivesAndJoinFails) {
-    for (const bool byRename : {false, true}) {
-        QTemporaryDir dir;
-        const QString file = dir.filePath("box.qvx");
-        ASSERT_TRUE(WriteWholeFile(file, "[Setting]\r\nPoru=bbb\r\n"));
-        const QByteArray theirs = "[Setting]\r\nPoru=bb0\r\n";
-        const EditDuringSave edit(theirs, byRename);
-        EXPECT_EQ(RunJoinCommand({file}), kExitFailure) << byRename;
-        EXPECT_EQ(ReadWholeFile(file), theirs) << byRename;
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"box.qvx"}) << byRename;
     }
 }
 
