@@ -19,9 +19,9 @@ constexpr std::string_view kColorKey = "Color";
 
 }  // namespace
 
-bool ReadBoardFile(BoardHost& host, const QString& fileName) {
+BoardFileReading ReadBoardFile(BoardHost& host, const QString& fileName) {
     QString boardString;
-    bool read = false;
+    BoardFileReading reading;
     {
         const IniFile file(fileName);
         SetCounter(host, file.ReadInteger(kSection, kCountKey, host.ClickCounter()));
@@ -29,10 +29,10 @@ bool ReadBoardFile(BoardHost& host, const QString& fileName) {
             TColor::FromInt(file.ReadInteger(kSection, kColorKey, host.BoardGradientColor().ToInt())));
         // The board string is ASCII; reading its bytes one to one keeps every position where it was.
         boardString = QString::fromLatin1(file.ReadString(kSection, kBoardKey, ""));
-        read = file.WasRead();
+        reading = {file.ReadProblem(), file.HasKey(kSection, kBoardKey)};
     }
     ApplyBoardString(host, boardString);
-    return read;
+    return reading;
 }
 
 void SaveBoardFile(const BoardHost& host, const QString& fileName) {

@@ -1,18 +1,15 @@
 #include "boardtool/importcommand.h"
 
-#include <QFile>
-
 #include "app/textimport.h"
 #include "boardtool/memoryboard.h"
 #include "boardtool/toolarguments.h"
 #include "boardtool/toolconsole.h"
-#include "platform/filesnapshot.h"
 
 const char kImportUsage[] =
     "usage: moxel-board import [--force] TEXT OUT.qvx\n"
     "Turns text (a file, or - for standard input) into a new board file: lines of the eleven glyphs and\n"
     "blanks (U+3000, or two ASCII spaces) from the top-left cell, as a paste places them.\n"
-    "  --force   write over an existing OUT.qvx, as the window's Save does\n";
+    "  --force   write over an existing OUT.qvx, as the window's Save does (never over TEXT itself)\n";
 
 QString DescribeBoardTextProblem(const BoardTextProblem& problem) {
     switch (problem.kind) {
@@ -51,11 +48,7 @@ int RunImportCommand(const QStringList& arguments) {
                            .arg(DescribeBoardTextProblem(problem)));
         return kExitFailure;
     }
-    if (!args.has("--force") &&
-        ExamineFile(QFile::encodeName(outName)).state != FileSnapshot::State::Absent) {
-        PrintToolError(QStringLiteral("%1: already exists; use --force to write over it").arg(outName));
-        return kExitFailure;
-    }
+    if (!MayWriteOutput(textName, outName, args.has("--force"))) return kExitFailure;
 
     MemoryBoard board;
     PlaceBoardText(board, reading.rows);

@@ -22,7 +22,8 @@ const char kPngUsage[] =
     "                 default), gstTopLeft, gstTopRight, gstBottomLeft, gstBottomRight,\n"
     "                 gstTopLeftDiagonal or gstTopRightDiagonal\n"
     "  --grid         the cells as raised buttons, as with the grid lines on\n"
-    "  --scale N      every pixel an N x N block, N from 1 to 8\n";
+    "  --scale N      every pixel an N x N block, N from 1 to 8\n"
+    "  --force        write over an existing OUT.png (never over FILE.qvx itself)\n";
 
 namespace {
 
@@ -39,10 +40,10 @@ QImage scaledUp(const QImage& image, int scale) {
     return big;
 }
 
-bool writePng(const QImage& image, const QString& fileName) {
+FileProblem writePng(const QImage& image, const QString& fileName) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return false;
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return FileProblem::Failed;
     const QByteArray path = QFile::encodeName(fileName);
     // An existing picture is replaced whole, so it need not be read first.
     FileSnapshot snapshot = ExamineFile(path);
@@ -65,7 +66,7 @@ QImage RenderBoard(const BoardHost& board, TMxGradientStyle style, BoardLook loo
 int RunPngCommand(const QStringList& arguments) {
     const std::variant<ToolArguments, int> parsed =
         ParseCommandLine({"png",
-                          {{"--style", true}, {"--grid"}, {"--scale", true}},
+                          {{"--style", true}, {"--grid"}, {"--scale", true}, {"--force"}},
                           kPngUsage,
                           2,
                           "a board file and a picture file"},
@@ -99,6 +100,7 @@ int RunPngCommand(const QStringList& arguments) {
     }
     const BoardLook look = args.has("--grid") ? BoardLook::GridLines : BoardLook::Flat;
 
+    if (!MayWriteOutput(args.positionals[0], args.positionals[1], args.has("--force"))) return kExitFailure;
     MemoryBoard board;
     if (!LoadBoard(board, args.positionals[0])) return kExitFailure;
     // --scale is the one way to enlarge the picture; a display scale from the environment would be a second.
@@ -109,9 +111,9 @@ int RunPngCommand(const QStringList& arguments) {
     char* argv[] = {name, nullptr};
     const QApplication app(argc, argv);
     const QImage image = RenderBoard(board, style, look, scale);
-    if (image.isNull() || !writePng(image, args.positionals[1])) {
-        PrintToolError(QStringLiteral("%1: cannot write the picture").arg(args.positionals[1]));
-        return kExitFailure;
-    }
-    return kExitSuccess;
+    const FileProblem problem = image.isNull() ? FileProblem::Failed : writePng(image, args.positionals[1]);
+    if (problem == FileProblem::None) return kExitSuccess;
+    PrintToolError(QStringLiteral("%1: cannot write the picture: %2")
+                       .arg(args.positionals[1], DescribeFileProblem(problem)));
+    return kExitFailure;
 }

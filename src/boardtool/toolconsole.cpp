@@ -1,32 +1,67 @@
 #include "boardtool/toolconsole.h"
 
+#include <sys/stat.h>
 #include <QFile>
-#include <QFileInfo>
 #include <cstdio>
 #include <string>
 
 #include "app/boardfile.h"
 #include "boardtool/memoryboard.h"
-#include "platform/exception.h"
 #include "platform/filesnapshot.h"
 #include "platform/inifile.h"
 
 namespace {
 
-// Why a file could not be read whole, as the user should hear it.
-QString unreadableReason(const QString& fileName) {
-    const QFileInfo info(fileName);
-    if (!info.exists()) return QStringLiteral("no such file");
-    if (info.isDir()) return QStringLiteral("is a folder");
-    if (!info.isFile()) return QStringLiteral("not a regular file");
-    if (info.size() > static_cast<qint64>(IniFile::kMaxFileSize)) return QStringLiteral("larger than 1 MiB");
-    return QStringLiteral("cannot be read");
+// Control characters in a name (an escape sequence, a line break) would reach the terminal; they are shown
+// as \xNN instead.
+QString escapedControls(const QString& text) {
+    QString shown;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u <= 0x9F))
+            shown += QStringLiteral("\\x%1").arg(static_cast<int>(u), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
 }
 
 }  // namespace
 
+QString DescribeFileProblem(FileProblem problem) {
+    switch (problem) {
+        case FileProblem::None:
+            break;
+        case FileProblem::NoSuchFile:
+            return QStringLiteral("no such file");
+        case FileProblem::NoSuchFolder:
+            return QStringLiteral("no such folder");
+        case FileProblem::IsAFolder:
+            return QStringLiteral("is a folder");
+        case FileProblem::NotARegularFile:
+            return QStringLiteral("not a regular file");
+        case FileProblem::PermissionDenied:
+            return QStringLiteral("permission denied");
+        case FileProblem::ReadOnlyFileSystem:
+            return QStringLiteral("read-only file system");
+        case FileProblem::NameTooLong:
+            return QStringLiteral("name too long");
+        case FileProblem::TooManyLinks:
+            return QStringLiteral("too many symbolic links");
+        case FileProblem::DiskFull:
+            return QStringLiteral("disk full");
+        case FileProblem::ChangedSinceRead:
+            return QStringLiteral("changed since it was read; nothing written");
+        case FileProblem::TooLarge:
+            return QStringLiteral("larger than 1 MiB");
+        case FileProblem::Failed:
+            return QStringLiteral("the system reported an error");
+    }
+    return {};
+}
+
 void PrintToolError(const QString& message) {
-    const QByteArray line = QStringLiteral("moxel-board: %1\n").arg(message).toUtf8();
+    const QByteArray line = QStringLiteral("moxel-board: %1\n").arg(escapedControls(message)).toUtf8();
     std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), stderr);
     std::fflush(stderr);
 }
@@ -40,19 +75,38 @@ bool WriteToolOutput(const QByteArray& bytes) {
 }
 
 bool LoadBoard(MemoryBoard& board, const QString& fileName) {
-    if (ReadBoardFile(board, fileName)) return true;
-    PrintToolError(QStringLiteral("%1: %2").arg(fileName, unreadableReason(fileName)));
-    return false;
+    const BoardFileReading reading = ReadBoardFile(board, fileName);
+    if (reading.problem != FileProblem::None)
+        PrintToolError(QStringLiteral("%1: %2").arg(fileName, DescribeFileProblem(reading.problem)));
+    else if (!reading.hasBoard)
+        PrintToolError(
+            QStringLiteral("%1: not a board file (no [Setting] section with a Poru key)").arg(fileName));
+    return reading.problem == FileProblem::None && reading.hasBoard;
 }
 
 bool SaveBoard(const MemoryBoard& board, const QString& fileName) {
     try {
         SaveBoardFile(board, fileName);
         return true;
-    } catch (const Exception&) {
-        PrintToolError(QStringLiteral("%1: cannot write the board file").arg(fileName));
+    } catch (const FileWriteError& error) {
+        PrintToolError(QStringLiteral("%1: cannot write the board file: %2")
+                           .arg(fileName, DescribeFileProblem(error.Problem())));
         return false;
     }
+}
+
+bool MayWriteOutput(const QString& inputName, const QString& outputName, bool force) {
+    struct stat output {};
+    if (::stat(QFile::encodeName(outputName).constData(), &output) != 0) return true;
+    struct stat input {};
+    if (inputName != u"-" && ::stat(QFile::encodeName(inputName).constData(), &input) == 0 &&
+        input.st_dev == output.st_dev && input.st_ino == output.st_ino) {
+        PrintToolError(QStringLiteral("%1: is the file being read; choose another output").arg(outputName));
+        return false;
+    }
+    if (force) return true;
+    PrintToolError(QStringLiteral("%1: already exists; use --force to write over it").arg(outputName));
+    return false;
 }
 
 std::optional<QByteArray> ReadToolInput(const QString& fileName) {
@@ -78,7 +132,7 @@ std::optional<QByteArray> ReadToolInput(const QString& fileName) {
     std::string bytes;
     const FileSnapshot snapshot = ReadFileSnapshot(QFile::encodeName(fileName), IniFile::kMaxFileSize, bytes);
     if (snapshot.state == FileSnapshot::State::Complete) return QByteArray::fromStdString(bytes);
-    PrintToolError(QStringLiteral("%1: %2").arg(fileName, unreadableReason(fileName)));
+    PrintToolError(QStringLiteral("%1: %2").arg(fileName, DescribeFileProblem(snapshot.problem)));
     return std::nullopt;
 }
 

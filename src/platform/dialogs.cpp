@@ -3,16 +3,33 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPushButton>
 
 namespace {
+
+// Icons and types by name alone. Telling a file's type by its content means reading it, and reading a
+// device such as /proc/kmsg never returns: the dialog would wait for it for good when it closes.
+class NameOnlyIconProvider : public QFileIconProvider {
+public:
+    using QFileIconProvider::icon;
+    QIcon icon(const QFileInfo& info) const override { return icon(info.isDir() ? Folder : File); }
+    QString type(const QFileInfo& info) const override {
+        if (info.isDir()) return QStringLiteral("Folder");
+        return QMimeDatabase().mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension).comment();
+    }
+};
 
 // Qt's dialogs, parented to the active window so they stay above it.
 class QtDialogs : public Dialogs {
 public:
     std::optional<QString> ChooseFile(const FileDialogRequest& request) override {
         QFileDialog dialog(QApplication::activeWindow(), request.title);
+        // Before the dialog is shown, so that no entry is ever typed by another provider.
+        static NameOnlyIconProvider icons;
+        dialog.setIconProvider(&icons);
         dialog.setNameFilter(request.filter);
         dialog.setDefaultSuffix(request.defaultExt);
         if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);

@@ -4,8 +4,6 @@
 #include <climits>
 #include <cstdint>
 
-#include "platform/exception.h"
-
 namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
@@ -148,6 +146,11 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key, 
     return std::string(value.substr(0, kMaxValueLength));
 }
 
+bool IniFile::HasKey(std::string_view section, std::string_view key) const {
+    const std::optional<LineSpan> s = findSection(section);
+    return s && findKey(*s, key);
+}
+
 int IniFile::ReadInteger(std::string_view section, std::string_view key, int def) const {
     const std::string text = ReadString(section, key, "");
     int value = 0;
@@ -203,8 +206,11 @@ void IniFile::WriteInteger(std::string_view section, std::string_view key, int v
 
 void IniFile::UpdateFile() {
     if (!m_dirty) return;
-    if (!ReplaceFile(QFile::encodeName(m_fileName), m_bytes, m_snapshot))
-        throw Exception(QStringLiteral("%1 に書き込めません").arg(m_fileName));
+    const FileProblem problem = m_bytes.size() > kMaxFileSize
+                                    ? FileProblem::TooLarge
+                                    : ReplaceFile(QFile::encodeName(m_fileName), m_bytes, m_snapshot);
+    if (problem != FileProblem::None)
+        throw FileWriteError(QStringLiteral("%1 に書き込めません").arg(m_fileName), problem);
     m_dirty = false;
 }
 

@@ -6,7 +6,18 @@
 #include <string>
 #include <string_view>
 
+#include "platform/exception.h"
 #include "platform/filesnapshot.h"
+
+// The error a failed save raises: the message the user sees, and why the file could not be written.
+class FileWriteError : public Exception {
+public:
+    FileWriteError(const QString& message, FileProblem problem) : Exception(message), m_problem(problem) {}
+    FileProblem Problem() const { return m_problem; }
+
+private:
+    FileProblem m_problem;
+};
 
 // An INI profile file, read and written as bytes.
 //
@@ -35,8 +46,9 @@ public:
     IniFile& operator=(const IniFile&) = delete;
 
     const QString& FileName() const { return m_fileName; }
-    // Whether a regular file was found and read whole; otherwise every key reads as its default.
-    bool WasRead() const { return m_snapshot.state == FileSnapshot::State::Complete; }
+    // Why the file was not read whole; None when it was.
+    FileProblem ReadProblem() const { return m_snapshot.problem; }
+    bool HasKey(std::string_view section, std::string_view key) const;
 
     // The value (at most its first kMaxValueLength bytes), or def when the key is missing.
     std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
@@ -50,11 +62,11 @@ public:
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, int value);
 
-    // Stores the writes made since the last store, if any: a temporary file in the same folder, flushed
-    // to disk and renamed over the file (through a symbolic link to its target, keeping the file's
-    // permissions). A file that was not read whole when the object was made, or that changed since, is
-    // never replaced, because the save would lose what was not read. On failure nothing on disk changes
-    // and Exception("<file name> に書き込めません") is raised; the writes stay pending.
+    // Stores the writes made since the last store, if any, by ReplaceFile (through a symbolic link to its
+    // target, keeping the file's permissions). A file that was not read whole when the object was made, or
+    // that changed since, is never replaced, because the save would lose what was not read; nor is a file
+    // written that would be too large to be read again. On failure nothing on disk changes and
+    // FileWriteError("<file name> に書き込めません") is raised; the writes stay pending.
     void UpdateFile();
     // Stores the pending writes, as UpdateFile().
     void Close();

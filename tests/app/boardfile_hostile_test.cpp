@@ -283,6 +283,14 @@ INSTANTIATE_TEST_SUITE_P(
                                              static_cast<off_t>(IniFile::kMaxFileSize) + 1);
                                   return path;
                               }},
+                      // Saved, it would be too large to be read again.
+                      SaveRow{"JustUnderTheSizeLimit",
+                              [](const QString& folder) {
+                                  const QString path = boardIn(folder, 0666);
+                                  ::truncate(native(path).constData(),
+                                             static_cast<off_t>(IniFile::kMaxFileSize) - 2);
+                                  return path;
+                              }},
                       SaveRow{"FullFileSystem",
                               [](const QString& folder) { return folder + "/full/board.qvx"; }, true, true},
                       SaveRow{"ThroughASymbolicLink",

@@ -249,7 +249,7 @@ INSTANTIATE_TEST_SUITE_P(Values, BoardFileIntegerTest,
 TEST_F(BoardFileTest, AMissingFileChangesNothing) {
     FakeBoard board;
     prepare(board, kAllCodes, -3, TColor(0x00010203));
-    EXPECT_FALSE(ReadBoardFile(board, path("nothing here.qvx")));
+    EXPECT_EQ(ReadBoardFile(board, path("nothing here.qvx")).problem, FileProblem::NoSuchFile);
     EXPECT_EQ(board.Codes(), kAllCodes);
     EXPECT_EQ(board.counter, -3);
     EXPECT_EQ(board.counterLabel, "-3");
@@ -261,7 +261,7 @@ TEST_F(BoardFileTest, AFolderReadsAsEmpty) {
     ASSERT_TRUE(QDir(path(".")).mkdir("folder.qvx"));
     FakeBoard board;
     prepare(board, kAllCodes, 8, clLime);
-    EXPECT_FALSE(ReadBoardFile(board, path("folder.qvx")));
+    EXPECT_EQ(ReadBoardFile(board, path("folder.qvx")).problem, FileProblem::IsAFolder);
     EXPECT_EQ(board.Codes(), kAllCodes);
     EXPECT_EQ(board.counter, 8);
     EXPECT_EQ(board.color, clLime);
@@ -272,7 +272,7 @@ TEST_F(BoardFileTest, ARelativeNameIsTakenFromTheCurrentFolder) {
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(path(".")));
     FakeBoard board;
-    EXPECT_TRUE(ReadBoardFile(board, "here.qvx"));
+    EXPECT_EQ(ReadBoardFile(board, "here.qvx").problem, FileProblem::None);
     board.counter = 22;
     SaveBoardFile(board, "there.qvx");
     QDir::setCurrent(previous);

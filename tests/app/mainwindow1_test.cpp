@@ -17,6 +17,7 @@
 #include "platform/application.h"
 #include "platform/hintmanager.h"
 #include "platform/memo.h"
+#include "support/editduringsave.h"
 #include "support/files.h"
 #include "support/paintcounter.h"
 #include "support/pointer.h"
@@ -224,6 +225,17 @@ TEST_F(MainForm1Test, FailedSaveShowsTheErrorBoxAndTheProgramGoesOn) {
     EXPECT_EQ(form.SpeedButton9->DrawState(), TShineDrawState::sdHot);
     clickCell(3);
     EXPECT_EQ(form.CellCaption(3), "┏");
+}
+
+// Another program saves the file while ours is being written: its edit stays, and ours says it failed.
+TEST_F(MainForm1Test, AnEditMadeDuringTheSaveSurvivesAndTheSaveFails) {
+    QTemporaryDir dir;
+    dialogs.fileAnswer = dir.filePath("shared.qvx");
+    ASSERT_TRUE(WriteWholeFile(*dialogs.fileAnswer, "[Setting]\r\nCount=1\r\n"));
+    const EditDuringSave edit("[Setting]\r\nCount=2\r\n");  // the same size: only the content tells
+    Application::DeliverGuarded([&] { pointer.Click(form.SpeedButton9); return true; });
+    EXPECT_EQ(errors.shown, QStringList{dir.filePath("shared.qvx") + " に書き込めません."});
+    EXPECT_EQ(ReadWholeFile(dir.filePath("shared.qvx")), "[Setting]\r\nCount=2\r\n");
 }
 
 TEST_F(MainForm1Test, TextOutShowsASnapshotOfTheBoard) {

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPixmap>
 #include <QProcess>
@@ -11,9 +12,12 @@
 #include "app/boardfile.h"
 #include "app/boardstring.h"
 #include "app/mainwindow1.h"
+#include "boardtool/joincommand.h"
 #include "boardtool/memoryboard.h"
+#include "boardtool/toolarguments.h"
 #include "buttongrid/mxbuttonpanel.h"
 #include "buttongrid/mxgradient.h"
+#include "support/editduringsave.h"
 #include "support/files.h"
 
 namespace {
@@ -70,7 +74,7 @@ protected:
     }
 
     QString loadedCodes(const QString& name, MemoryBoard& board) const {
-        EXPECT_TRUE(ReadBoardFile(board, path(name)));
+        EXPECT_TRUE(ReadBoardFile(board, path(name)).hasBoard);
         return BoardString(board);
     }
 
@@ -168,7 +172,7 @@ TEST_F(BoardToolTest, PngIsTheWindowsOwnBoardPixelForPixel) {
     };
     for (const PngRow& row : rows) {
         SCOPED_TRACE(row.options.join(' ').toStdString());
-        ASSERT_EQ(run(QStringList{"png", file, "board.png"} + row.options).exitCode, 0);
+        ASSERT_EQ(run(QStringList{"png", "--force", file, "board.png"} + row.options).exitCode, 0);
         form.MultiButton1->FillObject().Gradient().SetStyle(row.style);
         form.MultiButton1->SetButtonStyle(row.look);
         const QImage window = form.MultiButton1->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -178,7 +182,7 @@ TEST_F(BoardToolTest, PngIsTheWindowsOwnBoardPixelForPixel) {
     }
 
     ASSERT_EQ(run({"png", "--scale", "2", file, "single.png"}).exitCode, 0);
-    ASSERT_EQ(run({"png", file, "single.png"}).exitCode, 0);
+    ASSERT_EQ(run({"png", "--force", file, "single.png"}).exitCode, 0);
     ASSERT_EQ(run({"png", "--scale", "2", file, "double.png"}).exitCode, 0);
     const QImage single = QImage(path("single.png")).convertToFormat(QImage::Format_RGB32);
     const QImage twice = QImage(path("double.png")).convertToFormat(QImage::Format_RGB32);
@@ -219,6 +223,8 @@ TEST_F(BoardToolTest, BadInputFailsWithOneLineAndWritesNothing) {
     write("lone.txt", "┏ ┓\n");
     write("long.txt", QByteArray("╋\n").repeated(16));
     write("exists.qvx", "[Setting]\r\n");
+    write("garbage.qvx", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    write("nearlimit.qvx", "[Setting]\r\nPoru=bbb\r\n" + QByteArray(1024 * 1024 - 21, ';'));
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.qvx"));
     const BadRow rows[] = {
         {{"import", "wide.txt", "out.qvx"},
@@ -247,7 +253,11 @@ TEST_F(BoardToolTest, BadInputFailsWithOneLineAndWritesNothing) {
         {{"png", "sample.qvx", "nowhere/out.png"},
          {},
          1,
-         "moxel-board: nowhere/out.png: cannot write the picture\n"},
+         "moxel-board: nowhere/out.png: cannot write the picture: no such folder\n"},
+        {{"text", "garbage.qvx"}, {}, 1, "moxel-board: garbage.qvx: not a board file (no [Setting] section with a Poru key)\n"},
+        // Rewritten with the whole board string, the file would be too large to be read again.
+        {{"join", "nearlimit.qvx"}, {}, 1, "moxel-board: nearlimit.qvx: cannot write the board file: larger than 1 MiB\n"},
+        {{"text", "\x1b]0;title\x07\x1b[2J.qvx"}, {}, 1, "moxel-board: \\x1b]0;title\\x07\\x1b[2J.qvx: no such file\n"},
         {{"text", "--bogus", "sample.qvx"},
          {},
          2,
@@ -292,6 +302,36 @@ TEST_F(BoardToolTest, BadInputFailsWithOneLineAndWritesNothing) {
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
     }
     EXPECT_EQ(read("exists.qvx"), "[Setting]\r\n");
+}
+
+// A new file is written; an existing one only with --force; the input itself never, by any name.
+TEST_F(BoardToolTest, OutputFilesFollowOneRule) {
+    const QByteArray sample = read(QFileInfo(writeSample("sample.qvx")).fileName());
+    write("old.png", "old");
+    ASSERT_TRUE(QFile::link("sample.qvx", path("link.png")));
+    const std::pair<QStringList, QString> rows[] = {  // the arguments, and the error ("" for success)
+        {{"png", "sample.qvx", "new.png"}, ""},
+        {{"png", "sample.qvx", "old.png"}, "old.png: already exists; use --force to write over it"},
+        {{"png", "--force", "sample.qvx", "old.png"}, ""},
+        {{"png", "--force", "sample.qvx", "sample.qvx"}, "sample.qvx: is the file being read; choose another output"},
+        {{"png", "--force", "sample.qvx", "link.png"}, "link.png: is the file being read; choose another output"},
+    };
+    for (const auto& [arguments, error] : rows) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const ToolRun result = run(arguments);
+        EXPECT_EQ(result.exitCode, error.isEmpty() ? 0 : 1);
+        EXPECT_EQ(QString::fromUtf8(result.err), error.isEmpty() ? "" : "moxel-board: " + error + "\n");
+        EXPECT_EQ(read("sample.qvx"), sample);
+    }
+    EXPECT_TRUE(QImage(path("old.png")).size() == QSize(542, 272));
+}
+
+// Another program saves the board while join writes it: its edit stays and join fails.
+TEST_F(BoardToolTest, AnEditMadeDuringJoinsSaveSurvivesAndJoinFails) {
+    write("box.qvx", "[Setting]\r\nPoru=bbb\r\n");
+    const EditDuringSave edit("[Setting]\r\nPoru=b0b\r\nCount=3\r\n");
+    EXPECT_EQ(RunJoinCommand({path("box.qvx")}), kExitFailure);
+    EXPECT_EQ(read("box.qvx"), "[Setting]\r\nPoru=b0b\r\nCount=3\r\n");
 }
 
 TEST_F(BoardToolTest, AFullStandardOutputIsAFailure) {
