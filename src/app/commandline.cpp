@@ -18,7 +18,26 @@ bool namesExistingEntry(const QString& name) {
     return std::filesystem::exists(std::filesystem::symlink_status(path, error));
 }
 
+const char kUsage[] =
+    "usage: moxel [FILE.qvx ...]\n"
+    "Starts the line-art editor with the board files named, each read over the one before.\n"
+    "  FILE.qvx       a board file to load; other arguments are skipped\n"
+    "  -h, --help     print this help and exit\n"
+    "  --version      print the name and version and exit\n";
+
 }  // namespace
+
+QString ProgramVersion() {
+    return QStringLiteral(MOXEL_VERSION);
+}
+
+std::optional<QString> CommandLineAnswer(const QStringList& arguments) {
+    for (const QString& argument : arguments) {
+        if (argument == u"--version") return QStringLiteral("moxel %1\n").arg(ProgramVersion());
+        if (argument == u"--help" || argument == u"-h") return QString::fromUtf8(kUsage);
+    }
+    return std::nullopt;
+}
 
 void LoadCommandLineFiles(BoardHost& host, const QStringList& arguments) {
     for (const QString& argument : arguments) {

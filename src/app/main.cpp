@@ -1,5 +1,7 @@
 #include <QAccessible>
+#include <cstdio>
 
+#include "app/commandline.h"
 #include "app/mainwindow1.h"
 #include "platform/application.h"
 #include "platform/firstframe.h"
@@ -7,6 +9,13 @@
 #include "platform/runtimedir.h"
 
 int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (const std::optional<QString> answer = CommandLineAnswer(arguments)) {
+        const QByteArray text = answer->toUtf8();
+        const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == std::size_t(text.size());
+        return std::fflush(stdout) == 0 && written ? 0 : 1;
+    }
     PrepareRuntimeDir();
     // Whole scale factors only: every pixel of the window stays a crisp block of equal size.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);

@@ -4,6 +4,7 @@
 #include <QtGlobal>
 #include <array>
 
+#include "app/commandline.h"
 #include "boardtool/importcommand.h"
 #include "boardtool/joincommand.h"
 #include "boardtool/pngcommand.h"
@@ -21,7 +22,7 @@ const char kUsage[] =
     "  png FILE.qvx OUT.png      render the board as the window shows it\n"
     "  import TEXT OUT.qvx       turn text (- for standard input) into a new board file\n"
     "  join FILE.qvx             repair the junctions of the board's lines\n"
-    "moxel-board COMMAND --help tells more.\n";
+    "moxel-board COMMAND --help tells more; moxel-board --version prints the version.\n";
 
 struct Command {
     const char* name;
@@ -53,6 +54,10 @@ int main(int argc, char** argv) {
     }
     const QString name = arguments.takeFirst();
     if (name == u"-h" || name == u"--help") return WriteToolOutput(kUsage) ? kExitSuccess : kExitFailure;
+    if (name == u"--version")
+        return WriteToolOutput(QStringLiteral("moxel-board %1\n").arg(ProgramVersion()).toUtf8())
+                   ? kExitSuccess
+                   : kExitFailure;
     for (const Command& command : kCommands) {
         if (name == QLatin1String(command.name)) return command.run(arguments);
     }

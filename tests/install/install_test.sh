@@ -29,6 +29,39 @@ env -u QT_QPA_PLATFORM -u DISPLAY "$prefix/bin/moxel-board" png "$board/box.qvx"
   fail "the installed moxel-board did not render"
 [ "$(png_size "$board/box.png")" = "542 272" ] || fail "the installed moxel-board rendered $(png_size "$board/box.png")"
 
+# Both programs name their version without a display, the version the metadata and the changelog release.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+for program in moxel moxel-board; do
+  got=$(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/$program" --version)
+  [ $? -eq 0 ] && [ "$got" = "$program $version" ] || fail "$program --version printed '$got'"
+done
+grep -q "<release version=\"$version\"" "$prefix/share/metainfo/org.example.moxel.metainfo.xml" ||
+  fail "the software-centre metadata has no release $version"
+[ "$(zcat "$prefix/share/doc/moxel/changelog.gz" | head -n 1)" = "moxel ($version) unstable; urgency=medium" ] ||
+  fail "the changelog does not begin with $version"
+
+# Every command and option the programs' help names is in their manual pages.
+manual_text() { LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$prefix/share/man/man1/$1.1.gz" 2>/dev/null; }
+options_in() { grep -oE '(^|[ ,])--?[a-z][a-z-]*' | tr -d ' ,' | sort -u; }
+check_manual() {
+  local page=$1 text name
+  text=$(manual_text "$page")
+  while read -r name; do
+    grep -qE -- "(^|[^a-z-])$name([^a-z-]|\$)" <<<"$text" || fail "$page(1) does not mention $name"
+  done
+}
+env -u DISPLAY "$prefix/bin/moxel" --help | options_in | check_manual moxel
+tool_help=$("$prefix/bin/moxel-board" --help)
+commands=$(awk '/^  [a-z]+ / { print $1 }' <<<"$tool_help")
+[ -n "$commands" ] || fail "moxel-board --help lists no commands"
+{
+  options_in <<<"$tool_help"
+  for command in $commands; do
+    echo "$command"
+    "$prefix/bin/moxel-board" "$command" --help | options_in
+  done
+} | check_manual moxel-board
+
 # A stand-in program that reports how it was started.
 fake=$work/fake
 mkdir -p "$fake/bin" "$fake/lib/moxel" "$work/elsewhere"

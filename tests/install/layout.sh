@@ -55,4 +55,26 @@ check_layout() {
     fi
   done
   [ "$count" -eq 8 ] || fail "$count of 8 icon sizes installed"
+
+  # Manual pages for both programs on the PATH, which man reads without a warning.
+  local page warnings
+  for page in moxel moxel-board; do
+    [ -x "$prefix/bin/$page" ] || fail "no $page on the PATH for its manual page"
+    if [ -f "$prefix/share/man/man1/$page.1.gz" ]; then
+      warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
+      [ -z "$warnings" ] || fail "man warns about $page(1): $warnings"
+    else
+      fail "no manual page $page(1)"
+    fi
+  done
+
+  local metainfo=$prefix/share/metainfo/org.example.moxel.metainfo.xml
+  appstreamcli validate --no-net "$metainfo" >/dev/null || fail "the software-centre metadata does not validate"
+  grep -q "<launchable type=\"desktop-id\">$(basename "$desktop")</launchable>" "$metainfo" ||
+    fail "the software-centre metadata does not launch the desktop entry"
+  grep -q "<mediatype>$type</mediatype>" "$metainfo" || fail "the software-centre metadata does not provide $type"
+
+  [ -f "$prefix/share/bash-completion/completions/moxel-board" ] || fail "no bash completion for moxel-board"
+  [ -f "$prefix/share/doc/moxel/copyright" ] || fail "no copyright file"
+  gzip -t "$prefix/share/doc/moxel/changelog.gz" || fail "no compressed changelog"
 }
