@@ -4,12 +4,10 @@
 
 MxBandRows::MxBandRows(std::vector<MxGradientStep> steps, int left, int right)
     : MxGradientRows(left, right), m_steps(std::move(steps)), m_walk(m_steps) {
-    m_rowChanges.reserve(2 * m_steps.size());
-    for (const MxGradientStep& step : m_steps) {
-        m_rowChanges.push_back(step.box.Top);
-        m_rowChanges.push_back(step.box.Bottom);
-    }
-    std::sort(m_rowChanges.begin(), m_rowChanges.end());
+    m_sideBySide =
+        !m_steps.empty() && std::all_of(m_steps.begin(), m_steps.end(), [&](const MxGradientStep& s) {
+            return s.box.Top == m_steps.front().box.Top && s.box.Bottom == m_steps.front().box.Bottom;
+        });
 }
 
 MxGradientRows::Run MxBandRows::Resolve(int y) {
@@ -17,21 +15,27 @@ MxGradientRows::Run MxBandRows::Resolve(int y) {
 }
 
 MxGradientRows::Run MxBandRows::ResolveInto(int y, QRgb* row) {
-    const bool same =
-        m_previous && y == m_lastRow + 1 && !std::binary_search(m_rowChanges.begin(), m_rowChanges.end(), y);
+    const TRect& rows = m_sideBySide ? m_steps.front().box : TRect{};
+    const bool copy = m_sideBySide && m_previous && y == m_lastRow + 1 && y > rows.Top && y < rows.Bottom;
     m_lastRow = y;
-    // A row of one band is filled as quickly as it is copied.
-    if (same && m_bandsOnRow > 1) {
-        if (row != m_previous)
-            std::copy(m_previous + m_covered.first, m_previous + m_covered.second, row + m_covered.first);
-        m_previous = row;
-        return m_covered;
-    }
+    // Written from a local: the run read back right after its halves were stored would wait for every pixel
+    // stored before it.
+    Run covered = m_covered;
+    if (!copy)
+        covered = compose(y, row);
+    else if (row != m_previous)
+        std::copy(m_previous + covered.first, m_previous + covered.second, row + covered.first);
+    m_previous = row;
+    m_covered = covered;
+    return covered;
+}
+
+MxGradientRows::Run MxBandRows::compose(int y, QRgb* row) {
     // The bands reaching a row are neighbours, so together they cover one run.
     const auto [first, last] = m_walk.Reaching(y);
     const int width = Width();
-    Run covered{width, 0};
-    m_bandsOnRow = 0;
+    int a = width;
+    int b = 0;
     for (std::size_t i = first; i < last; ++i) {
         const MxGradientStep& band = m_steps[i];
         if (y < band.box.Top || y >= band.box.Bottom) continue;
@@ -39,10 +43,8 @@ MxGradientRows::Run MxBandRows::ResolveInto(int y, QRgb* row) {
         const int x1 = std::clamp(band.box.Right - Left(), 0, width);
         if (x0 >= x1) continue;
         std::fill(row + x0, row + x1, band.color);
-        covered = {std::min(covered.first, x0), std::max(covered.second, x1)};
-        ++m_bandsOnRow;
+        a = std::min(a, x0);
+        b = std::max(b, x1);
     }
-    m_covered = m_bandsOnRow > 0 ? covered : Run{0, 0};
-    m_previous = row;
-    return m_covered;
+    return a < b ? Run{a, b} : Run{0, 0};
 }

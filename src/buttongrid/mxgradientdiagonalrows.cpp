@@ -9,15 +9,16 @@ std::vector<ShearedBandRows::Band> MxDiagonalRows::BandsOf(const std::vector<MxG
     return bands;
 }
 
-MxDiagonalRows::MxDiagonalRows(const std::vector<MxGradientStep>& steps,
-                               std::vector<ShearedBandRows::Band> bands, int left, int right)
+MxDiagonalRows::MxDiagonalRows(std::vector<MxGradientStep> steps, std::vector<ShearedBandRows::Band> bands,
+                               int left, int right)
     : MxGradientRows(left, right),
-      m_walk(steps),
+      m_steps(std::move(steps)),
+      m_walk(m_steps),
       m_bandShapes(std::move(bands)),
-      m_x0(steps.size()),
-      m_x1(steps.size()) {
-    m_colors.reserve(steps.size());
-    for (const MxGradientStep& step : steps) m_colors.push_back(step.color);
+      m_x0(m_steps.size()),
+      m_x1(m_steps.size()) {
+    m_colors.reserve(m_steps.size());
+    for (const MxGradientStep& step : m_steps) m_colors.push_back(step.color);
     m_staircase = m_stairs.Prepare(m_bandShapes, m_colors.data(), BandStaircase::Side::Left, left, right) ||
                   m_stairs.Prepare(m_bandShapes, m_colors.data(), BandStaircase::Side::Right, left, right);
 }

@@ -15,8 +15,8 @@ public:
     // The bands of the steps, when every step is a polygon that ShearedBandRows can describe; empty
     // otherwise.
     static std::vector<ShearedBandRows::Band> BandsOf(const std::vector<MxGradientStep>& steps);
-    MxDiagonalRows(const std::vector<MxGradientStep>& steps, std::vector<ShearedBandRows::Band> bands,
-                   int left, int right);
+    MxDiagonalRows(std::vector<MxGradientStep> steps, std::vector<ShearedBandRows::Band> bands, int left,
+                   int right);
 
     Run Resolve(int y) override;
     Run ResolveInto(int y, QRgb* row) override;
@@ -24,6 +24,7 @@ public:
 private:
     Run resolveBatched(int y);
 
+    std::vector<MxGradientStep> m_steps;
     MxStepWalk m_walk;
     std::vector<QRgb> m_colors;
     std::vector<ShearedBandRows::Band> m_bandShapes;

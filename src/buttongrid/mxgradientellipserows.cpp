@@ -11,8 +11,13 @@ bool MxEllipseRows::Fits(const std::vector<MxGradientStep>& steps) {
     });
 }
 
-MxEllipseRows::MxEllipseRows(const std::vector<MxGradientStep>& steps, int left, int right)
-    : MxGradientRows(left, right), m_walk(steps), m_x0(steps.size()), m_x1(steps.size()) {
+MxEllipseRows::MxEllipseRows(std::vector<MxGradientStep> lastPaintedFirst, int left, int right)
+    : MxGradientRows(left, right),
+      m_steps(std::move(lastPaintedFirst)),
+      m_walk(m_steps),
+      m_x0(m_steps.size()),
+      m_x1(m_steps.size()) {
+    const auto& steps = m_steps;
     m_batch.Reserve(steps.size());
     m_colors.reserve(steps.size());
     for (const MxGradientStep& step : steps) {
@@ -25,7 +30,7 @@ MxEllipseRows::MxEllipseRows(const std::vector<MxGradientStep>& steps, int left,
             return step.box.Top + step.box.Bottom == box.Top + box.Bottom;
         }))
         m_mirrorSum = box.Top + box.Bottom;
-    prepareHalfRows(steps);
+    prepareHalfRows();
 }
 
 std::optional<int> MxEllipseRows::MirrorOf(int y) const {
@@ -33,7 +38,8 @@ std::optional<int> MxEllipseRows::MirrorOf(int y) const {
     return *m_mirrorSum - 1 - y;
 }
 
-void MxEllipseRows::prepareHalfRows(const std::vector<MxGradientStep>& steps) {
+void MxEllipseRows::prepareHalfRows() {
+    const auto& steps = m_steps;
     // In window columns, column x mirrors column sum - x, for every ellipse alike; the half from the centre
     // column on is worked out as far as the mirror of column 0.
     const TRect& box = steps.front().box;

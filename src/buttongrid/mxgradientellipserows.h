@@ -15,7 +15,7 @@ class MxEllipseRows : public MxGradientRows {
 public:
     // Whether every step is an ellipse small enough for the batch's exact arithmetic.
     static bool Fits(const std::vector<MxGradientStep>& steps);
-    MxEllipseRows(const std::vector<MxGradientStep>& steps, int left, int right);
+    MxEllipseRows(std::vector<MxGradientStep> steps, int left, int right);
 
     Run Resolve(int y) override;
     Run ResolveInto(int y, QRgb* row) override;
@@ -24,13 +24,14 @@ public:
 private:
     // Ellipses about one column, growing, seen in a window holding that column: only the half of each row
     // from there on is worked out, the other mirrored.
-    void prepareHalfRows(const std::vector<MxGradientStep>& steps);
+    void prepareHalfRows();
     // From the first ellipse reaching row y on: the half row is composed in Pixels() and the whole row laid
     // into row, which may be Pixels().
     Run resolveHalfRow(int y, std::size_t first, QRgb* row);
 
-    EllipseRowBatch m_batch;
+    std::vector<MxGradientStep> m_steps;
     MxStepWalk m_walk;
+    EllipseRowBatch m_batch;
     std::vector<QRgb> m_colors;
     std::vector<int> m_x0;
     std::vector<int> m_x1;

@@ -31,21 +31,24 @@ MxNestedBoxRows::MxNestedBoxRows(std::vector<MxGradientStep> steps, int left, in
     m_laid = m_run;
 }
 
-std::optional<MxNestedBoxRows::FirstBox> MxNestedBoxRows::firstBoxHolding(int y) const {
+bool MxNestedBoxRows::firstBoxHolding(int y, int& x0, int& x1, QRgb& color) const {
     // The boxes holding row y are the last ones from the first that does, since each holds the one before.
     const auto first = std::partition_point(m_steps.begin(), m_steps.end(), [y](const MxGradientStep& step) {
         return y < step.box.Top || y >= step.box.Bottom;
     });
     const auto [a, b] = m_run;
-    if (first == m_steps.end() || b <= a) return std::nullopt;
-    const int x0 = std::clamp(first->box.Left - Left(), a, b);
-    const int x1 = std::clamp(first->box.Right - Left(), x0, b);
-    return FirstBox{{x0, x1}, first->color};
+    if (first == m_steps.end() || b <= a) return false;
+    x0 = std::clamp(first->box.Left - Left(), a, b);
+    x1 = std::clamp(first->box.Right - Left(), x0, b);
+    color = first->color;
+    return true;
 }
 
 MxGradientRows::Run MxNestedBoxRows::Resolve(int y) {
-    const std::optional<FirstBox> first = firstBoxHolding(y);
-    if (!first) {
+    int x0 = 0;
+    int x1 = 0;
+    QRgb color = 0;
+    if (!firstBoxHolding(y, x0, x1, color)) {
         // The caller may write over the whole row.
         m_laid = m_run;
         return {0, 0};
@@ -53,24 +56,24 @@ MxGradientRows::Run MxNestedBoxRows::Resolve(int y) {
     // Outside the first box each column still holds its colour, except where the row before laid its own
     // first box.
     QRgb* pixels = Pixels();
-    const auto [x0, x1] = first->columns;
     const auto restore = [&](int from, int to) {
         if (from < to) std::copy(m_columnColors.begin() + from, m_columnColors.begin() + to, pixels + from);
     };
     restore(m_laid.first, std::min(m_laid.second, x0));
     restore(std::max(m_laid.first, x1), m_laid.second);
-    std::fill(pixels + x0, pixels + x1, first->color);
+    std::fill(pixels + x0, pixels + x1, color);
     m_laid = {x0, x1};
     return m_run;
 }
 
 MxGradientRows::Run MxNestedBoxRows::ResolveInto(int y, QRgb* row) {
-    const std::optional<FirstBox> first = firstBoxHolding(y);
-    if (!first) return {0, 0};
+    int x0 = 0;
+    int x1 = 0;
+    QRgb color = 0;
+    if (!firstBoxHolding(y, x0, x1, color)) return {0, 0};
     const auto [a, b] = m_run;
-    const auto [x0, x1] = first->columns;
     std::copy(m_columnColors.begin() + a, m_columnColors.begin() + x0, row + a);
-    std::fill(row + x0, row + x1, first->color);
+    std::fill(row + x0, row + x1, color);
     std::copy(m_columnColors.begin() + x1, m_columnColors.begin() + b, row + x1);
-    return m_run;
+    return {a, b};
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <vector>
 
 #include "buttongrid/mxgradientrows.h"
@@ -19,12 +18,9 @@ public:
     Run ResolveInto(int y, QRgb* row) override;
 
 private:
-    // The first box holding row y, its columns within the covered run; none where no box holds the row.
-    struct FirstBox {
-        Run columns;
-        QRgb color;
-    };
-    std::optional<FirstBox> firstBoxHolding(int y) const;
+    // The columns [x0, x1) of the first box holding row y, within the covered run, and its colour; false
+    // where no box holds the row.
+    bool firstBoxHolding(int y, int& x0, int& x1, QRgb& color) const;
 
     std::vector<MxGradientStep> m_steps;
     // Each column's colour: that of the first box reaching it.

@@ -22,12 +22,13 @@ std::unique_ptr<MxGradientRows> MxGradientRowsFor(TMxGradientStyle style, int wi
                 return std::make_unique<MxNestedBoxRows>(std::move(steps), left, right);
             break;
         case TMxGradientStyle::gstElliptic:
-            if (MxEllipseRows::Fits(steps)) return std::make_unique<MxEllipseRows>(steps, left, right);
+            if (MxEllipseRows::Fits(steps))
+                return std::make_unique<MxEllipseRows>(std::move(steps), left, right);
             break;
         case TMxGradientStyle::gstTopLeftDiagonal:
         case TMxGradientStyle::gstTopRightDiagonal:
             if (std::vector<ShearedBandRows::Band> bands = MxDiagonalRows::BandsOf(steps); !bands.empty())
-                return std::make_unique<MxDiagonalRows>(steps, std::move(bands), left, right);
+                return std::make_unique<MxDiagonalRows>(std::move(steps), std::move(bands), left, right);
             break;
     }
     return std::make_unique<MxPainterRows>(std::move(steps), left, right);

@@ -49,59 +49,62 @@ std::vector<MxGradientStep> MxGradientStepsLastPaintedFirst(TMxGradientStyle sty
             colors[static_cast<std::size_t>(step)] == colors[static_cast<std::size_t>(next)])
             continue;
         const TMxGradientShape shape = MxGradientStepShape(style, width, height, count, step);
-        MxGradientStep s{shape.ShapeKind, shape.Box.Normalized(),
-                         ToQRgb(colors[static_cast<std::size_t>(step)]), shape.Points};
+        // Built where it is kept: a step copied whole right after being written piece by piece waits for
+        // the pieces to reach memory.
+        MxGradientStep& s = steps.emplace_back();
+        s.kind = shape.ShapeKind;
+        s.box = shape.Box.Normalized();
+        s.color = ToQRgb(colors[static_cast<std::size_t>(step)]);
         switch (shape.ShapeKind) {
             case Kind::Band:
                 break;
             case Kind::Rectangle:
             case Kind::Ellipse:
                 // Outline-less: one pixel less in width and height.
-                s.box = {s.box.Left, s.box.Top, s.box.Right - 1, s.box.Bottom - 1};
+                s.box.Right -= 1;
+                s.box.Bottom -= 1;
                 break;
             case Kind::Polygon: {
                 const auto [lo, hi] = std::minmax_element(shape.Points.begin(), shape.Points.end(),
                                                           [](TPoint a, TPoint b) { return a.Y < b.Y; });
                 s.box = {0, lo->Y, 0, hi->Y};
+                s.points = shape.Points;
                 break;
             }
         }
-        if (s.kind != Kind::Polygon && s.box.IsEmpty()) continue;
-        steps.push_back(s);
+        if (s.kind != Kind::Polygon && s.box.IsEmpty()) steps.pop_back();
     }
     dropHiddenSteps(steps);
     return steps;
 }
 
-MxStepWalk::MxStepWalk(const std::vector<MxGradientStep>& steps) {
-    m_tops.reserve(steps.size());
-    m_bottoms.reserve(steps.size());
-    for (const MxGradientStep& step : steps) {
-        m_tops.push_back(step.box.Top);
-        m_bottoms.push_back(step.box.Bottom);
-    }
-    m_bottomsGrow = std::is_sorted(m_bottoms.begin(), m_bottoms.end());
-    m_topsFall = std::is_sorted(m_tops.begin(), m_tops.end(), std::greater<>());
-    m_topsGrow = std::is_sorted(m_tops.begin(), m_tops.end());
+MxStepWalk::MxStepWalk(const std::vector<MxGradientStep>& steps) : m_steps(steps) {
+    const auto top = [](const MxGradientStep& step) { return step.box.Top; };
+    const auto bottom = [](const MxGradientStep& step) { return step.box.Bottom; };
+    m_bottomsGrow = std::ranges::is_sorted(steps, std::less<>(), bottom);
+    m_topsFall = std::ranges::is_sorted(steps, std::greater<>(), top);
+    m_topsGrow = std::ranges::is_sorted(steps, std::less<>(), top);
 }
 
 std::pair<std::size_t, std::size_t> MxStepWalk::Reaching(int y) {
-    const std::size_t count = m_tops.size();
+    const std::size_t count = m_steps.size();
+    const auto top = [this](std::size_t i) { return m_steps[i].box.Top; };
+    const auto bottom = [this](std::size_t i) { return m_steps[i].box.Bottom; };
     std::size_t& ended = m_endedAbove;
     if (m_bottomsGrow) {
-        while (ended > 0 && m_bottoms[ended - 1] > y) --ended;
-        while (ended < count && m_bottoms[ended] <= y) ++ended;
+        while (ended > 0 && bottom(ended - 1) > y) --ended;
+        while (ended < count && bottom(ended) <= y) ++ended;
     }
     std::size_t& below = m_startingBelow;
     if (m_topsFall) {
-        while (below > 0 && m_tops[below - 1] <= y) --below;
-        while (below < count && m_tops[below] > y) ++below;
+        while (below > 0 && top(below - 1) <= y) --below;
+        while (below < count && top(below) > y) ++below;
     }
     std::size_t end = count;
     if (m_topsGrow) {
         std::size_t& started = m_started;
-        while (started > 0 && m_tops[started - 1] > y) --started;
-        while (started < count && m_tops[started] <= y) ++started;
+        while (started > 0 && top(started - 1) > y) --started;
+        while (started < count && top(started) <= y) ++started;
         end = started;
     }
     return {std::max(ended, below), end};

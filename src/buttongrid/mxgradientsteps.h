@@ -29,14 +29,14 @@ std::vector<MxGradientStep> MxGradientStepsLastPaintedFirst(TMxGradientStyle sty
 // downwards, since in every style the steps' bottoms grow in that order and their tops run one way.
 class MxStepWalk {
 public:
+    // Reads the steps' rows from steps, which outlives the walk unchanged.
     explicit MxStepWalk(const std::vector<MxGradientStep>& steps);
     // The steps [first, second) leaving out those that end above row y or start below it, as far as their
     // order tells; some in between may miss the row.
     std::pair<std::size_t, std::size_t> Reaching(int y);
 
 private:
-    std::vector<int> m_tops;
-    std::vector<int> m_bottoms;
+    const std::vector<MxGradientStep>& m_steps;
     bool m_bottomsGrow = false;
     bool m_topsFall = false;
     bool m_topsGrow = false;
