@@ -31,16 +31,20 @@ MxNestedBoxRows::MxNestedBoxRows(std::vector<MxGradientStep> steps, int left, in
     m_laid = m_run;
 }
 
-bool MxNestedBoxRows::firstBoxHolding(int y, int& x0, int& x1, QRgb& color) const {
-    // The boxes holding row y are the last ones from the first that does, since each holds the one before.
-    const auto first = std::partition_point(m_steps.begin(), m_steps.end(), [y](const MxGradientStep& step) {
-        return y < step.box.Top || y >= step.box.Bottom;
-    });
+bool MxNestedBoxRows::firstBoxHolding(int y, int& x0, int& x1, QRgb& color) {
+    // The boxes holding row y are the last ones from the first that does, since each holds the one before;
+    // from one row to the next the first moves by a box or two, so it is walked to from where it was.
+    const std::size_t count = m_steps.size();
+    const auto holds = [&](std::size_t i) { return y >= m_steps[i].box.Top && y < m_steps[i].box.Bottom; };
+    std::size_t& first = m_first;
+    while (first < count && !holds(first)) ++first;
+    while (first > 0 && holds(first - 1)) --first;
     const auto [a, b] = m_run;
-    if (first == m_steps.end() || b <= a) return false;
-    x0 = std::clamp(first->box.Left - Left(), a, b);
-    x1 = std::clamp(first->box.Right - Left(), x0, b);
-    color = first->color;
+    if (first == count || b <= a) return false;
+    const MxGradientStep& box = m_steps[first];
+    x0 = std::clamp(box.box.Left - Left(), a, b);
+    x1 = std::clamp(box.box.Right - Left(), x0, b);
+    color = box.color;
     return true;
 }
 

@@ -20,11 +20,12 @@ public:
 private:
     // The columns [x0, x1) of the first box holding row y, within the covered run, and its colour; false
     // where no box holds the row.
-    bool firstBoxHolding(int y, int& x0, int& x1, QRgb& color) const;
+    bool firstBoxHolding(int y, int& x0, int& x1, QRgb& color);
 
     std::vector<MxGradientStep> m_steps;
     // Each column's colour: that of the first box reaching it.
     std::vector<QRgb> m_columnColors;
-    Run m_run{0, 0};   // the columns some box reaches
-    Run m_laid{0, 0};  // the columns of Pixels() that do not hold their column's colour
+    Run m_run{0, 0};          // the columns some box reaches
+    Run m_laid{0, 0};         // the columns of Pixels() that do not hold their column's colour
+    std::size_t m_first = 0;  // the first box holding the row asked last
 };
