@@ -21,7 +21,7 @@ std::vector<RatioReporter::Target> targets() {
     for (int style = 0; style < kMxGradientStyleCount; ++style)
         list.push_back({std::string("gradient ") + MxGradientStyleName(static_cast<TMxGradientStyle>(style)) +
                             " / solid FillRect",
-                        "BM_BoardBackBitmap/style:" + std::to_string(style), "BM_FillRectWholeBoard", 3.0});
+                        "BM_BoardBackBitmap/style:" + std::to_string(style), "BM_FillRectWholeBoard", 1.5});
     list.push_back(
         {"palette tick with repaint / copy 11 labels", "BM_PaletteTick", "BM_CopyElevenLabelImages", 3.0});
     // Not a target but its floor: what eleven child widgets cost Qt to repaint with nothing to compute.

@@ -28,7 +28,10 @@ public:
     void PrintRatios(std::ostream& out, const std::vector<Target>& targets) const;
 
 private:
-    // Fastest CPU time per iteration in seconds per benchmark name: with repetitions, the run least disturbed
-    // by whatever else the machine does.
-    std::map<std::string, double> m_seconds;
+    // The median of the runs' times: steadier than the fastest on a machine busy with other work, which may
+    // slow any single run or, through the caches, speed one.
+    static double median(std::vector<double> seconds);
+
+    // Every repetition's CPU time per iteration in seconds, per benchmark name.
+    std::map<std::string, std::vector<double>> m_seconds;
 };

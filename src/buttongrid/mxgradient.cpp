@@ -5,45 +5,11 @@
 #include <optional>
 
 #include "buttongrid/mxgradientrows.h"
-
 #include "platform/canvas.h"
 #include "platform/intmath.h"
+#include "platform/rowtarget.h"
 
 namespace {
-
-// Resolves the rows [top, bottom) and columns [left, right) of the gradient, relative to its rectangle.
-// Where the style allows, a row the target lets us write straight into (target(y) gives its pixel at column
-// left, or null) is resolved there and handed to placed(y, run, row); any other row goes through the
-// resolver's own pixels to draw(y, run, pixels). The run is that of the covered columns, counted from left.
-template <typename TargetFn, typename PlacedFn, typename DrawFn>
-void PaintRows(int width, int height, TMxGradientStyle style, const TMxColorList& colors, TRect window,
-               TargetFn&& target, PlacedFn&& placed, DrawFn&& draw) {
-    if (window.IsEmpty()) return;
-    MxGradientRows rows(style, width, height, colors, window.Left, window.Right);
-    const bool inPlace = rows.ResolvesInPlace();
-    for (int y = window.Top; y < window.Bottom; ++y) {
-        // A row with a mirror above it in the window was drawn together with that one.
-        const std::optional<int> mirror = rows.MirrorOf(y);
-        if (mirror && *mirror < y && *mirror >= window.Top) continue;
-        const bool mirrorBelow = mirror && *mirror > y && *mirror < window.Bottom;
-        if (QRgb* row = inPlace ? target(y) : nullptr) {
-            const MxGradientRows::Run run = rows.ResolveInto(y, row);
-            placed(y, run, row);
-            if (!mirrorBelow) continue;
-            // The mirror row is a copy of this one, now at hand.
-            if (QRgb* other = target(*mirror)) {
-                std::copy(row + run.first, row + run.second, other + run.first);
-                placed(*mirror, run, other);
-            } else {
-                draw(*mirror, run, row);
-            }
-            continue;
-        }
-        const MxGradientRows::Run run = rows.Resolve(y);
-        draw(y, run, rows.Pixels());
-        if (mirrorBelow) draw(*mirror, run, rows.Pixels());
-    }
-}
 
 // Kept apart from the exported functions below so that the step shapes may inline them.
 int ellipseRadius(int extent) {
@@ -223,26 +189,15 @@ void MxGradientPaintExt(Canvas& canvas, const TRect& rect, TMxGradientStyle styl
         // As if painted into a bitmap of the rectangle's size and copied: the few pixels no shape covers (a
         // corner of some elliptic sizes) lie on the far side, so they take the last table colour rather
         // than whatever the target held. Each row is composed whole and copied once.
-        const QRgb back = ToQRgb(colors->back());
-        std::ptrdiff_t stride = 0;
-        QRgb* const block = canvas.UnclippedBlock(rect, stride);
-        const auto fillOutside = [&](MxGradientRows::Run run, QRgb* pixels) {
-            std::fill(pixels, pixels + run.first, back);
-            std::fill(pixels + run.second, pixels + width, back);
-        };
-        PaintRows(
-            width, height, style, *colors, Rect(0, 0, width, height),
-            [&](int y) {
-                return block ? block + y * stride : canvas.UnclippedRow(rect.Left, rect.Top + y, width);
-            },
-            [&](int, MxGradientRows::Run run, QRgb* row) { fillOutside(run, row); },
-            [&](int y, MxGradientRows::Run run, QRgb* pixels) {
-                fillOutside(run, pixels);
-                canvas.DrawPixels(rect.Left, rect.Top + y, pixels, width);
-            });
+        const auto rows = MxGradientRowsFor(style, width, height, *colors, 0, width);
+        RowTarget target(canvas, rect);
+        MxPaintGradientRows(*rows, target, Rect(0, 0, width, height), ToQRgb(colors->back()));
         return;
     }
 
+    // The larger shapes reach past the rectangle, onto whatever part of the canvas they cover.
+    const TRect whole = Rect(0, 0, canvas.Width(), canvas.Height());
+    if (whole.IsEmpty()) return;
     // The clip narrows the caller's clip for the painting and gives it back afterwards.
     std::optional<Region> savedClip;
     if (flags & kMxGradientClip) {
@@ -251,22 +206,10 @@ void MxGradientPaintExt(Canvas& canvas, const TRect& rect, TMxGradientStyle styl
         const int dy = static_cast<std::int16_t>(offset >> 16);
         canvas.IntersectClipRect(rect.Offset(dx, dy));
     }
-    // The larger shapes reach past the rectangle, onto whatever part of the canvas they cover.
-    const TRect whole = Rect(0, 0, canvas.Width(), canvas.Height());
     const TRect window = whole.Offset(-rect.Left, -rect.Top);
-    std::ptrdiff_t stride = 0;
-    QRgb* const block = canvas.UnclippedBlock(whole, stride);
-    PaintRows(
-        width, height, style, *colors, window,
-        [&](int y) {
-            return block ? block + (rect.Top + y) * stride
-                         : canvas.UnclippedRow(rect.Left + window.Left, rect.Top + y, window.Width());
-        },
-        [](int, MxGradientRows::Run, QRgb*) {},
-        [&](int y, MxGradientRows::Run run, const QRgb* pixels) {
-            const auto [x0, x1] = run;
-            canvas.DrawPixels(rect.Left + window.Left + x0, rect.Top + y, pixels + x0, x1 - x0);
-        });
+    const auto rows = MxGradientRowsFor(style, width, height, *colors, window.Left, window.Right);
+    RowTarget target(canvas, whole);
+    MxPaintGradientRows(*rows, target, window, std::nullopt);
     if (savedClip) canvas.SelectClipRgn(*savedClip);
 }
 

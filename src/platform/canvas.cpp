@@ -440,22 +440,14 @@ void Canvas::DrawEdge(TRect& rect, unsigned edge, unsigned flags) {
 
 // --- Transfers --------------------------------------------------------------------------------------
 
-void Canvas::DrawPixels(int x, int y, const QRgb* pixels, int count) {
-    if (y < 0 || y >= Height()) return;
-    QRgb* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));
-    forEachClippedRun(y, x, x + count, [row, pixels, x](int a, int b) {
-        std::memcpy(row + a, pixels + (a - x), static_cast<std::size_t>(b - a) * sizeof(QRgb));
-    });
-}
-
-QRgb* Canvas::UnclippedRow(int x, int y, int count) {
+QRgb* Canvas::unclippedRow(int x, int y, int count) {
     if (count <= 0 || x < 0 || x + count > Width()) return nullptr;
     bool whole = false;
     forEachClippedRun(y, x, x + count, [&](int a, int b) { whole = a == x && b == x + count; });
     return whole ? reinterpret_cast<QRgb*>(m_image.scanLine(y)) + x : nullptr;
 }
 
-QRgb* Canvas::UnclippedBlock(const TRect& rect, std::ptrdiff_t& stride) {
+QRgb* Canvas::unclippedBlock(const TRect& rect, std::ptrdiff_t& stride) {
     if (!m_clipIsImage || rect.IsEmpty() || rect.Left < 0 || rect.Top < 0 || rect.Right > Width() ||
         rect.Bottom > Height())
         return nullptr;

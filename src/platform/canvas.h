@@ -180,15 +180,6 @@ public:
     void DrawTransparent(int x, int y, const QImage& src, TColor key);
     // As CopyRect, leaving out every source pixel of exactly the key colour.
     void CopyRectTransparent(const TRect& dest, const QImage& src, const TRect& srcRect, TColor key);
-    // A row of ready opaque pixels (alpha 255) with the first at (x, y), copied as they are; for callers
-    // that resolve whole rows.
-    void DrawPixels(int x, int y, const QRgb* pixels, int count);
-    // The pixels [x, x + count) of row y to write straight into, when all of them lie in the image and the
-    // clip; null otherwise. For painters that compose a row in place rather than in a buffer of their own.
-    QRgb* UnclippedRow(int x, int y, int count);
-    // The same for every row of rect at once, where the canvas has no clip and rect lies in the image: row
-    // y of rect starts at the result + y * stride. Null otherwise, leaving the rows to UnclippedRow.
-    QRgb* UnclippedBlock(const TRect& rect, std::ptrdiff_t& stride);
     // Raster operation 0x00E20746 with a monochrome mask at (x, y): where the mask is black the brush
     // colour is painted, where it is white the destination stays.
     void StampMask(int x, int y, const QImage& mask);
@@ -226,6 +217,15 @@ public:
     void StrokePath();
 
 private:
+    // Painters that resolve whole rows write them through a RowTarget.
+    friend class RowTarget;
+    // The pixels [x, x + count) of row y to write straight into, when all of them lie in the image and the
+    // clip; null otherwise.
+    QRgb* unclippedRow(int x, int y, int count);
+    // The same for every row of rect at once, where the canvas has no clip and rect lies in the image: row
+    // y of rect starts at the result + y * stride. Null otherwise, leaving the rows to unclippedRow.
+    QRgb* unclippedBlock(const TRect& rect, std::ptrdiff_t& stride);
+
     // A brush or pen colour as it lands on pixels: solid, or the checkerboard (odd on odd x + y).
     struct Paint {
         QRgb even = 0;
@@ -248,7 +248,8 @@ private:
     void setClip(const Region& region);
     // Whether source pixels may carry an alpha other than opaque.
     enum class SourceAlpha { Opaque, Any };
-    // DrawPixels for pixels of any alpha: they land opaque.
+    // A row of pixels with the first at (x, y), clipped; with SourceAlpha::Any they land opaque whatever
+    // their alpha.
     void copyRow(int x, int y, const QRgb* pixels, int count, SourceAlpha alpha);
     // An unstretched copy of the whole of source onto the whole image in one block, when the layouts
     // allow it; false when they do not and nothing was done.

@@ -12,7 +12,11 @@ constexpr int MulDiv(int a, int b, int c) {
     const std::int64_t den = c;
     const std::int64_t absNum = num < 0 ? -num : num;
     const std::int64_t absDen = den < 0 ? -den : den;
-    const std::int64_t q = (2 * absNum + absDen) / (2 * absDen);
+    const std::int64_t n = 2 * absNum + absDen;
+    const std::int64_t d = 2 * absDen;
+    // Most values fit 32 bits, where the division is several times quicker (a gradient asks for hundreds).
+    const bool narrow = n <= UINT32_MAX && d <= UINT32_MAX;
+    const std::int64_t q = narrow ? std::int64_t(std::uint32_t(n) / std::uint32_t(d)) : n / d;
     return static_cast<int>(((num < 0) != (den < 0)) ? -q : q);
 }
 

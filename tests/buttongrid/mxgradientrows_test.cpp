@@ -6,9 +6,15 @@
 #include <QImage>
 #include <algorithm>
 #include <tuple>
+#include <typeindex>
 #include <vector>
 
 #include "buttongrid/mxgradient.h"
+#include "buttongrid/mxgradientbandrows.h"
+#include "buttongrid/mxgradientdiagonalrows.h"
+#include "buttongrid/mxgradientellipserows.h"
+#include "buttongrid/mxgradientnestedrows.h"
+#include "buttongrid/mxgradientpainterrows.h"
 #include "buttongrid/mxgradientrows.h"
 #include "platform/canvas.h"
 #include "support/gradientreference.h"
@@ -105,7 +111,8 @@ std::string CaseName(const testing::TestParamInfo<Case>& info) {
 
 INSTANTIATE_TEST_SUITE_P(StylesAndSizes, GradientRowsTest,
                          testing::Combine(testing::Range(0, kMxGradientStyleCount),
-                                          testing::Values(QSize(1, 1), QSize(1, 6), QSize(5, 1), QSize(2, 3),
+                                          testing::Values(QSize(1, 1), QSize(1, 2), QSize(2, 1), QSize(2, 2),
+                                                          QSize(1, 6), QSize(5, 1), QSize(2, 3), QSize(4, 6),
                                                           QSize(3, 2), QSize(7, 7), QSize(13, 4),
                                                           QSize(8, 65), QSize(31, 58), QSize(99, 50),
                                                           QSize(542, 272)),
@@ -145,8 +152,8 @@ TEST_P(GradientRowOrderTest, RowsAskedInAnyOrderMatchRowsAskedDownwards) {
         std::copy_if(down.begin(), down.end(), std::back_inserter(evenThenOdd),
                      [parity](int y) { return ((y - top) & 1) == parity; });
     const auto resolve = [&](const std::vector<int>& order, int left, int right) {
-        MxGradientRows rows(style, size.width(), size.height(), table, left, right);
-        return RowsInOrder(rows, order, top);
+        const auto rows = MxGradientRowsFor(style, size.width(), size.height(), table, left, right);
+        return RowsInOrder(*rows, order, top);
     };
     std::vector<int> downTwice = down;
     downTwice.insert(downTwice.end(), down.begin(), down.end());
@@ -288,6 +295,42 @@ TEST(GradientRowsEdgeTest, RowsWholeInTheClipAndRowsCutShortMatchPaintersOrder) 
             EXPECT_EQ(FirstDifference(painted, expected), "") << "style " << style << " flags " << flags;
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The way each style's rows take on the board and past it, and on a gradient too large for the batches: the
+// general painter gives the same pixels, only slower, so nothing else would notice a style falling back.
+TEST(GradientRowsForTest, EachStyleTakesTheWayOfItsFamily) {
+    using S = TMxGradientStyle;
+    struct Case {
+        S style;
+        int width;
+        std::type_index way;
+    };
+    const std::vector<Case> cases = {
+        {S::gstHorizontal, 542, typeid(MxBandRows)},
+        {S::gstVertical, 542, typeid(MxBandRows)},
+        {S::gstSquare, 542, typeid(MxNestedBoxRows)},
+        {S::gstElliptic, 542, typeid(MxEllipseRows)},
+        {S::gstTopLeft, 542, typeid(MxNestedBoxRows)},
+        {S::gstTopRight, 542, typeid(MxNestedBoxRows)},
+        {S::gstBottomLeft, 542, typeid(MxNestedBoxRows)},
+        {S::gstBottomRight, 542, typeid(MxNestedBoxRows)},
+        {S::gstTopLeftDiagonal, 542, typeid(MxDiagonalRows)},
+        {S::gstTopRightDiagonal, 542, typeid(MxDiagonalRows)},
+        {S::gstElliptic, 40000000, typeid(MxPainterRows)},
+        {S::gstTopLeftDiagonal, 40000000, typeid(MxPainterRows)},
+    };
+    const TMxColorList table = Table(236);
+    for (const Case& c : cases)
+        for (const auto& [left, right] : {std::pair{0, 542}, std::pair{-9, 551}}) {
+            const auto rows = MxGradientRowsFor(c.style, c.width, 272, table, left, right);
+            EXPECT_EQ(std::type_index(typeid(*rows)), c.way)
+                << MxGradientStyleName(c.style) << " " << c.width;
+        }
 }
 
 }  // namespace

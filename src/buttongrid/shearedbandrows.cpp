@@ -1,11 +1,11 @@
-#include "platform/shearedbandrows.h"
+#include "buttongrid/shearedbandrows.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
+#include "buttongrid/vectorclones.h"
 #include "platform/intmath.h"
-#include "platform/vectorclones.h"
 
 namespace {
 

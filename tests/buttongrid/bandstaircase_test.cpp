@@ -8,8 +8,8 @@
 #include <array>
 #include <vector>
 
-#include "platform/bandstaircase.h"
-#include "platform/shearedbandrows.h"
+#include "buttongrid/bandstaircase.h"
+#include "buttongrid/shearedbandrows.h"
 
 namespace {
 

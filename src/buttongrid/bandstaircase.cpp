@@ -1,4 +1,4 @@
-#include "platform/bandstaircase.h"
+#include "buttongrid/bandstaircase.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/shearedbandrows.h"
+#include "buttongrid/shearedbandrows.h"
 
 // Sheared bands, last painted first, where every band covers a row from one end of the columns asked for up
 // to its inner edge, and each band's edge lies at or past that of the one painted after it: a row is a

@@ -1,11 +1,11 @@
-#include "platform/ellipserowbatch.h"
+#include "buttongrid/ellipserowbatch.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
+#include "buttongrid/vectorclones.h"
 #include "platform/raster.h"
-#include "platform/vectorclones.h"
 
 namespace {
 

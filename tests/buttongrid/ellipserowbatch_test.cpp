@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/ellipserowbatch.h"
+#include "buttongrid/ellipserowbatch.h"
 #include "platform/raster.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "buttongrid/shearedbandrows.h"
 #include "platform/raster.h"
-#include "platform/shearedbandrows.h"
 
 namespace {
 

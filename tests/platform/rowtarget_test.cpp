@@ -1,0 +1,80 @@
+#include "platform/rowtarget.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <vector>
+
+#include "platform/canvas.h"
+
+namespace {
+
+constexpr QRgb kBack = 0xFF0000FFu;
+constexpr QRgb kInk = 0xFF00FF00u;
+
+// A 6 × 4 image's rows as text: '.' untouched, '#' written.
+std::vector<std::string> Rows(const QImage& image) {
+    std::vector<std::string> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        std::string row;
+        for (int x = 0; x < image.width(); ++x) row += image.pixel(x, y) == kInk ? '#' : '.';
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+struct TargetCase {
+    const char* name;
+    TRect clip;  // empty: no clip
+    TRect rect;  // the target's rectangle on the canvas
+    std::vector<bool> direct;
+    std::vector<std::string> written;
+};
+
+class RowTargetTest : public testing::TestWithParam<TargetCase> {};
+
+// Every row of the rectangle gets ink: straight into the rows that need no clipping, through Put into the
+// others; nothing lands outside the image or the clip.
+TEST_P(RowTargetTest, HandsOutOnlyRowsThatNeedNoClippingAndClipsTheRest) {
+    const TargetCase& c = GetParam();
+    QImage image(6, 4, QImage::Format_RGB32);
+    image.fill(kBack);
+    Canvas canvas(image);
+    if (!c.clip.IsEmpty()) canvas.SetClipRect(c.clip);
+    RowTarget target(canvas, c.rect);
+    const std::vector<QRgb> ink(static_cast<std::size_t>(target.Width()), kInk);
+    std::vector<bool> direct;
+    for (int y = 0; y < c.rect.Height(); ++y) {
+        QRgb* row = target.Row(y);
+        direct.push_back(row != nullptr);
+        if (row)
+            std::fill(row, row + target.Width(), kInk);
+        else
+            target.Put(y, ink.data(), 0, target.Width());
+    }
+    EXPECT_EQ(direct, c.direct);
+    EXPECT_EQ(Rows(image), c.written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RowTargetTest,
+    testing::Values(
+        TargetCase{"Inside", {}, Rect(1, 1, 5, 3), {true, true}, {"......", ".####.", ".####.", "......"}},
+        TargetCase{"PastTheImage",
+                   {},
+                   Rect(-2, 2, 3, 6),
+                   {false, false, false, false},
+                   {"......", "......", "###...", "###..."}},
+        TargetCase{"Clipped",
+                   Rect(2, 0, 6, 2),
+                   Rect(0, 0, 6, 3),
+                   {false, false, false},
+                   {"..####", "..####", "......", "......"}},
+        TargetCase{"InsideTheClip",
+                   Rect(0, 1, 6, 4),
+                   Rect(1, 0, 4, 3),
+                   {false, true, true},
+                   {"......", ".###..", ".###..", "......"}}),
+    [](const testing::TestParamInfo<TargetCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
