@@ -43,8 +43,8 @@ bool TMxCustomControl::event(QEvent* e) {
 }
 
 void TMxCustomControl::SendToChildren(QEvent::Type type) {
+    // Windowed and graphic children alike.
     for (QObject* child : children()) {
-        if (!child->isWidgetType()) continue;
         QEvent e(type);
         QCoreApplication::sendEvent(child, &e);
     }

@@ -5,7 +5,7 @@
 #include "platform/change.h"
 #include "platform/graphichost.h"
 
-TGraphicControl::TGraphicControl(QWidget* parent) : m_parent(parent) {
+TGraphicControl::TGraphicControl(QWidget* parent) : QObject(parent), m_parent(parent) {
     if (!parent) return;
     m_host = &GraphicHost::Of(*parent);
     m_host->Add(this);

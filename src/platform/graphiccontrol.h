@@ -18,7 +18,7 @@ class TGraphicControl : public QObject {
     Q_OBJECT
 
 public:
-    // Joins parent's graphic children, in front of those made before it.
+    // Joins parent's graphic children, in front of those made before it; parent owns it, as a widget would.
     explicit TGraphicControl(QWidget* parent);
     ~TGraphicControl() override;
     TGraphicControl(const TGraphicControl&) = delete;
@@ -29,7 +29,8 @@ public:
     QRect geometry() const { return m_bounds; }
     void setGeometry(const QRect& bounds);
     void setGeometry(int x, int y, int w, int h) { setGeometry(QRect(x, y, w, h)); }
-    void resize(int w, int h) { setGeometry(QRect(m_bounds.topLeft(), QSize(w, h))); }
+    void resize(QSize size) { setGeometry(QRect(m_bounds.topLeft(), size)); }
+    void resize(int w, int h) { resize(QSize(w, h)); }
     void move(int x, int y) { setGeometry(QRect(QPoint(x, y), m_bounds.size())); }
     int x() const { return m_bounds.x(); }
     int y() const { return m_bounds.y(); }
@@ -61,6 +62,8 @@ public:
 
     // Whether local, a point of the bounds, is on the control; a control with holes says no over them.
     virtual bool HitTest(QPoint local) const;
+    // Whether every paint covers every pixel of the bounds, so the parent need not paint under it.
+    virtual bool Opaque() const { return false; }
     // Draws the face; the painter's origin is the control's top-left and region, in the same coordinates,
     // lies within the bounds.
     virtual void PaintTo(QPainter& painter, const QRegion& region) = 0;

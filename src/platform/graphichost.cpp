@@ -78,9 +78,11 @@ bool GraphicHost::eventFilter(QObject* watched, QEvent* event) {
 
 void GraphicHost::paint(QPaintEvent* event) {
     // The widget paints its own surface first; the graphic children go over it, under its windowed children.
-    m_painting = true;
-    static_cast<QObject&>(m_widget).event(event);
-    m_painting = false;
+    if (!coveredByOne(event->region())) {
+        m_painting = true;
+        static_cast<QObject&>(m_widget).event(event);
+        m_painting = false;
+    }
     QPainter painter(&m_widget);
     for (TGraphicControl* c : m_controls) {
         if (!c->Visible() || c->geometry().isEmpty()) continue;
@@ -92,6 +94,19 @@ void GraphicHost::paint(QPaintEvent* event) {
         c->PaintTo(painter, part.translated(-c->geometry().topLeft()));
         painter.restore();
     }
+}
+
+bool GraphicHost::coveredByOne(const QRegion& region) const {
+    // Only the common case of one control repainting itself is looked for: working out what many controls
+    // cover would cost more than painting under them.
+    if (region.rectCount() != 1) return false;
+    const QRect area = region.boundingRect();
+    for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it) {
+        const TGraphicControl* c = *it;
+        if (!c->Visible() || !c->geometry().intersects(area)) continue;
+        return c->Opaque() && c->geometry().contains(area);
+    }
+    return false;
 }
 
 bool GraphicHost::press(QMouseEvent* event, bool doubleClick) {

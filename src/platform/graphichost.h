@@ -9,6 +9,7 @@
 
 class QMouseEvent;
 class QPaintEvent;
+class QRegion;
 class QWidget;
 class TGraphicControl;
 
@@ -49,6 +50,8 @@ protected:
 private:
     explicit GraphicHost(QWidget& widget);
     void paint(QPaintEvent* event);
+    // Whether the front control over region is opaque and covers all of it.
+    bool coveredByOne(const QRegion& region) const;
     bool press(QMouseEvent* event, bool doubleClick);
     bool move(QMouseEvent* event);
     bool release(QMouseEvent* event);
