@@ -97,10 +97,14 @@ void GraphicHost::paint(QPaintEvent* event) {
 }
 
 bool GraphicHost::coveredByOne(const QRegion& region) const {
-    // Only the common case of one control repainting itself is looked for: working out what many controls
-    // cover would cost more than painting under them.
-    if (region.rectCount() != 1) return false;
-    const QRect area = region.boundingRect();
+    // Only the common case is looked for, controls repainting themselves, each rectangle of the region
+    // within one of them: working out what many controls cover together would cost more than painting.
+    constexpr int kMostRects = 16;
+    if (region.rectCount() > kMostRects) return false;
+    return std::all_of(region.begin(), region.end(), [this](const QRect& area) { return frontCovers(area); });
+}
+
+bool GraphicHost::frontCovers(const QRect& area) const {
     for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it) {
         const TGraphicControl* c = *it;
         if (!c->Visible() || !c->geometry().intersects(area)) continue;

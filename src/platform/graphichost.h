@@ -50,8 +50,9 @@ protected:
 private:
     explicit GraphicHost(QWidget& widget);
     void paint(QPaintEvent* event);
-    // Whether the front control over region is opaque and covers all of it.
+    // Whether opaque controls cover region, each of its rectangles within the front control over it.
     bool coveredByOne(const QRegion& region) const;
+    bool frontCovers(const QRect& area) const;
     bool press(QMouseEvent* event, bool doubleClick);
     bool move(QMouseEvent* event);
     bool release(QMouseEvent* event);

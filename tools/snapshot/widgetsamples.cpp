@@ -180,7 +180,7 @@ std::unique_ptr<QWidget> gradCaptions() {
             box->SetFontDepth(3);
             box->SetStyle3D(static_cast<TFontStyle3D>(i));
         }
-        if (i == 9) box->setEnabled(false);
+        if (i == 9) box->SetEnabled(false);
         box->SetCaption(i < 4 ? QStringLiteral("Relief %1").arg(i) : QStringLiteral("Caption"));
     }
     return host;
