@@ -314,20 +314,29 @@ TEST_F(MainForm1Test, EveryHintShowsInTheMainWindowsHintStyle) {
     EXPECT_EQ(form.ColorButton13->toolTip(), " ヘルプ");
     HintManager& hints = HintManager::Instance();
     int controlsWithHints = 0;
-    for (QWidget* control : form.findChildren<QWidget*>()) {
-        if (control->toolTip().isEmpty()) continue;
+    // The pointer rests at `at` on a control whose hint is `text`, as point() tells the hint manager.
+    const auto check = [&](const QObject& control, QPoint at, const QString& text, const auto& point) {
         ++controlsWithHints;
         hints.CancelHint();
         hints.PointerAt(nullptr, {});
-        const QPoint at = control->mapToGlobal(control->rect().center());
-        hints.PointerAt(control, at);
+        point();
         EXPECT_EQ(hints.TimerInterval(), 500);
         hints.TimerExpired();
         const auto* window = dynamic_cast<const THintEx*>(hints.CurrentHintWindow());
-        ASSERT_NE(window, nullptr) << control->objectName().toStdString();
-        EXPECT_EQ(window->Caption(), control->toolTip());
+        ASSERT_NE(window, nullptr) << control.objectName().toStdString();
+        EXPECT_EQ(window->Caption(), text);
         EXPECT_EQ(window->HintRect().Top, at.y() + HintManager::kCursorHeight - 8);
         EXPECT_FALSE(window->WindowRegion().IsEmpty());
+    };
+    for (QWidget* control : form.findChildren<QWidget*>()) {
+        if (control->toolTip().isEmpty()) continue;
+        const QPoint at = control->mapToGlobal(control->rect().center());
+        check(*control, at, control->toolTip(), [&] { hints.PointerAt(control, at); });
+    }
+    for (TGraphicControl* control : form.findChildren<TGraphicControl*>()) {
+        if (control->Hint().isEmpty() || !control->ShowHint()) continue;
+        const QPoint at = control->mapToGlobal(control->rect().center());
+        check(*control, at, control->Hint(), [&] { hints.PointerAtGraphic(control->Parent(), control, at); });
     }
     EXPECT_EQ(controlsWithHints, 17);  // fourteen glossy buttons and three title beads
     hints.CancelHint();
