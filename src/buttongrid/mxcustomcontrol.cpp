@@ -1,6 +1,7 @@
 #include "buttongrid/mxcustomcontrol.h"
 
 #include <QCoreApplication>
+#include <QMouseEvent>
 
 #include "platform/canvas.h"
 
@@ -40,6 +41,10 @@ bool TMxCustomControl::event(QEvent* e) {
         return true;
     }
     return QWidget::event(e);
+}
+
+void TMxCustomControl::mousePressEvent(QMouseEvent* e) {
+    e->accept();
 }
 
 void TMxCustomControl::SendToChildren(QEvent::Type type) {

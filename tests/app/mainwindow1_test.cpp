@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
@@ -356,6 +357,8 @@ TEST_F(MainForm1Test, PressOnTheFormsOwnSurfaceMovesTheWindow) {
         {"title label", {621, 90}, true},
         {"counter", {520, 370}, true},
         {"board cell", {60, 100}, false},
+        {"board frame, left", {34, 178}, false},
+        {"board frame, bottom", {300, 349}, false},
         {"mode button", {100, 15}, false},
         {"mode panel frame", {8, 8}, false},
         {"style bead", {26, 214}, false},
@@ -385,6 +388,11 @@ TEST_F(MainForm1Test, StartsWithTheBoardFilesOfTheCommandLine) {
     pointer.Click(form.SpeedButton10);
     EXPECT_EQ(dialogs.fileRequests.back().fileName, file);
     EXPECT_EQ(sounds.played, QStringList{"chma.wav"});
+}
+
+// Only the windowed controls are widgets; the cells, buttons, labels and shapes are painted by them.
+TEST_F(MainForm1Test, FewWidgetsOnceShown) {
+    EXPECT_LE(QApplication::allWidgets().size(), 40);
 }
 
 TEST(MainForm1WindowTest, IsBorderlessWithFixedClientArea) {
