@@ -11,6 +11,7 @@
 #include "platform/change.h"
 #include "platform/drawface.h"
 #include "platform/pointerpos.h"
+#include "platform/sharedface.h"
 
 using enum TMxButtonState;
 
@@ -20,16 +21,6 @@ constexpr int kMaxGlyphs = 5;
 
 bool isPair(TMxButtonState from, TMxButtonState to, TMxButtonState a, TMxButtonState b) {
     return (from == a && to == b) || (from == b && to == a);
-}
-
-// Buttons compose their faces one at a time, on the one user-interface thread, and Paint covers every pixel,
-// so they all share one face image: a grid of hundreds keeps one image and one paint engine, not one each.
-// It only grows, so buttons of different sizes do not make it anew in turn; each uses its top left corner.
-QImage& sharedFace(QSize size) {
-    static QImage face;
-    if (size.width() > face.width() || size.height() > face.height())
-        face = QImage(size.expandedTo(face.size()), QImage::Format_RGB32);
-    return face;
 }
 
 QImage greyed(const QImage& image) {
@@ -338,7 +329,8 @@ QImage TMxSpeedButton::GlyphImage() const {
 
 void TMxSpeedButton::PaintTo(QPainter& painter, const QRegion& region) {
     if (width() <= 0 || height() <= 0) return;
-    QImage& face = sharedFace(size());
+    // Paint covers every pixel, so the shared face needs no clearing.
+    QImage& face = SharedFace(size());
     {
         Canvas canvas(face);
         Paint(canvas);

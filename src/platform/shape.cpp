@@ -4,6 +4,7 @@
 
 #include "platform/change.h"
 #include "platform/drawface.h"
+#include "platform/sharedface.h"
 
 TShape::TShape(QWidget* parent) : TGraphicControl(parent) {}
 
@@ -23,8 +24,10 @@ void TShape::Paint(Canvas& canvas) const {
 
 void TShape::PaintTo(QPainter& painter, const QRegion& region) {
     if (width() <= 0 || height() <= 0) return;
-    if (m_surface.size() != size()) m_surface = QImage(size(), QImage::Format_RGB32);
-    Canvas canvas(m_surface);
-    Paint(canvas);
-    DrawFace(painter, region, m_surface);
+    QImage& face = SharedFace(size());
+    {
+        Canvas canvas(face);
+        Paint(canvas);
+    }
+    DrawFace(painter, region, face);
 }

@@ -25,5 +25,4 @@ public:
 private:
     TPen m_pen;
     TBrush m_brush;
-    QImage m_surface;
 };

@@ -5,6 +5,7 @@
 #include "platform/canvas.h"
 #include "platform/drawface.h"
 #include "platform/intmath.h"
+#include "platform/sharedface.h"
 
 using enum TGradStyle;
 
@@ -151,10 +152,10 @@ void TGradBox::PaintTo(QPainter& painter, const QRegion& region) {
     }
     // The bands of a gradient cover every pixel: that face needs no clearing and is copied rather than
     // blended. With gsNone it is cleared first, and whatever lies behind shows through.
-    const bool opaque = m_gradStyle != gsNone;
-    QImage face(size(), opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
-    if (!opaque) face.fill(Qt::transparent);
-    Canvas canvas(face);
-    Paint(canvas);
+    QImage& face = m_gradStyle != gsNone ? SharedFace(size()) : ClearedSharedFace(size());
+    {
+        Canvas canvas(face);
+        Paint(canvas);
+    }
     DrawFace(painter, region, face);
 }

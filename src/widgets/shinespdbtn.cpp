@@ -11,6 +11,7 @@
 #include "platform/canvas.h"
 #include "platform/drawface.h"
 #include "platform/pointerpos.h"
+#include "platform/sharedface.h"
 
 using enum TShineDrawState;
 
@@ -628,10 +629,11 @@ void TShineSpeedButton::updateAccelerator() {
 void TShineSpeedButton::PaintTo(QPainter& painter, const QRegion& region) {
     if (width() <= 0 || height() <= 0) return;
     // A see-through button composes on a clear image so that what lies behind shows where it draws nothing.
-    QImage face(size(), m_transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    if (m_transparent) face.fill(Qt::transparent);
-    Canvas canvas(face);
-    Paint(canvas);
+    QImage& face = m_transparent ? ClearedSharedFace(size()) : SharedFace(size());
+    {
+        Canvas canvas(face);
+        Paint(canvas);
+    }
     DrawFace(painter, region, face);
 }
 
