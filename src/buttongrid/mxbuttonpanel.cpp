@@ -4,10 +4,12 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "buttongrid/mxbuttonpanelaccessible.h"
 #include "buttongrid/mxspeedbutton.h"
 #include "platform/canvas.h"
 #include "platform/change.h"
 #include "platform/drawface.h"
+#include "platform/graphichost.h"
 #include "platform/sharedface.h"
 
 namespace {
@@ -24,6 +26,8 @@ TMxButtonPanel::TMxButtonPanel(QWidget* parent) : TMxCustomControl(parent), m_bu
     m_bevel.SetOnChange([this] { GetChange(&m_bevel); });
     m_buttons.SetRelayoutOnUpdate(true);
     m_buttons.SetOnChange([this] { LayoutButtons(); });
+    GraphicHost::Of(*this).SetAccessibleMaker(
+        [](QWidget& panel) { return new MxButtonPanelAccessible(static_cast<TMxButtonPanel*>(&panel)); });
 }
 
 TMxButtonPanel::~TMxButtonPanel() {

@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "buttongrid/mxbtnface.h"
+#include "buttongrid/mxbuttonpanel.h"
+#include "buttongrid/mxbuttonpanelaccessible.h"
 #include "buttongrid/mxcustomcontrol.h"
 #include "platform/canvas.h"
 #include "platform/change.h"
@@ -325,6 +327,23 @@ QImage TMxSpeedButton::GlyphImage() const {
     QImage image = m_glyph.copy(index * w, 0, w, m_glyph.height());
     if (m_unColored && m_state == bsUp) image = greyed(image);
     return image;
+}
+
+QAccessible::State TMxSpeedButton::AccessibleState() const {
+    QAccessible::State s;
+    s.pressed = MxIsShiftedState(m_state);
+    s.checkable = m_groupIndex != 0;
+    s.checked = m_pressed;
+    return s;
+}
+
+QString TMxSpeedButton::AccessibleName() const {
+    return CaptionOrHint(m_caption, Hint());
+}
+
+QAccessibleInterface* TMxSpeedButton::CreateAccessible() {
+    if (!qobject_cast<TMxButtonPanel*>(Parent())) return nullptr;
+    return new MxCellAccessible(this);
 }
 
 void TMxSpeedButton::PaintTo(QPainter& painter, const QRegion& region) {

@@ -106,6 +106,12 @@ public:
     void PointerLeave() override { MouseExit(); }
     bool event(QEvent* e) override;
 
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Button; }
+    QAccessible::State AccessibleState() const override;
+    QString AccessibleName() const override;
+    // On a button panel, a cell of its table.
+    QAccessibleInterface* CreateAccessible() override;
+
 protected:
     void EnabledChanged() override;
     void timerEvent(QTimerEvent* e) override;

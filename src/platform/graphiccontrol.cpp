@@ -6,6 +6,7 @@
 #include "platform/graphichost.h"
 
 TGraphicControl::TGraphicControl(QWidget* parent) : QObject(parent), m_parent(parent) {
+    InstallAccessibleFaces();
     if (!parent) return;
     m_host = &GraphicHost::Of(*parent);
     m_host->Add(this);

@@ -5,16 +5,18 @@
 #include <QRect>
 #include <QString>
 
+#include "platform/accessibleface.h"
 #include "platform/cursor.h"
 
 class GraphicHost;
+class QAccessibleInterface;
 class QPainter;
 class QRegion;
 class QWidget;
 
 // A control without a window of its own: it draws into its windowed parent's surface when the parent paints,
 // and the parent hands it the pointer (see GraphicHost). Its bounds are in the parent's coordinates.
-class TGraphicControl : public QObject {
+class TGraphicControl : public QObject, public AccessibleFace {
     Q_OBJECT
 
 public:
@@ -75,6 +77,12 @@ public:
     virtual void PointerDoubleClick(Qt::MouseButton button, QPoint local) { PointerPress(button, local); }
     virtual void PointerEnter() {}
     virtual void PointerLeave() {}
+
+    // A picture by default, named by its hint.
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Graphic; }
+    QString AccessibleName() const override { return m_hint; }
+    // An accessible object of the control's own making, or null for the one every graphic control has.
+    virtual QAccessibleInterface* CreateAccessible() { return nullptr; }
 
 protected:
     // After Enabled changed, before the parent repaints the control.

@@ -3,10 +3,12 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <functional>
 #include <vector>
 
 #include "platform/cursor.h"
 
+class QAccessibleInterface;
 class QMouseEvent;
 class QPaintEvent;
 class QRegion;
@@ -39,6 +41,11 @@ public:
     // included; they still paint and show their cursors and hints.
     void SetDragSurface(bool value) { m_dragSurface = value; }
 
+    // Makes the widget's accessible object in place of the one that lists its graphic children.
+    using AccessibleMaker = std::function<QAccessibleInterface*(QWidget& widget)>;
+    void SetAccessibleMaker(AccessibleMaker maker) { m_accessibleMaker = std::move(maker); }
+    QAccessibleInterface* CreateAccessible() const { return m_accessibleMaker ? m_accessibleMaker(m_widget) : nullptr; }
+
     void Add(TGraphicControl* control);
     void Remove(TGraphicControl* control);
     // A control changed its bounds, visibility, enabled state or cursor: the pointer may be on another.
@@ -68,6 +75,7 @@ private:
     QPoint m_pointer;
     bool m_pointerInside = false;
     bool m_dragSurface = false;
+    AccessibleMaker m_accessibleMaker;
     bool m_painting = false;
     TCursor m_shownCursor = crDefault;
     bool m_hadOwnCursor = false;

@@ -76,6 +76,8 @@ public:
     bool Opaque() const override { return !m_transparent; }
     void PointerPress(Qt::MouseButton button, QPoint local) override;
     void PointerRelease(Qt::MouseButton button, QPoint local) override;
+    QAccessible::Role AccessibleRole() const override { return QAccessible::StaticText; }
+    QString AccessibleName() const override { return CaptionOrHint(m_caption, Hint()); }
 
 private:
     bool fontIsTrueType();

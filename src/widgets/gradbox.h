@@ -73,6 +73,7 @@ public:
     // an image for the canvas's text.
     void PaintTo(QPainter& painter, const QRegion& region) override;
     bool Opaque() const override { return m_gradStyle != TGradStyle::gsNone; }
+    QString AccessibleName() const override { return CaptionOrHint(m_caption, Hint()); }
 
 private:
     int m_captionLeft = 10;

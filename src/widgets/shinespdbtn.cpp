@@ -665,6 +665,14 @@ void TShineSpeedButton::PointerLeave() {
     MouseLeave(currentShiftState(), p.X, p.Y);
 }
 
+QAccessible::State TShineSpeedButton::AccessibleState() const {
+    QAccessible::State s;
+    s.pressed = m_tracking && m_state == sdDownHot;
+    s.checkable = m_groupIndex != 0;
+    s.checked = m_down;
+    return s;
+}
+
 void TShineSpeedButton::EnabledChanged() {
     m_down = false;
     m_tracking = false;

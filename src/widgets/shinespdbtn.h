@@ -166,6 +166,10 @@ public:
     void PointerEnter() override;
     void PointerLeave() override;
 
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Button; }
+    QAccessible::State AccessibleState() const override;
+    QString AccessibleName() const override { return CaptionOrHint(m_caption, Hint()); }
+
 protected:
     void EnabledChanged() override;
 
