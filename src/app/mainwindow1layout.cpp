@@ -235,6 +235,8 @@ void createModePanel(TMainForm1& form) {
         const int height = row.field == &TMainForm1::SpeedButton0 ? -15 : -12;
         TShineSpeedButton* button =
             createShineButton(form, form.Panel1, row, makeFont(kPGothic, height, clBlack));
+        // Hot or pressed, every mode button's caption is drawn at the usual size, the eraser's too.
+        button->SetActiveFont(makeFont(kPGothic, -12, clBlack));
         button->SetCursor(crHandPoint);
         button->SetFontHighlight(clWhite);
         button->SetFontShadow(clGray);

@@ -12,6 +12,7 @@
 #include "platform/canvas.h"
 #include "platform/change.h"
 #include "platform/drawface.h"
+#include "platform/hintmanager.h"
 #include "platform/pointerpos.h"
 #include "platform/sharedface.h"
 
@@ -78,6 +79,10 @@ void TMxSpeedButton::SetEnterColorChange(bool value) {
     if (assignIfDiffers(m_enterColorChange, value)) Invalidate();
 }
 
+void TMxSpeedButton::SetMultiLine(bool value) {
+    if (assignIfDiffers(m_multiLine, value)) Invalidate();
+}
+
 void TMxSpeedButton::SetGlyph(const QImage& value) {
     m_glyph = value;
     Invalidate();
@@ -121,6 +126,7 @@ void TMxSpeedButton::MouseEnter() {
 
 void TMxSpeedButton::MouseExit() {
     m_mouseInside = false;
+    if (m_hideHint) HintManager::Instance().CancelHint();
     if (m_state == bsMouseOver) SetState(m_previousState);
 }
 
@@ -128,6 +134,20 @@ void TMxSpeedButton::MouseDown(Qt::MouseButton button, int, int) {
     if (button != Qt::LeftButton || !Enabled()) return;
     m_tracking = true;
     SetState(m_groupIndex != 0 && m_pressed && m_state == bsMouseOver ? bsOptionSet : bsDown);
+    if (!m_repeatedClick) return;
+    m_repeatWait = m_repeatingDelay;
+    m_repeatTimer.start(m_repeatWait, this);
+    Click();
+}
+
+void TMxSpeedButton::DoRepeatedClick() {
+    if (!m_tracking) {
+        m_repeatTimer.stop();
+        return;
+    }
+    m_repeatWait = m_repeatingInterval;
+    m_repeatTimer.start(m_repeatWait, this);
+    if (MxIsShiftedState(m_state)) Click();
 }
 
 void TMxSpeedButton::MouseMove(int x, int y) {
@@ -142,6 +162,12 @@ void TMxSpeedButton::MouseUp(Qt::MouseButton button, int x, int y) {
     if (button != Qt::LeftButton || !m_tracking) return;
     m_tracking = false;
     const bool inside = x >= 0 && x < width() && y >= 0 && y <= height();
+    if (m_repeatedClick) {
+        // The clicks came while the button was held.
+        m_repeatTimer.stop();
+        SetState(inside && m_allowMouseOver ? bsMouseOver : RestState());
+        return;
+    }
     if (!inside) {
         SetState(RestState());
         return;
@@ -219,6 +245,8 @@ void TMxSpeedButton::UpdateHoverTimer() {
 void TMxSpeedButton::timerEvent(QTimerEvent* e) {
     if (e->timerId() == m_hoverTimer.timerId())
         VerifyMouseOver();
+    else if (e->timerId() == m_repeatTimer.timerId())
+        DoRepeatedClick();
     else
         TGraphicControl::timerEvent(e);
 }
@@ -276,7 +304,16 @@ void TMxSpeedButton::DrawGlyphAndText(Canvas& canvas, const TRect& area) const {
         canvas.Font().SetColor(m_enterColor);
 
     const QImage glyph = GlyphImage();
-    const TPoint text = m_caption.isEmpty() ? TPoint{} : canvas.TextExtent(m_caption);
+    // Several lines make a block as wide as the widest, each line placed in it as the layout aligns.
+    unsigned flags = DT_WORDBREAK | DT_EXPANDTABS;
+    TPoint text = m_caption.isEmpty() ? TPoint{} : canvas.TextExtent(m_caption);
+    if (m_multiLine && !m_caption.isEmpty()) {
+        constexpr unsigned kColumn[] = {DT_LEFT, DT_CENTER, DT_RIGHT};
+        flags |= kColumn[static_cast<int>(m_layout.Alignment()) % 3];
+        TRect block = Rect(0, 0, area.Width(), 0);
+        canvas.DrawText(m_caption, block, flags | DT_CALCRECT);
+        text = {block.Width(), block.Height()};
+    }
     const TMxGlyphTextPlaces places =
         MxLayoutGlyphAndText(area, glyph.width(), glyph.height(), text.X, text.Y, m_layout);
     if (!glyph.isNull()) {
@@ -286,18 +323,17 @@ void TMxSpeedButton::DrawGlyphAndText(Canvas& canvas, const TRect& area) const {
     if (places.Caption.IsEmpty()) return;
 
     canvas.SetBkMode(BackgroundMode::Transparent);
-    constexpr unsigned kFlags = DT_WORDBREAK | DT_EXPANDTABS;
     TRect r = places.Caption;
     if (Enabled()) {
-        canvas.DrawText(m_caption, r, kFlags);
+        canvas.DrawText(m_caption, r, flags);
         return;
     }
     // Disabled: an embossed caption, a light copy below and right of the grey one.
     TRect light = r.Offset(1, 1);
     canvas.Font().SetColor(clBtnHighlight);
-    canvas.DrawText(m_caption, light, kFlags);
+    canvas.DrawText(m_caption, light, flags);
     canvas.Font().SetColor(clGrayText);
-    canvas.DrawText(m_caption, r, kFlags);
+    canvas.DrawText(m_caption, r, flags);
 }
 
 QImage TMxSpeedButton::GlyphImage() const {

@@ -56,6 +56,20 @@ public:
     void SetEnterColor(TColor value);
     bool EnterColorChange() const { return m_enterColorChange; }
     void SetEnterColorChange(bool value);
+    // A caption of several lines, each aligned inside the caption's block by the layout's Alignment.
+    bool MultiLine() const { return m_multiLine; }
+    void SetMultiLine(bool value);
+    // Leaving the button hides the application's hint.
+    bool HideHint() const { return m_hideHint; }
+    void SetHideHint(bool value) { m_hideHint = value; }
+    // Held down, the button clicks at once, then after RepeatingDelay ms and every RepeatingInterval ms
+    // while the pointer stays on it; the release clicks no more.
+    bool RepeatedClick() const { return m_repeatedClick; }
+    void SetRepeatedClick(bool value) { m_repeatedClick = value; }
+    int RepeatingDelay() const { return m_repeatingDelay; }
+    void SetRepeatingDelay(int value) { m_repeatingDelay = value; }
+    int RepeatingInterval() const { return m_repeatingInterval; }
+    void SetRepeatingInterval(int value) { m_repeatingInterval = value; }
     bool AllowMouseOver() const { return m_allowMouseOver; }
     void SetAllowMouseOver(bool value) { m_allowMouseOver = value; }
 
@@ -90,6 +104,10 @@ public:
     // The hover timer's check: a hot button whose pointer has gone falls back to up.
     void VerifyMouseOver();
     bool HoverTimerActive() const { return m_hoverTimer.isActive(); }
+    // The repeat timer's tick: a click while the held button has the pointer, then the next wait.
+    void DoRepeatedClick();
+    // The wait before the next repeated click, or 0 when none is due.
+    int RepeatWait() const { return m_repeatTimer.isActive() ? m_repeatWait : 0; }
 
     // Draws the whole face: background, frame, glyph and caption.
     void Paint(Canvas& canvas) const;
@@ -153,6 +171,13 @@ private:
     TMxButtonLayout m_layout;
     TColor m_enterColor = clCaptionText;
     bool m_enterColorChange = false;
+    bool m_multiLine = false;
+    bool m_hideHint = true;
+    bool m_repeatedClick = false;
+    int m_repeatingDelay = 500;
+    int m_repeatingInterval = 100;
+    int m_repeatWait = 0;
+    QBasicTimer m_repeatTimer;
     QImage m_glyph;
     int m_numGlyphs = 1;
     int m_tag = 0;

@@ -16,6 +16,7 @@
 #include "buttongrid/mxbuttonpanel.h"
 #include "buttongrid/mxspeedbutton.h"
 #include "platform/application.h"
+#include "platform/canvas.h"
 #include "platform/hintmanager.h"
 #include "platform/memo.h"
 #include "platform/panel.h"
@@ -130,6 +131,40 @@ TEST_F(MainForm1Test, PaletteClickReversesTheSpinAndPlaysItsGlyph) {
     EXPECT_EQ(sounds.played, (QStringList{"chma02.wav", "chma02.wav"}));
     EXPECT_EQ(form.ClickCounter(), 0);
     EXPECT_EQ(board(), QString(kCellCount, u'0'));
+}
+
+// Forward, a label turns 10 degrees a tick and comes round to 0 at every full turn, turn after turn.
+TEST_F(MainForm1Test, ForwardSpinComesRoundToZeroAndGoesOn) {
+    for (int t = 1; t <= 80; ++t) {
+        tick(1);
+        ASSERT_EQ(form.dxfLabel(5)->Angle(), 10 * t % 360) << "tick " << t;
+    }
+}
+
+// The eraser's "□" is larger than the other mode captions, and as small as they are while the pointer is on it.
+TEST_F(MainForm1Test, OnlyTheErasersCaptionShrinksWhileHot) {
+    // The black of the caption inside the frame.
+    const auto caption = [](const TShineSpeedButton& b) {
+        QImage image(b.size(), QImage::Format_RGB32);
+        Canvas canvas(image);
+        b.Paint(canvas);
+        QRect box;
+        for (int y = 2; y < image.height() - 2; ++y)
+            for (int x = 2; x < image.width() - 2; ++x)
+                if ((image.pixel(x, y) & 0xFFFFFF) == 0) box |= QRect(x, y, 1, 1);
+        return box;
+    };
+    for (TShineSpeedButton* b : {form.SpeedButton0, form.SpeedButton5}) {
+        const QRect up = caption(*b);
+        b->MouseEnter({}, 5, 5);
+        ASSERT_EQ(b->DrawState(), TShineDrawState::sdHot);
+        const QRect hot = caption(*b);
+        b->MouseLeave({}, 50, 50);
+        if (b == form.SpeedButton0)
+            EXPECT_LT(hot.height(), up.height());
+        else
+            EXPECT_EQ(hot, up);
+    }
 }
 
 struct StyleRow {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/hintmanager.h"
 #include "support/events.h"
 
 namespace {
@@ -390,6 +391,80 @@ TEST_F(MxSpeedButtonTest, EnterColourAppliesOnlyWhileHotOrPressed) {
     EXPECT_FALSE(hasRed());
     a->MouseEnter();
     EXPECT_TRUE(hasRed());
+}
+
+TEST_F(MxSpeedButtonTest, RepeatedClickFiresOnPressThenAfterTheDelayAndEachIntervalWhileInside) {
+    a->SetRepeatedClick(true);
+    a->SetRepeatingDelay(300);
+    a->SetRepeatingInterval(40);
+    struct Step {
+        QEvent::Type event;  // QEvent::None: the repeat timer's tick
+        QPoint at;
+        std::size_t clicks;
+        int wait;
+    };
+    const Step steps[] = {
+        {QEvent::MouseButtonPress, {9, 9}, 1, 300}, {QEvent::None, {}, 2, 40},
+        {QEvent::MouseMove, {30, 9}, 2, 40},        {QEvent::None, {}, 2, 40},
+        {QEvent::MouseMove, {9, 9}, 2, 40},         {QEvent::None, {}, 3, 40},
+        {QEvent::MouseButtonRelease, {9, 9}, 3, 0}, {QEvent::None, {}, 3, 0},
+    };
+    for (const Step& step : steps) {
+        if (step.event == QEvent::None)
+            a->DoRepeatedClick();
+        else
+            send(a, step.event, step.at);
+        EXPECT_EQ(clicks.size(), step.clicks) << step.event;
+        EXPECT_EQ(a->RepeatWait(), step.wait) << step.event;
+    }
+    EXPECT_EQ(a->State(), bsMouseOver);
+}
+
+TEST_F(MxSpeedButtonTest, LeavingHidesTheHintUnlessHideHintIsOff) {
+    HintManager& hints = HintManager::Instance();
+    a->SetHint(QStringLiteral(" 開く"));
+    for (const bool hide : {true, false}) {
+        a->SetHideHint(hide);
+        hints.PointerAtGraphic(host.get(), a, a->mapToGlobal(QPoint(9, 9)));
+        hints.TimerExpired();
+        ASSERT_TRUE(hints.HintShowing());
+        enter(a);
+        leave(a);
+        EXPECT_EQ(hints.HintShowing(), !hide);
+        hints.CancelHint();
+        hints.PointerAt(nullptr, {});
+    }
+}
+
+TEST_F(MxSpeedButtonTest, MultiLineCaptionAlignsItsLinesInTheBlock) {
+    struct Row {
+        TMxAlignment alignment;
+        int (*offset)(QRect first, QRect second);  // 0 when the lines sit as the alignment says
+    };
+    const Row rows[] = {
+        {TMxAlignment::agCenterLeft, [](QRect f, QRect s) { return f.left() - s.left(); }},
+        {TMxAlignment::agCenterRight, [](QRect f, QRect s) { return f.right() - s.right(); }},
+        {TMxAlignment::agCenter, [](QRect f, QRect s) { return (f.left() + f.right() - s.left() - s.right()) / 2; }},
+    };
+    a->resize(60, 40);
+    a->SetStyle(ubsExplorer);
+    Font font;
+    font.SetHeight(-12);
+    a->SetFont(font);
+    a->SetCaption(QStringLiteral("━\n━━━"));
+    a->SetMultiLine(true);
+    for (const Row& row : rows) {
+        a->ButtonLayout().SetAlignment(row.alignment);
+        const QImage image = face(*a);
+        // The ink of each line: the first above the middle, the second below it.
+        QRect lines[2];
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if ((image.pixel(x, y) & 0xFFFFFF) == 0) lines[y < 20 ? 0 : 1] |= QRect(x, y, 1, 1);
+        ASSERT_FALSE(lines[0].isEmpty());
+        ASSERT_GT(lines[1].width(), 2 * lines[0].width());
+        EXPECT_EQ(row.offset(lines[0], lines[1]), 0) << static_cast<int>(row.alignment);
+    }
 }
 
 TEST_F(MxSpeedButtonTest, OwnFontStopsFollowingTheParent) {
