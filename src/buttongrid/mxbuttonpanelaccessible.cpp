@@ -21,7 +21,8 @@ QAccessible::Role MxButtonPanelAccessible::role() const {
 
 QAccessibleInterface* MxButtonPanelAccessible::cellAt(int row, int column) const {
     const int index = row * columnCount() + column;
-    if (row < 0 || column < 0 || column >= columnCount() || index >= panel().Buttons().Count()) return nullptr;
+    if (row < 0 || column < 0 || column >= columnCount() || index >= panel().Buttons().Count())
+        return nullptr;
     return QAccessible::queryAccessibleInterface(panel().Buttons()[index].Btn());
 }
 

@@ -117,9 +117,13 @@ public:
     // Every style covers the whole face, the see-through ones with the parent's back bitmap.
     bool Opaque() const override { return true; }
     void PaintTo(QPainter& painter, const QRegion& region) override;
-    void PointerPress(Qt::MouseButton button, QPoint local) override { MouseDown(button, local.x(), local.y()); }
+    void PointerPress(Qt::MouseButton button, QPoint local) override {
+        MouseDown(button, local.x(), local.y());
+    }
     void PointerMove(QPoint local) override { MouseMove(local.x(), local.y()); }
-    void PointerRelease(Qt::MouseButton button, QPoint local) override { MouseUp(button, local.x(), local.y()); }
+    void PointerRelease(Qt::MouseButton button, QPoint local) override {
+        MouseUp(button, local.x(), local.y());
+    }
     void PointerEnter() override { MouseEnter(); }
     void PointerLeave() override { MouseExit(); }
     bool event(QEvent* e) override;

@@ -49,7 +49,8 @@ QAccessibleInterface* HostAccessible::child(int index) const {
     if (index < windowed) return QAccessibleWidget::child(index);
     const int i = index - windowed;
     if (i >= graphicCount()) return nullptr;
-    return QAccessible::queryAccessibleInterface(GraphicHost::Find(*widget())->Controls()[static_cast<std::size_t>(i)]);
+    return QAccessible::queryAccessibleInterface(
+        GraphicHost::Find(*widget())->Controls()[static_cast<std::size_t>(i)]);
 }
 
 int HostAccessible::indexOfChild(const QAccessibleInterface* child) const {

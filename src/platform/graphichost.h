@@ -44,7 +44,9 @@ public:
     // Makes the widget's accessible object in place of the one that lists its graphic children.
     using AccessibleMaker = std::function<QAccessibleInterface*(QWidget& widget)>;
     void SetAccessibleMaker(AccessibleMaker maker) { m_accessibleMaker = std::move(maker); }
-    QAccessibleInterface* CreateAccessible() const { return m_accessibleMaker ? m_accessibleMaker(m_widget) : nullptr; }
+    QAccessibleInterface* CreateAccessible() const {
+        return m_accessibleMaker ? m_accessibleMaker(m_widget) : nullptr;
+    }
 
     void Add(TGraphicControl* control);
     void Remove(TGraphicControl* control);

@@ -62,8 +62,7 @@ void TdxfLabel::SetCaption(const QString& value) {
 }
 
 TColor TdxfLabel::Color() const {
-    if (m_parentColor && Parent())
-        return FromQRgb(Parent()->palette().color(QPalette::Window).rgb());
+    if (m_parentColor && Parent()) return FromQRgb(Parent()->palette().color(QPalette::Window).rgb());
     return m_color;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QImage>
+#include <QShortcut>
 #include <QString>
 #include <QTimer>
-#include <QShortcut>
 #include <cstdint>
 #include <functional>
 #include <memory>

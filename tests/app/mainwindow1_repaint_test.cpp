@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QMouseEvent>
 #include <QEvent>
+#include <QMouseEvent>
 
 #include "app/mainwindow1.h"
 #include "buttongrid/mxbuttonpanel.h"

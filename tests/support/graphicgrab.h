@@ -2,12 +2,10 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QRegion>
 
 #include "platform/graphiccontrol.h"
 
-// What a graphic control leaves on its parent's surface, painted the way its parent paints it, over a
-// surface of one colour.
+// What a graphic control leaves on its parent's surface of one colour, painted as its parent paints it.
 inline QImage PaintedOnParent(TGraphicControl& control, QRgb behind) {
     QImage image(control.size(), QImage::Format_RGB32);
     image.fill(behind);
