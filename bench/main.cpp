@@ -22,14 +22,8 @@ std::vector<RatioReporter::Target> targets() {
         list.push_back({std::string("gradient ") + MxGradientStyleName(static_cast<TMxGradientStyle>(style)) +
                             " / solid FillRect",
                         "BM_BoardBackBitmap/style:" + std::to_string(style), "BM_FillRectWholeBoard", 1.5});
-    list.push_back(
-        {"palette tick with repaint / copy 11 labels", "BM_PaletteTick", "BM_CopyElevenLabelImages", 3.0});
-    // Not a target but its floor: what eleven child widgets cost Qt to repaint with nothing to compute.
-    list.push_back({"(floor) 11 widget repaints / copy 11 labels", "BM_ElevenWidgetRepaints",
-                    "BM_CopyElevenLabelImages", 3.0});
-    // And the floor were the labels painted by the one widget holding them.
-    list.push_back({"(floor) 1 parent paints 11 / copy 11 labels", "BM_OneParentRepaintsEleven",
-                    "BM_CopyElevenLabelImages", 3.0});
+    list.push_back({"palette tick / 1 widget paints 11 ready images", "BM_PaletteTick",
+                    "BM_OneParentRepaintsEleven", 1.5});
     return list;
 }
 

@@ -3,7 +3,6 @@
 #include <QBasicTimer>
 #include <QImage>
 #include <QString>
-#include <QWidget>
 #include <functional>
 
 #include "buttongrid/mxbuttonlayout.h"
@@ -12,13 +11,15 @@
 #include "platform/cursor.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
+#include "platform/graphiccontrol.h"
 
 class Canvas;
 class TMxCustomControl;
 
-// A small push button that paints its own face and tracks the pointer through its visual states. In the
-// see-through styles it shows its parent's back bitmap under an unpressed face.
-class TMxSpeedButton : public QWidget {
+// A small push button without a window of its own that paints its face into its parent's surface and
+// tracks the pointer through its visual states. In the see-through styles it shows its parent's back
+// bitmap under an unpressed face.
+class TMxSpeedButton : public TGraphicControl {
     Q_OBJECT
 
 public:
@@ -40,12 +41,6 @@ public:
 
     const QString& Caption() const { return m_caption; }
     void SetCaption(const QString& value);
-    const QString& Hint() const { return m_hint; }
-    void SetHint(const QString& value);
-    TCursor Cursor() const { return m_cursor; }
-    void SetCursor(TCursor value);
-    bool Enabled() const { return isEnabled(); }
-    void SetEnabled(bool value) { setEnabled(value); }
     TColor Color() const { return m_color; }
     void SetColor(TColor value);
 
@@ -61,6 +56,20 @@ public:
     void SetEnterColor(TColor value);
     bool EnterColorChange() const { return m_enterColorChange; }
     void SetEnterColorChange(bool value);
+    // A caption of several lines, each aligned inside the caption's block by the layout's Alignment.
+    bool MultiLine() const { return m_multiLine; }
+    void SetMultiLine(bool value);
+    // Leaving the button hides the application's hint.
+    bool HideHint() const { return m_hideHint; }
+    void SetHideHint(bool value) { m_hideHint = value; }
+    // Held down, the button clicks at once, then after RepeatingDelay ms and every RepeatingInterval ms
+    // while the pointer stays on it; the release clicks no more.
+    bool RepeatedClick() const { return m_repeatedClick; }
+    void SetRepeatedClick(bool value) { m_repeatedClick = value; }
+    int RepeatingDelay() const { return m_repeatingDelay; }
+    void SetRepeatingDelay(int value) { m_repeatingDelay = value; }
+    int RepeatingInterval() const { return m_repeatingInterval; }
+    void SetRepeatingInterval(int value) { m_repeatingInterval = value; }
     bool AllowMouseOver() const { return m_allowMouseOver; }
     void SetAllowMouseOver(bool value) { m_allowMouseOver = value; }
 
@@ -95,21 +104,38 @@ public:
     // The hover timer's check: a hot button whose pointer has gone falls back to up.
     void VerifyMouseOver();
     bool HoverTimerActive() const { return m_hoverTimer.isActive(); }
+    // The repeat timer's tick: a click while the held button has the pointer, then the next wait.
+    void DoRepeatedClick();
+    // The wait before the next repeated click, or 0 when none is due.
+    int RepeatWait() const { return m_repeatTimer.isActive() ? m_repeatWait : 0; }
 
     // Draws the whole face: background, frame, glyph and caption.
     void Paint(Canvas& canvas) const;
     // How many times the face has been painted on screen, so callers can see what a change repainted.
     int PaintCount() const { return m_paintCount; }
 
-protected:
-    void paintEvent(QPaintEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void enterEvent(QEnterEvent* e) override;
-    void leaveEvent(QEvent* e) override;
-    void changeEvent(QEvent* e) override;
+    // Every style covers the whole face, the see-through ones with the parent's back bitmap.
+    bool Opaque() const override { return true; }
+    void PaintTo(QPainter& painter, const QRegion& region) override;
+    void PointerPress(Qt::MouseButton button, QPoint local) override {
+        MouseDown(button, local.x(), local.y());
+    }
+    void PointerMove(QPoint local) override { MouseMove(local.x(), local.y()); }
+    void PointerRelease(Qt::MouseButton button, QPoint local) override {
+        MouseUp(button, local.x(), local.y());
+    }
+    void PointerEnter() override { MouseEnter(); }
+    void PointerLeave() override { MouseExit(); }
     bool event(QEvent* e) override;
+
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Button; }
+    QAccessible::State AccessibleState() const override;
+    QString AccessibleName() const override;
+    // On a button panel, a cell of its table.
+    QAccessibleInterface* CreateAccessible() override;
+
+protected:
+    void EnabledChanged() override;
     void timerEvent(QTimerEvent* e) override;
 
 private:
@@ -142,8 +168,6 @@ private:
     bool m_allowAllUp = false;
     int m_groupIndex = 0;
     QString m_caption;
-    QString m_hint;
-    TCursor m_cursor = crDefault;
     TColor m_color = clBtnFace;
     ::Font m_font;
     bool m_parentFont = true;
@@ -151,6 +175,13 @@ private:
     TMxButtonLayout m_layout;
     TColor m_enterColor = clCaptionText;
     bool m_enterColorChange = false;
+    bool m_multiLine = false;
+    bool m_hideHint = true;
+    bool m_repeatedClick = false;
+    int m_repeatingDelay = 500;
+    int m_repeatingInterval = 100;
+    int m_repeatWait = 0;
+    QBasicTimer m_repeatTimer;
     QImage m_glyph;
     int m_numGlyphs = 1;
     int m_tag = 0;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleTableInterface>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
@@ -15,8 +18,10 @@
 #include "buttongrid/mxbuttonpanel.h"
 #include "buttongrid/mxspeedbutton.h"
 #include "platform/application.h"
+#include "platform/canvas.h"
 #include "platform/hintmanager.h"
 #include "platform/memo.h"
+#include "platform/panel.h"
 #include "support/editduringsave.h"
 #include "support/files.h"
 #include "support/paintcounter.h"
@@ -45,7 +50,7 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    QWidget* cell(int index) const { return form.MultiButton1->Buttons()[index].Btn(); }
+    TMxSpeedButton* cell(int index) const { return form.MultiButton1->Buttons()[index].Btn(); }
     void clickCell(int index) { pointer.Click(cell(index)); }
     // The board as its board string, "0" for every blank cell.
     QString board() const { return BoardString(form); }
@@ -129,6 +134,34 @@ TEST_F(MainForm1Test, PaletteClickReversesTheSpinAndPlaysItsGlyph) {
     EXPECT_EQ(sounds.played, (QStringList{"chma02.wav", "chma02.wav"}));
     EXPECT_EQ(form.ClickCounter(), 0);
     EXPECT_EQ(board(), QString(kCellCount, u'0'));
+}
+
+// Forward, a label turns 10 degrees a tick and comes round to 0 at every full turn, turn after turn.
+TEST_F(MainForm1Test, ForwardSpinComesRoundToZeroAndGoesOn) {
+    for (int t = 1; t <= 80; ++t) {
+        tick(1);
+        ASSERT_EQ(form.dxfLabel(5)->Angle(), 10 * t % 360) << "tick " << t;
+    }
+}
+
+// The eraser's larger "□" shrinks to the other mode captions' size while the pointer is on it.
+TEST_F(MainForm1Test, OnlyTheErasersCaptionShrinksWhileHot) {
+    const auto caption = [](const TShineSpeedButton& b) {
+        QImage image(b.size(), QImage::Format_RGB32);
+        Canvas canvas(image);
+        b.Paint(canvas);
+        QRect box;
+        for (int y = 2; y < image.height() - 2; ++y)
+            for (int x = 2; x < image.width() - 2; ++x)
+                if ((image.pixel(x, y) & 0xFFFFFF) == 0) box |= QRect(x, y, 1, 1);
+        return box;
+    };
+    for (TShineSpeedButton* b : {form.SpeedButton0, form.SpeedButton5}) {
+        const QRect up = caption(*b);
+        b->MouseEnter({}, 5, 5);
+        EXPECT_EQ(caption(*b).height() < up.height(), b == form.SpeedButton0) << b->Caption().toStdString();
+        b->MouseLeave({}, 50, 50);
+    }
 }
 
 struct StyleRow {
@@ -248,7 +281,8 @@ TEST_F(MainForm1Test, TextOutShowsASnapshotOfTheBoard) {
     EXPECT_TRUE(shown.startsWith(QString(29, QChar(0x3000)) + "┓\n"));
 
     // The text box covers the board: a press there no longer reaches the cells.
-    EXPECT_EQ(pointer.Hit(cell(40)->mapTo(&form, QPoint(9, 9))), form.Memo1->viewport());
+    EXPECT_EQ(pointer.Hit(form.MultiButton1->mapTo(&form, cell(40)->geometry().center())),
+              form.Memo1->viewport());
     form.SetCellCaption(0, "╋");
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
     QCoreApplication::sendEvent(form.Memo1, &enter);
@@ -262,12 +296,13 @@ TEST_F(MainForm1Test, TextOutShowsASnapshotOfTheBoard) {
 }
 
 TEST_F(MainForm1Test, GridLineTwiceReturnsToTheFlatBoard) {
-    PaintCounter paints;
+    std::vector<int> before;
+    for (int i = 0; i < kCellCount; i += 37) before.push_back(cell(i)->PaintCount());
     pointer.Click(form.SpeedButton7);
     EXPECT_EQ(form.MultiButton1->ButtonStyle(), TMxUserButtonStyle::ubsAutoDetect);
     QCoreApplication::processEvents();
     // Every cell is drawn again in its new face.
-    for (int i = 0; i < kCellCount; i += 37) EXPECT_GE(paints.Of(cell(i)), 1) << i;
+    for (int i = 0; i < kCellCount; i += 37) EXPECT_GT(cell(i)->PaintCount(), before[i / 37]) << i;
 
     pointer.Click(form.SpeedButton7);
     EXPECT_EQ(form.MultiButton1->ButtonStyle(), TMxUserButtonStyle::ubsExplorer);
@@ -291,7 +326,7 @@ TEST_F(MainForm1Test, PulseShrinksAndGrowsBackInFourteenTicksWhileAllKeepSpinnin
     }
     // A tick redraws the palette and nothing of the board.
     QCoreApplication::processEvents();
-    for (int k = 1; k <= TMainForm1::kPaletteSize; ++k) EXPECT_GE(paints.Of(form.dxfLabel(k)), 1) << k;
+    EXPECT_GE(paints.Of(form.Panel3), 1);
     EXPECT_EQ(paints.Within(form.MultiButton1), 0);
 }
 
@@ -324,20 +359,29 @@ TEST_F(MainForm1Test, EveryHintShowsInTheMainWindowsHintStyle) {
     EXPECT_EQ(form.ColorButton13->toolTip(), " ヘルプ");
     HintManager& hints = HintManager::Instance();
     int controlsWithHints = 0;
-    for (QWidget* control : form.findChildren<QWidget*>()) {
-        if (control->toolTip().isEmpty()) continue;
+    // The pointer rests at `at` on a control whose hint is `text`, as point() tells the hint manager.
+    const auto check = [&](const QObject& control, QPoint at, const QString& text, const auto& point) {
         ++controlsWithHints;
         hints.CancelHint();
         hints.PointerAt(nullptr, {});
-        const QPoint at = control->mapToGlobal(control->rect().center());
-        hints.PointerAt(control, at);
+        point();
         EXPECT_EQ(hints.TimerInterval(), 500);
         hints.TimerExpired();
         const auto* window = dynamic_cast<const THintEx*>(hints.CurrentHintWindow());
-        ASSERT_NE(window, nullptr) << control->objectName().toStdString();
-        EXPECT_EQ(window->Caption(), control->toolTip());
+        ASSERT_NE(window, nullptr) << control.objectName().toStdString();
+        EXPECT_EQ(window->Caption(), text);
         EXPECT_EQ(window->HintRect().Top, at.y() + HintManager::kCursorHeight - 8);
         EXPECT_FALSE(window->WindowRegion().IsEmpty());
+    };
+    for (QWidget* control : form.findChildren<QWidget*>()) {
+        if (control->toolTip().isEmpty()) continue;
+        const QPoint at = control->mapToGlobal(control->rect().center());
+        check(*control, at, control->toolTip(), [&] { hints.PointerAt(control, at); });
+    }
+    for (TGraphicControl* control : form.findChildren<TGraphicControl*>()) {
+        if (control->Hint().isEmpty() || !control->ShowHint()) continue;
+        const QPoint at = control->mapToGlobal(control->rect().center());
+        check(*control, at, control->Hint(), [&] { hints.PointerAtGraphic(control->Parent(), control, at); });
     }
     EXPECT_EQ(controlsWithHints, 17);  // fourteen glossy buttons and three title beads
     hints.CancelHint();
@@ -357,6 +401,8 @@ TEST_F(MainForm1Test, PressOnTheFormsOwnSurfaceMovesTheWindow) {
         {"title label", {621, 90}, true},
         {"counter", {520, 370}, true},
         {"board cell", {60, 100}, false},
+        {"board frame, left", {34, 178}, false},
+        {"board frame, bottom", {300, 349}, false},
         {"mode button", {100, 15}, false},
         {"mode panel frame", {8, 8}, false},
         {"style bead", {26, 214}, false},
@@ -386,6 +432,66 @@ TEST_F(MainForm1Test, StartsWithTheBoardFilesOfTheCommandLine) {
     pointer.Click(form.SpeedButton10);
     EXPECT_EQ(dialogs.fileRequests.back().fileName, file);
     EXPECT_EQ(sounds.played, QStringList{"chma.wav"});
+}
+
+// Only the windowed controls are widgets; the cells, buttons, labels and shapes are painted by them.
+TEST_F(MainForm1Test, FewWidgetsOnceShown) {
+    EXPECT_LE(QApplication::allWidgets().size(), 40);
+}
+
+// Through Qt's accessibility interfaces: each control's role, state and name.
+TEST_F(MainForm1Test, ControlsGiveTheirRoleStateAndName) {
+    struct Row {
+        QObject* control;
+        QAccessible::Role role;
+        const char* name;
+        bool checked;
+    };
+    const Row rows[] = {
+        {form.SpeedButton6, QAccessible::Button, "TextOut", false},
+        // A caption of glyphs says less than the hint.
+        {form.SpeedButton1, QAccessible::Button, " ┏ → ┓ → ┗ → ┛ → ┃ → ┣ → ┫ → ━ → ┳ → ┻ → ╋ → □", true},
+        {form.ShineSpeedButton2, QAccessible::Button, "Sound", true},
+        {form.ColorButton11, QAccessible::Button, " 閉じる", false},
+        {form.dxfLabel12, QAccessible::StaticText, "チマチマ数", false},
+        {form.dxfLabel(3), QAccessible::StaticText, "┗", false},
+    };
+    for (const Row& row : rows) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(row.control);
+        ASSERT_NE(a, nullptr) << row.name;
+        EXPECT_EQ(a->role(), row.role) << row.name;
+        EXPECT_EQ(a->text(QAccessible::Name), QString::fromUtf8(row.name));
+        EXPECT_EQ(a->state().checked, row.checked) << row.name;
+        // Each is found among its parent's children, graphic or windowed.
+        QAccessibleInterface* parent = a->parent();
+        ASSERT_NE(parent, nullptr) << row.name;
+        EXPECT_EQ(parent->child(parent->indexOfChild(a)), a) << row.name;
+    }
+}
+
+TEST_F(MainForm1Test, BoardIsATableOfItsCellsNamedByTheirGlyphs) {
+    form.SetCellCaption(29, "┓");
+    form.SetCellCaption(31, "╋");
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(form.MultiButton1);
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(board->role(), QAccessible::Table);
+    QAccessibleTableInterface* table = board->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), 15);
+    EXPECT_EQ(table->columnCount(), 30);
+    EXPECT_EQ(board->childCount(), 450);
+    struct Row {
+        int row;
+        int column;
+        const char* name;
+    };
+    for (const Row& row : {Row{0, 29, "┓"}, Row{1, 1, "╋"}, Row{14, 0, "　"}}) {
+        QAccessibleInterface* cell = table->cellAt(row.row, row.column);
+        EXPECT_EQ(cell->text(QAccessible::Name), QString::fromUtf8(row.name));
+        EXPECT_EQ(cell->tableCellInterface()->rowIndex(), row.row);
+        EXPECT_EQ(cell->tableCellInterface()->columnIndex(), row.column);
+        EXPECT_EQ(cell->parent(), board);
+    }
 }
 
 TEST(MainForm1WindowTest, IsBorderlessWithFixedClientArea) {

@@ -4,24 +4,18 @@
 
 #include <QCoreApplication>
 #include <QCursor>
-#include <QEnterEvent>
-#include <QMouseEvent>
+#include <QWidget>
 #include <memory>
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/hintmanager.h"
 #include "support/events.h"
 
 namespace {
 
 using enum TMxButtonState;
 using enum TMxUserButtonStyle;
-
-// Swallows the leave notifications of the widgets it watches.
-class LeaveEater : public QObject {
-protected:
-    bool eventFilter(QObject*, QEvent* e) override { return e->type() == QEvent::Leave; }
-};
 
 // Two 18-pixel cells side by side on a shown host, as on the board.
 class MxSpeedButtonTest : public testing::Test {
@@ -46,21 +40,18 @@ protected:
 
     void pointerOver(TMxSpeedButton* btn, QPoint local = {9, 9}) { QCursor::setPos(btn->mapToGlobal(local)); }
 
+    // What the host hands a button, as it would for that pointer event.
     static void send(TMxSpeedButton* btn, QEvent::Type type, QPoint local,
                      Qt::MouseButton button = Qt::LeftButton) {
-        const Qt::MouseButtons held =
-            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-        QMouseEvent e(type, local, btn->mapToGlobal(local), button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(btn, &e);
+        if (type == QEvent::MouseButtonPress)
+            btn->PointerPress(button, local);
+        else if (type == QEvent::MouseMove)
+            btn->PointerMove(local);
+        else
+            btn->PointerRelease(button, local);
     }
-    static void enter(TMxSpeedButton* btn) {
-        QEnterEvent e(QPointF(9, 9), QPointF(9, 9), btn->mapToGlobal(QPointF(9, 9)));
-        QCoreApplication::sendEvent(btn, &e);
-    }
-    static void leave(TMxSpeedButton* btn) {
-        QEvent e(QEvent::Leave);
-        QCoreApplication::sendEvent(btn, &e);
-    }
+    static void enter(TMxSpeedButton* btn) { btn->PointerEnter(); }
+    static void leave(TMxSpeedButton* btn) { btn->PointerLeave(); }
 
     std::unique_ptr<QWidget> host;
     TMxSpeedButton* a = nullptr;
@@ -252,8 +243,6 @@ TEST_F(MxSpeedButtonTest, HoverTimerDropsAHotButtonWhosePointerHasGone) {
     a->VerifyMouseOver();
     EXPECT_EQ(a->State(), bsMouseOver);
     // The leave notification never comes: the hover timer's own check notices.
-    LeaveEater eater;
-    a->installEventFilter(&eater);
     QCursor::setPos(host->mapToGlobal(QPoint(50, 25)));
     EXPECT_TRUE(RunEventsUntil([&] { return a->State() == bsUp; }, 5000));
     EXPECT_FALSE(a->MouseInside());
@@ -404,6 +393,67 @@ TEST_F(MxSpeedButtonTest, EnterColourAppliesOnlyWhileHotOrPressed) {
     EXPECT_TRUE(hasRed());
 }
 
+TEST_F(MxSpeedButtonTest, RepeatedClickFiresOnPressThenAfterTheDelayAndEachIntervalWhileInside) {
+    a->SetRepeatedClick(true);
+    a->SetRepeatingDelay(300);
+    a->SetRepeatingInterval(40);
+    struct Step {
+        QEvent::Type event;  // None: the repeat timer's tick
+        QPoint at;
+        std::size_t clicks;
+        int wait;
+    };
+    const Step steps[] = {
+        {QEvent::MouseButtonPress, {9, 9}, 1, 300}, {QEvent::None, {}, 2, 40},
+        {QEvent::MouseMove, {30, 9}, 2, 40},        {QEvent::None, {}, 2, 40},
+        {QEvent::MouseMove, {9, 9}, 2, 40},         {QEvent::None, {}, 3, 40},
+        {QEvent::MouseButtonRelease, {9, 9}, 3, 0}, {QEvent::None, {}, 3, 0},
+    };
+    for (const Step& step : steps) {
+        if (step.event == QEvent::None)
+            a->DoRepeatedClick();
+        else
+            send(a, step.event, step.at);
+        EXPECT_EQ(clicks.size(), step.clicks) << step.event;
+        EXPECT_EQ(a->RepeatWait(), step.wait) << step.event;
+    }
+}
+
+TEST_F(MxSpeedButtonTest, LeavingHidesTheHintUnlessHideHintIsOff) {
+    HintManager& hints = HintManager::Instance();
+    a->SetHint(QStringLiteral(" 開く"));
+    for (const bool hide : {true, false}) {
+        a->SetHideHint(hide);
+        hints.PointerAtGraphic(host.get(), a, a->mapToGlobal(QPoint(9, 9)));
+        hints.TimerExpired();
+        leave(a);
+        EXPECT_EQ(hints.HintShowing(), !hide);
+        hints.CancelHint();
+        hints.PointerAt(nullptr, {});
+    }
+}
+
+TEST_F(MxSpeedButtonTest, MultiLineCaptionAlignsItsLinesInTheBlock) {
+    a->resize(60, 40);
+    a->SetStyle(ubsExplorer);
+    a->SetCaption(QStringLiteral("━\n━━━"));
+    a->SetMultiLine(true);
+    // Left, centre, right: where the short first line sits against the long second one.
+    for (const TMxAlignment alignment :
+         {TMxAlignment::agCenterLeft, TMxAlignment::agCenter, TMxAlignment::agCenterRight}) {
+        a->ButtonLayout().SetAlignment(alignment);
+        const QImage image = face(*a);
+        QRect lines[2];
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if ((image.pixel(x, y) & 0xFFFFFF) == 0) lines[y < 20 ? 0 : 1] |= QRect(x, y, 1, 1);
+        ASSERT_GT(lines[1].width(), 2 * lines[0].width());
+        const int column = static_cast<int>(alignment) % 3;
+        const int spare = lines[1].width() - lines[0].width();
+        EXPECT_NEAR(lines[0].left() - lines[1].left(), column * spare / 2, 1) << column;
+    }
+}
+
 TEST_F(MxSpeedButtonTest, OwnFontStopsFollowingTheParent) {
     EXPECT_TRUE(a->ParentFont());
     Font font;
@@ -437,8 +487,10 @@ TEST_F(MxSpeedButtonTest, ShownFaceIsTheButtonsOwnAfterAnyOther) {
         a->resize(row.size);
         if (row.pressed) a->MouseDown(Qt::LeftButton, 5, 5);
         // The other button first, at its own size, so the shared image holds its face.
-        (void)b->grab();
-        const QImage shown = a->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        (void)host->grab(b->geometry());
+        b->SetVisible(false);
+        const QImage shown = host->grab(a->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+        b->SetVisible(true);
         QImage onBlack(a->size(), QImage::Format_RGB32);
         onBlack.fill(Qt::black);
         {

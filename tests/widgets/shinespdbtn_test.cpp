@@ -4,7 +4,7 @@
 
 #include <QCoreApplication>
 #include <QCursor>
-#include <QMouseEvent>
+#include <QWidget>
 #include <memory>
 
 #include "platform/canvas.h"
@@ -53,10 +53,14 @@ protected:
         QCoreApplication::processEvents();
     }
 
+    // What the host hands a button, as it would for that pointer event.
     static void mouse(TShineSpeedButton* btn, QEvent::Type type, QPoint local) {
-        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent e(type, local, btn->mapToGlobal(local), Qt::LeftButton, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(btn, &e);
+        if (type == QEvent::MouseButtonPress)
+            btn->PointerPress(Qt::LeftButton, local);
+        else if (type == QEvent::MouseMove)
+            btn->PointerMove(local);
+        else
+            btn->PointerRelease(Qt::LeftButton, local);
     }
     // Presses at (5, 5), then releases at `release`, where the pointer stays.
     static void click(TShineSpeedButton* btn, QPoint release = {5, 5}) {
@@ -188,7 +192,7 @@ TEST(ShineSpeedButtonFace, StateGlyphEffectsRecolourOpaquePixelsOnly) {
             b.MouseEnter({}, 0, 0);
         } else {
             b.SetDisabledImage(static_cast<DI>(row.effect));
-            b.setEnabled(false);
+            b.SetEnabled(false);
         }
         EXPECT_EQ(at(b.CreateStateGlyph(), row.p.X, row.p.Y), row.expected)
             << (row.hot ? "active " : "disabled ") << row.effect << " at " << row.p.X << "," << row.p.Y;
@@ -203,7 +207,7 @@ TEST(ShineSpeedButtonFace, DisabledGlyphIsEmbossedOnItsEdges) {
     b.SetDisabledHighlight(clRed);
     b.SetDisabledShadow(clBlue);
     b.SetGlyph(smallGlyph());
-    b.setEnabled(false);
+    b.SetEnabled(false);
     const QImage image = face(b);
     // The 4 x 4 glyph sits at (10, 10); its edges are its top two rows' first three columns.
     EXPECT_EQ(at(image, 10, 10), clBlue);
@@ -211,6 +215,34 @@ TEST(ShineSpeedButtonFace, DisabledGlyphIsEmbossedOnItsEdges) {
     EXPECT_EQ(at(image, 13, 12), clRed);
     EXPECT_EQ(at(image, 10, 12), clWhite);
     EXPECT_EQ(at(image, 13, 10), clWhite);
+}
+
+TEST(ShineSpeedButtonFace, PressedCaptionMovesOnePixelRightAndDown) {
+    QWidget host;
+    TShineSpeedButton b(&host);
+    b.resize(58, 16);
+    b.SetUpFrame(false);
+    b.SetDownFrame(false);
+    b.SetActiveFrame(false);
+    b.PressedColors().SetColor(b.Colors().Color());
+    b.SetActiveFont(b.Font());
+    b.SetCaption(QStringLiteral("Load"));
+    const auto ink = [&] {
+        QRect box;
+        const QImage image = face(b);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (at(image, x, y) == clBlack) box |= QRect(x, y, 1, 1);
+        return box;
+    };
+    const QRect up = ink();
+    ASSERT_FALSE(up.isEmpty());
+    b.MouseDown(Qt::LeftButton, {}, 5, 5);
+    EXPECT_EQ(ink(), up.translated(1, 1)) << "pressed by the mouse";
+    b.MouseUp(Qt::LeftButton, {}, 100, 100);
+    b.SetGroupIndex(1);
+    b.SetDown(true);
+    EXPECT_EQ(ink(), up.translated(1, 1)) << "latched down";
 }
 
 TEST(ShineSpeedButtonFace, LayoutsPlaceGlyphAndCaptionAsOneBlock) {
@@ -306,8 +338,8 @@ TEST_F(ShineSpeedButtonTest, ReleaseOutcomesByGroupAllowAllUpAndPlace) {
         EXPECT_EQ(a->DrawState(), row.state) << what;
         EXPECT_FALSE(a->Tracking()) << what;
         // Back to a plain up button for the next row.
-        a->setEnabled(false);
-        a->setEnabled(true);
+        a->SetEnabled(false);
+        a->SetEnabled(true);
         a->SetGroupIndex(0);
     }
 }

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+
+#include "platform/graphiccontrol.h"
+
+// What a graphic control leaves on its parent's surface of one colour, painted as its parent paints it.
+inline QImage PaintedOnParent(TGraphicControl& control, QRgb behind) {
+    QImage image(control.size(), QImage::Format_RGB32);
+    image.fill(behind);
+    QPainter painter(&image);
+    control.PaintTo(painter, QRegion(control.rect()));
+    return image;
+}
