@@ -7,6 +7,7 @@
 #include "app/palettelabel.h"
 #include "platform/bevel.h"
 #include "platform/cursor.h"
+#include "platform/graphichost.h"
 #include "platform/memo.h"
 #include "platform/panel.h"
 #include "platform/shape.h"
@@ -40,11 +41,6 @@ Control* place(QWidget* parent, const char* name, const QRect& bounds) {
     control->setObjectName(QString::fromUtf8(name));
     control->setGeometry(bounds);
     return control;
-}
-
-// Windowless controls laid straight on the form take no mouse input: a press there moves the window.
-void partOfDragSurface(QWidget* control) {
-    control->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 // A plain panel with a white, black-framed shape of its full size behind its buttons.
@@ -81,7 +77,6 @@ void createGradBox(TMainForm1& form, const GradBoxRow& row) {
     box->SetGradStyle(TGradStyle::gsBottomTop);
     box->SetDrawOutLine(true);
     box->SetFont3D(false);
-    partOfDragSurface(box);
     form.*row.field = box;
 }
 
@@ -116,14 +111,14 @@ void createTitleLabel(TMainForm1& form, const TitleLabelRow& row) {
     label->Effect3D().SetOrientation(row.orientation);
     label->Effect3D().SetDepth(1);
     label->Effect3D().SetShadowedColor(clGray);
-    partOfDragSurface(label);
     form.*row.field = label;
 }
 
 void createBackground(TMainForm1& form) {
+    // The windowless controls laid straight on the form take no mouse input: a press there moves the window.
+    GraphicHost::Of(form).SetDragSurface(true);
     createGradBox(form, kGradBoxes[0]);
     form.Bevel1 = place<TBevel>(&form, "Bevel1", {6, 56, 597, 333});
-    partOfDragSurface(form.Bevel1);
     createGradBox(form, kGradBoxes[1]);
     for (const TitleLabelRow& row : kTitleLabels) createTitleLabel(form, row);
 }

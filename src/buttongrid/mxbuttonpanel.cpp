@@ -4,10 +4,13 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "buttongrid/mxbuttonpanelaccessible.h"
 #include "buttongrid/mxspeedbutton.h"
 #include "platform/canvas.h"
 #include "platform/change.h"
 #include "platform/drawface.h"
+#include "platform/graphichost.h"
+#include "platform/sharedface.h"
 
 namespace {
 
@@ -23,6 +26,8 @@ TMxButtonPanel::TMxButtonPanel(QWidget* parent) : TMxCustomControl(parent), m_bu
     m_bevel.SetOnChange([this] { GetChange(&m_bevel); });
     m_buttons.SetRelayoutOnUpdate(true);
     m_buttons.SetOnChange([this] { LayoutButtons(); });
+    GraphicHost::Of(*this).SetAccessibleMaker(
+        [](QWidget& panel) { return new MxButtonPanelAccessible(static_cast<TMxButtonPanel*>(&panel)); });
 }
 
 TMxButtonPanel::~TMxButtonPanel() {
@@ -169,15 +174,17 @@ void TMxButtonPanel::Paint(Canvas& canvas, const TRect& dirty) const {
 
 void TMxButtonPanel::paintEvent(QPaintEvent* e) {
     if (m_loading || width() <= 0 || height() <= 0) return;
-    if (m_surface.size() != size()) m_surface = QImage(size(), QImage::Format_RGB32);
+    QImage& surface = SharedFace(size());
     const QRect d = e->rect();
     const TRect dirty = Rect(d.left(), d.top(), d.right() + 1, d.bottom() + 1);
-    Canvas canvas(m_surface);
-    canvas.SetClipRect(dirty);
-    Paint(canvas, dirty);
+    {
+        Canvas canvas(surface);
+        canvas.SetClipRect(dirty);
+        Paint(canvas, dirty);
+    }
     ++m_paintCount;
     QPainter painter(this);
-    DrawFace(painter, e->region(), m_surface);
+    DrawFace(painter, e->region(), surface);
 }
 
 void TMxButtonPanel::resizeEvent(QResizeEvent*) {

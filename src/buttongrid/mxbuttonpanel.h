@@ -105,7 +105,6 @@ private:
     bool m_loading = false;
     bool m_destroying = false;
     QImage m_back;
-    QImage m_surface;
     int m_backRenders = 0;
     int m_sizeChanges = 0;
     int m_paintCount = 0;

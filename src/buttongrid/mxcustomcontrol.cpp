@@ -1,6 +1,7 @@
 #include "buttongrid/mxcustomcontrol.h"
 
 #include <QCoreApplication>
+#include <QMouseEvent>
 
 #include "platform/canvas.h"
 
@@ -42,9 +43,13 @@ bool TMxCustomControl::event(QEvent* e) {
     return QWidget::event(e);
 }
 
+void TMxCustomControl::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+}
+
 void TMxCustomControl::SendToChildren(QEvent::Type type) {
+    // Windowed and graphic children alike.
     for (QObject* child : children()) {
-        if (!child->isWidgetType()) continue;
         QEvent e(type);
         QCoreApplication::sendEvent(child, &e);
     }

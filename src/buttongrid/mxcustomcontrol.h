@@ -39,6 +39,9 @@ protected:
     // Tells every child that the back bitmap changed.
     void NotifyBackChanged();
     bool event(QEvent* e) override;
+    // A windowed control answers its own hit test: a press on it, between its children too, stays here and
+    // never reaches the form behind.
+    void mousePressEvent(QMouseEvent* e) override;
 
 private:
     void SendToChildren(QEvent::Type type);

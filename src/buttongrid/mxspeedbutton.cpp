@@ -1,18 +1,19 @@
 #include "buttongrid/mxspeedbutton.h"
 
-#include <QMouseEvent>
-#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QTimerEvent>
 #include <algorithm>
 
 #include "buttongrid/mxbtnface.h"
+#include "buttongrid/mxbuttonpanel.h"
+#include "buttongrid/mxbuttonpanelaccessible.h"
 #include "buttongrid/mxcustomcontrol.h"
 #include "platform/canvas.h"
 #include "platform/change.h"
 #include "platform/drawface.h"
 #include "platform/pointerpos.h"
+#include "platform/sharedface.h"
 
 using enum TMxButtonState;
 
@@ -22,16 +23,6 @@ constexpr int kMaxGlyphs = 5;
 
 bool isPair(TMxButtonState from, TMxButtonState to, TMxButtonState a, TMxButtonState b) {
     return (from == a && to == b) || (from == b && to == a);
-}
-
-// Buttons compose their faces one at a time, on the one user-interface thread, and Paint covers every pixel,
-// so they all share one face image: a grid of hundreds keeps one image and one paint engine, not one each.
-// It only grows, so buttons of different sizes do not make it anew in turn; each uses its top left corner.
-QImage& sharedFace(QSize size) {
-    static QImage face;
-    if (size.width() > face.width() || size.height() > face.height())
-        face = QImage(size.expandedTo(face.size()), QImage::Format_RGB32);
-    return face;
 }
 
 QImage greyed(const QImage& image) {
@@ -48,43 +39,30 @@ QImage greyed(const QImage& image) {
 
 }  // namespace
 
-TMxSpeedButton::TMxSpeedButton(QWidget* parent) : QWidget(parent) {
-    // Every style covers the whole face (the see-through ones with the parent's back bitmap), so Qt need
-    // not paint the parent under it first.
-    setAttribute(Qt::WA_OpaquePaintEvent);
+TMxSpeedButton::TMxSpeedButton(QWidget* parent) : TGraphicControl(parent) {
     resize(23, 22);
+    SetShowHint(true);
     m_font.SetOnChange([this] {
         if (!m_adoptingFont) m_parentFont = false;
         RepaintContent();
     });
-    m_layout.SetOnChange([this] { update(); });
+    m_layout.SetOnChange([this] { Invalidate(); });
     AdoptParentFont();
-    if (parent) show();
 }
 
 void TMxSpeedButton::SetStyle(TMxUserButtonStyle value) {
     if (!assignIfDiffers(m_style, value)) return;
     m_unColored = MxIsUnColoredStyle(value);
     m_transparent = MxIsExplorerStyle(value);
-    update();
+    Invalidate();
 }
 
 void TMxSpeedButton::SetCaption(const QString& value) {
     if (assignIfDiffers(m_caption, value)) RepaintContent();
 }
 
-void TMxSpeedButton::SetHint(const QString& value) {
-    m_hint = value;
-    setToolTip(value);
-}
-
-void TMxSpeedButton::SetCursor(TCursor value) {
-    m_cursor = value;
-    applyCursor(*this, value);
-}
-
 void TMxSpeedButton::SetColor(TColor value) {
-    if (assignIfDiffers(m_color, value)) update();
+    if (assignIfDiffers(m_color, value)) Invalidate();
 }
 
 void TMxSpeedButton::SetParentFont(bool value) {
@@ -93,21 +71,21 @@ void TMxSpeedButton::SetParentFont(bool value) {
 }
 
 void TMxSpeedButton::SetEnterColor(TColor value) {
-    if (assignIfDiffers(m_enterColor, value)) update();
+    if (assignIfDiffers(m_enterColor, value)) Invalidate();
 }
 
 void TMxSpeedButton::SetEnterColorChange(bool value) {
-    if (assignIfDiffers(m_enterColorChange, value)) update();
+    if (assignIfDiffers(m_enterColorChange, value)) Invalidate();
 }
 
 void TMxSpeedButton::SetGlyph(const QImage& value) {
     m_glyph = value;
-    update();
+    Invalidate();
 }
 
 void TMxSpeedButton::SetNumGlyphs(int value) {
     value = std::clamp(value, 0, kMaxGlyphs);
-    if (assignIfDiffers(m_numGlyphs, value)) update();
+    if (assignIfDiffers(m_numGlyphs, value)) Invalidate();
 }
 
 void TMxSpeedButton::SetGroupIndex(int value) {
@@ -120,7 +98,7 @@ void TMxSpeedButton::SetPressed(bool value) {
     if (value) ReleaseGroup();
     // A hot or held button keeps its look; the latch shows once the pointer leaves or lets go.
     if (m_state != bsMouseOver && !m_tracking) {
-        if (isEnabled())
+        if (Enabled())
             SetState(value ? bsOptionSet : bsUp);
         else
             SetState(value ? bsDisabledDown : bsDisabledUp);
@@ -137,7 +115,7 @@ void TMxSpeedButton::Click() {
 
 void TMxSpeedButton::MouseEnter() {
     m_mouseInside = true;
-    if (m_tracking || !isEnabled() || !m_allowMouseOver) return;
+    if (m_tracking || !Enabled() || !m_allowMouseOver) return;
     if (m_state == bsUp || m_state == bsOptionSet) SetState(bsMouseOver);
 }
 
@@ -147,7 +125,7 @@ void TMxSpeedButton::MouseExit() {
 }
 
 void TMxSpeedButton::MouseDown(Qt::MouseButton button, int, int) {
-    if (button != Qt::LeftButton || !isEnabled()) return;
+    if (button != Qt::LeftButton || !Enabled()) return;
     m_tracking = true;
     SetState(m_groupIndex != 0 && m_pressed && m_state == bsMouseOver ? bsOptionSet : bsDown);
 }
@@ -187,7 +165,7 @@ void TMxSpeedButton::MouseUp(Qt::MouseButton button, int x, int y) {
 }
 
 void TMxSpeedButton::VerifyMouseOver() {
-    if (!isEnabled() || PointerOnButton()) return;
+    if (!Enabled() || PointerOnButton()) return;
     m_mouseInside = false;
     SetState(bsUp);
 }
@@ -214,20 +192,20 @@ bool TMxSpeedButton::StateChangeShows(TMxButtonState from, TMxButtonState to) co
 }
 
 void TMxSpeedButton::RepaintFace() {
-    if (!isVisible()) return;
+    if (!Showing()) return;
     const TMxCustomControl* back = BackParent();
     if (!m_transparent || (back && back->CheckOptimized()))
-        repaint();
+        Repaint();
     else
-        update();
+        Invalidate();
 }
 
 void TMxSpeedButton::RepaintContent() {
-    if (!isVisible()) return;
+    if (!Showing()) return;
     if (m_transparent)
-        repaint();
+        Repaint();
     else
-        update();
+        Invalidate();
 }
 
 void TMxSpeedButton::UpdateHoverTimer() {
@@ -242,19 +220,19 @@ void TMxSpeedButton::timerEvent(QTimerEvent* e) {
     if (e->timerId() == m_hoverTimer.timerId())
         VerifyMouseOver();
     else
-        QWidget::timerEvent(e);
+        TGraphicControl::timerEvent(e);
 }
 
 void TMxSpeedButton::ReleaseGroup() {
-    if (m_groupIndex == 0 || !parentWidget()) return;
-    for (QObject* child : parentWidget()->children()) {
+    if (m_groupIndex == 0 || !Parent()) return;
+    for (QObject* child : Parent()->children()) {
         auto* other = qobject_cast<TMxSpeedButton*>(child);
         if (other && other != this && other->m_groupIndex == m_groupIndex) other->SetPressed(false);
     }
 }
 
 void TMxSpeedButton::AdoptParentFont() {
-    const TMxCustomControl* parent = qobject_cast<const TMxCustomControl*>(parentWidget());
+    const TMxCustomControl* parent = qobject_cast<const TMxCustomControl*>(Parent());
     if (!m_parentFont || !parent) return;
     m_adoptingFont = true;
     m_font.Assign(parent->Font());
@@ -262,7 +240,7 @@ void TMxSpeedButton::AdoptParentFont() {
 }
 
 TMxCustomControl* TMxSpeedButton::BackParent() const {
-    return m_transparent ? qobject_cast<TMxCustomControl*>(parentWidget()) : nullptr;
+    return m_transparent ? qobject_cast<TMxCustomControl*>(Parent()) : nullptr;
 }
 
 bool TMxSpeedButton::PointerOnButton() const {
@@ -310,7 +288,7 @@ void TMxSpeedButton::DrawGlyphAndText(Canvas& canvas, const TRect& area) const {
     canvas.SetBkMode(BackgroundMode::Transparent);
     constexpr unsigned kFlags = DT_WORDBREAK | DT_EXPANDTABS;
     TRect r = places.Caption;
-    if (isEnabled()) {
+    if (Enabled()) {
         canvas.DrawText(m_caption, r, kFlags);
         return;
     }
@@ -351,62 +329,52 @@ QImage TMxSpeedButton::GlyphImage() const {
     return image;
 }
 
-void TMxSpeedButton::paintEvent(QPaintEvent* e) {
+QAccessible::State TMxSpeedButton::AccessibleState() const {
+    QAccessible::State s;
+    s.pressed = MxIsShiftedState(m_state);
+    s.checkable = m_groupIndex != 0;
+    s.checked = m_pressed;
+    return s;
+}
+
+QString TMxSpeedButton::AccessibleName() const {
+    return CaptionOrHint(m_caption, Hint());
+}
+
+QAccessibleInterface* TMxSpeedButton::CreateAccessible() {
+    if (!qobject_cast<TMxButtonPanel*>(Parent())) return nullptr;
+    return new MxCellAccessible(this);
+}
+
+void TMxSpeedButton::PaintTo(QPainter& painter, const QRegion& region) {
     if (width() <= 0 || height() <= 0) return;
-    QImage& face = sharedFace(size());
+    // Paint covers every pixel, so the shared face needs no clearing.
+    QImage& face = SharedFace(size());
     {
         Canvas canvas(face);
         Paint(canvas);
     }
     ++m_paintCount;
-    QPainter painter(this);
-    DrawFace(painter, e->region(), face);
+    DrawFace(painter, region, face);
 }
 
-void TMxSpeedButton::mousePressEvent(QMouseEvent* e) {
-    const QPoint p = e->position().toPoint();
-    MouseDown(e->button(), p.x(), p.y());
-}
-
-void TMxSpeedButton::mouseMoveEvent(QMouseEvent* e) {
-    const QPoint p = e->position().toPoint();
-    MouseMove(p.x(), p.y());
-}
-
-void TMxSpeedButton::mouseReleaseEvent(QMouseEvent* e) {
-    const QPoint p = e->position().toPoint();
-    MouseUp(e->button(), p.x(), p.y());
-}
-
-void TMxSpeedButton::enterEvent(QEnterEvent*) {
-    MouseEnter();
-}
-
-void TMxSpeedButton::leaveEvent(QEvent*) {
-    MouseExit();
-}
-
-void TMxSpeedButton::changeEvent(QEvent* e) {
-    if (e->type() == QEvent::EnabledChange) {
-        m_tracking = false;
-        if (isEnabled())
-            m_state = m_pressed ? bsOptionSet : bsUp;
-        else
-            m_state = m_pressed ? bsDisabledDown : bsDisabledUp;
-        UpdateHoverTimer();
-        update();
-    }
-    QWidget::changeEvent(e);
+void TMxSpeedButton::EnabledChanged() {
+    m_tracking = false;
+    if (Enabled())
+        m_state = m_pressed ? bsOptionSet : bsUp;
+    else
+        m_state = m_pressed ? bsDisabledDown : bsDisabledUp;
+    UpdateHoverTimer();
 }
 
 bool TMxSpeedButton::event(QEvent* e) {
     if (e->type() == MxBackChangedEvent()) {
-        if (m_transparent) update();
+        if (m_transparent) Invalidate();
         return true;
     }
     if (e->type() == MxParentFontChangedEvent()) {
         AdoptParentFont();
         return true;
     }
-    return QWidget::event(e);
+    return TGraphicControl::event(e);
 }

@@ -3,7 +3,6 @@
 #include <QBasicTimer>
 #include <QImage>
 #include <QString>
-#include <QWidget>
 #include <functional>
 
 #include "buttongrid/mxbuttonlayout.h"
@@ -12,13 +11,15 @@
 #include "platform/cursor.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
+#include "platform/graphiccontrol.h"
 
 class Canvas;
 class TMxCustomControl;
 
-// A small push button that paints its own face and tracks the pointer through its visual states. In the
-// see-through styles it shows its parent's back bitmap under an unpressed face.
-class TMxSpeedButton : public QWidget {
+// A small push button without a window of its own that paints its face into its parent's surface and
+// tracks the pointer through its visual states. In the see-through styles it shows its parent's back
+// bitmap under an unpressed face.
+class TMxSpeedButton : public TGraphicControl {
     Q_OBJECT
 
 public:
@@ -40,12 +41,6 @@ public:
 
     const QString& Caption() const { return m_caption; }
     void SetCaption(const QString& value);
-    const QString& Hint() const { return m_hint; }
-    void SetHint(const QString& value);
-    TCursor Cursor() const { return m_cursor; }
-    void SetCursor(TCursor value);
-    bool Enabled() const { return isEnabled(); }
-    void SetEnabled(bool value) { setEnabled(value); }
     TColor Color() const { return m_color; }
     void SetColor(TColor value);
 
@@ -101,15 +96,24 @@ public:
     // How many times the face has been painted on screen, so callers can see what a change repainted.
     int PaintCount() const { return m_paintCount; }
 
-protected:
-    void paintEvent(QPaintEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void enterEvent(QEnterEvent* e) override;
-    void leaveEvent(QEvent* e) override;
-    void changeEvent(QEvent* e) override;
+    // Every style covers the whole face, the see-through ones with the parent's back bitmap.
+    bool Opaque() const override { return true; }
+    void PaintTo(QPainter& painter, const QRegion& region) override;
+    void PointerPress(Qt::MouseButton button, QPoint local) override { MouseDown(button, local.x(), local.y()); }
+    void PointerMove(QPoint local) override { MouseMove(local.x(), local.y()); }
+    void PointerRelease(Qt::MouseButton button, QPoint local) override { MouseUp(button, local.x(), local.y()); }
+    void PointerEnter() override { MouseEnter(); }
+    void PointerLeave() override { MouseExit(); }
     bool event(QEvent* e) override;
+
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Button; }
+    QAccessible::State AccessibleState() const override;
+    QString AccessibleName() const override;
+    // On a button panel, a cell of its table.
+    QAccessibleInterface* CreateAccessible() override;
+
+protected:
+    void EnabledChanged() override;
     void timerEvent(QTimerEvent* e) override;
 
 private:
@@ -142,8 +146,6 @@ private:
     bool m_allowAllUp = false;
     int m_groupIndex = 0;
     QString m_caption;
-    QString m_hint;
-    TCursor m_cursor = crDefault;
     TColor m_color = clBtnFace;
     ::Font m_font;
     bool m_parentFont = true;

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-TBevel::TBevel(QWidget* parent) : QWidget(parent) {}
+TBevel::TBevel(QWidget* parent) : TGraphicControl(parent) {}
 
 std::array<SolidFill, 4> TBevel::Strips() const {
     const int right = width() - 1;
@@ -19,7 +19,6 @@ void TBevel::Paint(Canvas& canvas) const {
     PaintSolidFills(canvas, Strips());
 }
 
-void TBevel::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+void TBevel::PaintTo(QPainter& painter, const QRegion&) {
     PaintSolidFills(painter, Strips());
 }

@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QWidget>
 #include <array>
 
+#include "platform/graphiccontrol.h"
 #include "platform/solidfill.h"
 
 class Canvas;
 
 // A windowless lowered box: a one-pixel frame, shadow along the top and left, highlight along the bottom
 // and right. Only its frame is painted; what lies behind shows through the inside.
-class TBevel : public QWidget {
+class TBevel : public TGraphicControl {
     Q_OBJECT
 
 public:
@@ -20,9 +20,7 @@ public:
     // point.
     std::array<SolidFill, 4> Strips() const;
     void Paint(Canvas& canvas) const;
-
-protected:
-    // Straight onto the widget: a face of the widget's size would cost a page of fresh memory per row for
-    // the one pixel at either end.
-    void paintEvent(QPaintEvent* e) override;
+    // Straight onto the parent's surface: a face of the bevel's size would cost a page of fresh memory per
+    // row for the one pixel at either end.
+    void PaintTo(QPainter& painter, const QRegion& region) override;
 };

@@ -47,10 +47,18 @@ void HintManager::SetHintWindowClass(HintWindowClass windowClass) {
 }
 
 void HintManager::PointerAt(QWidget* control, QPoint globalPos) {
+    pointerOn(hintControlOf(control), nullptr, globalPos);
+}
+
+void HintManager::PointerAtGraphic(QWidget* host, const TGraphicControl* control, QPoint globalPos) {
+    pointerOn(control ? host : hintControlOf(host), control, globalPos);
+}
+
+void HintManager::pointerOn(QWidget* hintControl, const TGraphicControl* graphic, QPoint globalPos) {
     m_cursorPos = globalPos;
-    QWidget* hintControl = hintControlOf(control);
-    if (hintControl == m_control) return;
+    if (hintControl == m_control && graphic == m_graphic) return;
     m_control = hintControl;
+    m_graphic = graphic;
     if (m_onHint) m_onHint();
     if (!m_showHint) return;
     const bool quick = m_showing || m_active;
@@ -103,7 +111,7 @@ bool HintManager::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::Leave:
             // Leaving a child lands on its parent; entering another widget follows with its own Enter.
-            if (hintControlOf(widget) == m_control)
+            if (hintControlOf(widget) == m_control || (m_graphic && widget == m_control))
                 PointerAt(widget->isWindow() ? nullptr : widget->parentWidget(), PointerPos());
             break;
         case QEvent::MouseButtonPress:
@@ -126,7 +134,7 @@ void HintManager::startTimer(Pending what, int ms) {
 void HintManager::showHint() {
     if (!m_control || !m_showHint) return;
     if (!m_window) m_window = m_windowClass();
-    QString text = m_control->toolTip();
+    QString text = m_graphic ? m_graphic->Hint() : m_control->toolTip();
     THintInfo info;
     info.HintControl = m_control;
     info.CursorPos = m_cursorPos;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "platform/graphiccontrol.h"
 #include "platform/hintwindow.h"
 
 // What a show-hint handler may change before a hint appears.
@@ -53,10 +54,14 @@ public:
     HintWindow* CurrentHintWindow() const { return m_window.get(); }
     bool HintShowing() const { return m_showing; }
     QWidget* HintControl() const { return m_control; }
+    // The graphic child of HintControl whose hint shows, or null.
+    const TGraphicControl* HintGraphic() const { return m_graphic; }
 
     // Pointer tracking, fed by the application-wide event filter; tests drive it directly.
     // The pointer rests on control (nullptr: on nothing) at globalPos.
     void PointerAt(QWidget* control, QPoint globalPos);
+    // The pointer rests on host's graphic child control, whose hint shows; null: on host itself.
+    void PointerAtGraphic(QWidget* host, const TGraphicControl* control, QPoint globalPos);
     // A click or key press: the hint goes, and the control shows none until the pointer leaves it.
     void CancelHint();
 
@@ -72,6 +77,7 @@ private:
     enum class Pending { None, Show, Hide, Reset };
 
     HintManager();
+    void pointerOn(QWidget* hintControl, const TGraphicControl* graphic, QPoint globalPos);
     void startTimer(Pending what, int ms);
     void showHint();
     void hideHint();
@@ -85,6 +91,7 @@ private:
     TNotifyEvent m_onHint;
     TShowHintEvent m_onShowHint;
     QPointer<QWidget> m_control;
+    QPointer<const TGraphicControl> m_graphic;
     QPoint m_cursorPos;
     bool m_showing = false;
     bool m_active = false;  // a hint was up a moment ago: the next one needs only the short pause

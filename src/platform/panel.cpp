@@ -5,7 +5,10 @@
 
 #include "platform/change.h"
 
-TPanel::TPanel(QWidget* parent) : QWidget(parent) {}
+TPanel::TPanel(QWidget* parent) : QWidget(parent) {
+    // Its colour fills every paint, so Qt need not paint the form under it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void TPanel::SetColor(TColor value) {
     if (assignIfDiffers(m_color, value)) update();

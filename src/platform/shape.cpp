@@ -1,19 +1,19 @@
 #include "platform/shape.h"
 
-#include <QPaintEvent>
 #include <QPainter>
 
 #include "platform/change.h"
 #include "platform/drawface.h"
+#include "platform/sharedface.h"
 
-TShape::TShape(QWidget* parent) : QWidget(parent) {}
+TShape::TShape(QWidget* parent) : TGraphicControl(parent) {}
 
 void TShape::SetPen(const TPen& value) {
-    if (assignIfDiffers(m_pen, value)) update();
+    if (assignIfDiffers(m_pen, value)) Invalidate();
 }
 
 void TShape::SetBrush(const TBrush& value) {
-    if (assignIfDiffers(m_brush, value)) update();
+    if (assignIfDiffers(m_brush, value)) Invalidate();
 }
 
 void TShape::Paint(Canvas& canvas) const {
@@ -22,11 +22,12 @@ void TShape::Paint(Canvas& canvas) const {
     canvas.Rectangle(0, 0, width(), height());
 }
 
-void TShape::paintEvent(QPaintEvent* e) {
+void TShape::PaintTo(QPainter& painter, const QRegion& region) {
     if (width() <= 0 || height() <= 0) return;
-    if (m_surface.size() != size()) m_surface = QImage(size(), QImage::Format_RGB32);
-    Canvas canvas(m_surface);
-    Paint(canvas);
-    QPainter painter(this);
-    DrawFace(painter, e->region(), m_surface);
+    QImage& face = SharedFace(size());
+    {
+        Canvas canvas(face);
+        Paint(canvas);
+    }
+    DrawFace(painter, region, face);
 }

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QImage>
-#include <QWidget>
 
 #include "platform/canvas.h"
+#include "platform/graphiccontrol.h"
 
 // A windowless rectangle shape: filled with its brush and outlined with its pen over its whole size.
-class TShape : public QWidget {
+class TShape : public TGraphicControl {
     Q_OBJECT
 
 public:
@@ -18,12 +18,11 @@ public:
     void SetBrush(const TBrush& value);
 
     void Paint(Canvas& canvas) const;
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
+    void PaintTo(QPainter& painter, const QRegion& region) override;
+    // The whole face is copied, whatever the brush.
+    bool Opaque() const override { return true; }
 
 private:
     TPen m_pen;
     TBrush m_brush;
-    QImage m_surface;
 };

@@ -29,6 +29,7 @@ int shadeRadius(int w, int h) {
 }  // namespace
 
 TdxfColorButton::TdxfColorButton(QWidget* parent) : QWidget(parent) {
+    InstallAccessibleFaces();
     // The faces cover every pixel the ellipse lets through.
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_font.SetOnChange([this] {
@@ -127,6 +128,14 @@ void TdxfColorButton::PaintToBmp(Canvas& canvas, bool pressed) const {
         canvas.Ellipse(w10 + Trunc((iw - iw5) * t), h10 + Trunc((ih - ih5) * t), w10 + iw - Trunc(iw5 * t),
                        h10 + ih - Trunc(ih5 * t));
     }
+}
+
+QAccessible::State TdxfColorButton::AccessibleState() const {
+    QAccessible::State s;
+    s.pressed = m_showDown && !m_down;
+    s.checkable = m_groupIndex != 0;
+    s.checked = m_down;
+    return s;
 }
 
 void TdxfColorButton::SetRegion() {

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "platform/accessibleface.h"
 #include "platform/color.h"
 #include "platform/cursor.h"
 #include "platform/font.h"
@@ -17,13 +18,17 @@ enum class TdxfButtonLayout { dxfGlyphLeft, dxfGlyphRight, dxfGlyphTop, dxfGlyph
 // A small round button shaded like a glossy bead in its Color: a dome lit from the upper left, and when
 // down an inner dish lit from the lower right. It is clipped to its ellipse, which is also where it takes
 // the mouse, carries an optional glyph and caption lines, and latches down in groups of siblings.
-class TdxfColorButton : public QWidget {
+class TdxfColorButton : public QWidget, public AccessibleFace {
     Q_OBJECT
 
 public:
     using TNotifyEvent = std::function<void()>;
 
     explicit TdxfColorButton(QWidget* parent = nullptr);
+
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Button; }
+    QAccessible::State AccessibleState() const override;
+    QString AccessibleName() const override { return CaptionOrHint(m_caption.join(u'\n'), m_hint); }
 
     bool AllowAllUp() const { return m_allowAllUp; }
     void SetAllowAllUp(bool value) { m_allowAllUp = value; }

@@ -1,8 +1,8 @@
 #include "widgets/dxflabel.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QPainter>
+#include <QWidget>
 #include <cmath>
 #include <utility>
 
@@ -12,17 +12,16 @@
 #include "widgets/dxfglyphmasks.h"
 #include "widgets/dxfres.h"
 
-TdxfLabel::TdxfLabel(QWidget* parent) : QWidget(parent) {
-    m_font.SetOnChange([this] { update(); });
-    m_effect3D.SetOnChange([this] { update(); });
-    setAttribute(Qt::WA_OpaquePaintEvent);
+TdxfLabel::TdxfLabel(QWidget* parent) : TGraphicControl(parent) {
+    m_font.SetOnChange([this] { Invalidate(); });
+    m_effect3D.SetOnChange([this] { Invalidate(); });
 }
 
 void TdxfLabel::SetStyle(TdxfLabelStyle value) {
     m_style = value;
     // A lowered face is cut into its parent's surface.
     if (value == TdxfLabelStyle::dxfLowered) m_parentColor = true;
-    update();
+    Invalidate();
 }
 
 void TdxfLabel::SetAngle(int value) {
@@ -34,7 +33,7 @@ void TdxfLabel::SetAngle(int value) {
         }
     }
     if (value < 0 || value > 360) return;
-    if (assignIfDiffers(m_angle, value)) update();
+    if (assignIfDiffers(m_angle, value)) Invalidate();
 }
 
 bool TdxfLabel::fontIsTrueType() {
@@ -51,41 +50,35 @@ bool TdxfLabel::fontIsTrueType() {
 
 void TdxfLabel::SetGlyph(const QImage& value) {
     m_glyph = value;
-    update();
+    Invalidate();
 }
 
 void TdxfLabel::SetPenWidth(int value) {
-    if (assignIfDiffers(m_penWidth, value) && m_style == TdxfLabelStyle::dxfOutLine) update();
+    if (assignIfDiffers(m_penWidth, value) && m_style == TdxfLabelStyle::dxfOutLine) Invalidate();
 }
 
 void TdxfLabel::SetCaption(const QString& value) {
-    if (assignIfDiffers(m_caption, value)) update();
+    if (assignIfDiffers(m_caption, value)) Invalidate();
 }
 
 TColor TdxfLabel::Color() const {
-    if (m_parentColor && parentWidget())
-        return FromQRgb(parentWidget()->palette().color(QPalette::Window).rgb());
+    if (m_parentColor && Parent())
+        return FromQRgb(Parent()->palette().color(QPalette::Window).rgb());
     return m_color;
 }
 
 void TdxfLabel::SetColor(TColor value) {
     const bool wasParent = std::exchange(m_parentColor, false);
-    if (assignIfDiffers(m_color, value) || wasParent) update();
+    if (assignIfDiffers(m_color, value) || wasParent) Invalidate();
 }
 
 void TdxfLabel::SetParentColor(bool value) {
-    if (assignIfDiffers(m_parentColor, value)) update();
+    if (assignIfDiffers(m_parentColor, value)) Invalidate();
 }
 
 void TdxfLabel::SetTransparent(bool value) {
     if (!assignIfDiffers(m_transparent, value)) return;
-    setAttribute(Qt::WA_OpaquePaintEvent, !value);
-    update();
-}
-
-void TdxfLabel::SetCursor(TCursor value) {
-    m_cursor = value;
-    applyCursor(*this, value);
+    Invalidate();
 }
 
 TColor TdxfLabel::GetColor(TColor color1, TColor color2, int a, int b) {
@@ -253,21 +246,17 @@ void TdxfLabel::drawTexture(Canvas& canvas, TPoint start) const {
     canvas.ResetClip();
 }
 
-void TdxfLabel::paintEvent(QPaintEvent*) {
-    QPainter screen(this);
-    Paint(screen);
+void TdxfLabel::PaintTo(QPainter& painter, const QRegion&) {
+    Paint(painter);
 }
 
-void TdxfLabel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) m_pressed = true;
-    QWidget::mousePressEvent(event);
+void TdxfLabel::PointerPress(Qt::MouseButton button, QPoint) {
+    if (button == Qt::LeftButton) m_pressed = true;
 }
 
-void TdxfLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        const bool click = m_pressed && rect().contains(event->position().toPoint());
-        m_pressed = false;
-        if (click && m_onClick) m_onClick(this);
-    }
-    QWidget::mouseReleaseEvent(event);
+void TdxfLabel::PointerRelease(Qt::MouseButton button, QPoint local) {
+    if (button != Qt::LeftButton) return;
+    const bool click = m_pressed && rect().contains(local);
+    m_pressed = false;
+    if (click && m_onClick) m_onClick(this);
 }

@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
-#include <QWidget>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -12,6 +11,7 @@
 #include "platform/cursor.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
+#include "platform/graphiccontrol.h"
 #include "widgets/dxf3deffect.h"
 #include "widgets/dxffacecache.h"
 
@@ -23,7 +23,7 @@ enum class TdxfLabelStyle { dxfNormal, dxfRaised, dxfLowered, dxfOutLine };
 // A label that draws its caption turned by a whole angle about the control's centre, with an optional
 // 3D effect behind it, a raised, lowered or outlined face, and an optional texture inside the letters.
 // The face is composed in the shared DrawBmp and then copied to the screen, colour-keyed when Transparent.
-class TdxfLabel : public QWidget {
+class TdxfLabel : public TGraphicControl {
     Q_OBJECT
 
 public:
@@ -57,8 +57,6 @@ public:
     void SetFont(const ::Font& value) { m_font.Assign(value); }
     bool Transparent() const { return m_transparent; }
     void SetTransparent(bool value);
-    TCursor Cursor() const { return m_cursor; }
-    void SetCursor(TCursor value);
     int Tag() const { return m_tag; }
     void SetTag(int value) { m_tag = value; }
     void SetOnClick(TNotifyEvent handler) { m_onClick = std::move(handler); }
@@ -74,11 +72,12 @@ public:
 
     // Composes the face in DrawBmp and copies the label-sized part to screen at (0, 0).
     void Paint(QPainter& screen) const;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void PaintTo(QPainter& painter, const QRegion& region) override;
+    bool Opaque() const override { return !m_transparent; }
+    void PointerPress(Qt::MouseButton button, QPoint local) override;
+    void PointerRelease(Qt::MouseButton button, QPoint local) override;
+    QAccessible::Role AccessibleRole() const override { return QAccessible::StaticText; }
+    QString AccessibleName() const override { return CaptionOrHint(m_caption, Hint()); }
 
 private:
     bool fontIsTrueType();
@@ -110,7 +109,6 @@ private:
     bool m_parentColor = false;
     ::Font m_font;
     bool m_transparent = false;
-    TCursor m_cursor = crDefault;
     int m_tag = 0;
     TNotifyEvent m_onClick;
     bool m_pressed = false;

@@ -1,71 +1,66 @@
 #include "widgets/gradbox.h"
 
-#include <QEvent>
-#include <QPaintEvent>
 #include <QPainter>
 
 #include "platform/canvas.h"
 #include "platform/drawface.h"
 #include "platform/intmath.h"
+#include "platform/sharedface.h"
 
 using enum TGradStyle;
 
-TGradBox::TGradBox(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAttribute(Qt::WA_OpaquePaintEvent, m_gradStyle != gsNone);
-    m_font.SetOnChange([this] { update(); });
+TGradBox::TGradBox(QWidget* parent) : TGraphicControl(parent) {
+    m_font.SetOnChange([this] { Invalidate(); });
     resize(200, 100);
-    if (parent) show();
 }
 
 void TGradBox::SetCaptionLeft(int value) {
-    if (assignIfDiffers(m_captionLeft, value)) update();
+    if (assignIfDiffers(m_captionLeft, value)) Invalidate();
 }
 
 void TGradBox::SetCaptionTop(int value) {
-    if (assignIfDiffers(m_captionTop, value)) update();
+    if (assignIfDiffers(m_captionTop, value)) Invalidate();
 }
 
 void TGradBox::SetTopColor(TColor value) {
-    if (assignIfDiffers(m_topColor, value)) update();
+    if (assignIfDiffers(m_topColor, value)) Invalidate();
 }
 
 void TGradBox::SetLastColor(TColor value) {
-    if (assignIfDiffers(m_lastColor, value)) update();
+    if (assignIfDiffers(m_lastColor, value)) Invalidate();
 }
 
 void TGradBox::SetOutLineColor(TColor value) {
-    if (assignIfDiffers(m_outLineColor, value) && m_drawOutLine) update();
+    if (assignIfDiffers(m_outLineColor, value) && m_drawOutLine) Invalidate();
 }
 
 void TGradBox::SetDrawOutLine(bool value) {
-    if (assignIfDiffers(m_drawOutLine, value)) update();
+    if (assignIfDiffers(m_drawOutLine, value)) Invalidate();
 }
 
 void TGradBox::SetGradStyle(TGradStyle value) {
     if (!assignIfDiffers(m_gradStyle, value)) return;
-    setAttribute(Qt::WA_OpaquePaintEvent, value != gsNone);
-    update();
+    Invalidate();
 }
 
 void TGradBox::SetFont3D(bool value) {
-    if (assignIfDiffers(m_font3D, value)) update();
+    if (assignIfDiffers(m_font3D, value)) Invalidate();
 }
 
 void TGradBox::SetFontDepth(std::uint8_t value) {
-    if (assignIfDiffers(m_fontDepth, value) && m_font3D) update();
+    if (assignIfDiffers(m_fontDepth, value) && m_font3D) Invalidate();
 }
 
 void TGradBox::SetStyle3D(TFontStyle3D value) {
-    if (assignIfDiffers(m_style3D, value)) update();
+    if (assignIfDiffers(m_style3D, value)) Invalidate();
 }
 
 void TGradBox::SetBackFont(TColor value) {
-    if (assignIfDiffers(m_backFont, value) && m_font3D) update();
+    if (assignIfDiffers(m_backFont, value) && m_font3D) Invalidate();
 }
 
 void TGradBox::SetCaption(const QString& value) {
-    if (assignIfDiffers(m_caption, value)) update();
+    if (assignIfDiffers(m_caption, value)) Invalidate();
 }
 
 void TGradBox::SetColarray() {
@@ -123,7 +118,7 @@ void TGradBox::DrawCaptionText(Canvas& canvas, const TRect& rect) const {
         TRect r = rect.Offset(d, d);
         canvas.DrawText(m_caption, r, DT_WORDBREAK | DT_EXPANDTABS);
     };
-    if (!isEnabled()) {
+    if (!Enabled()) {
         pass(clWhite, 1);
         pass(clGray, 0);
         return;
@@ -148,26 +143,19 @@ void TGradBox::DrawCaptionText(Canvas& canvas, const TRect& rect) const {
     pass(m_font.Color(), 0);
 }
 
-void TGradBox::paintEvent(QPaintEvent* e) {
+void TGradBox::PaintTo(QPainter& painter, const QRegion& region) {
     if (width() <= 0 || height() <= 0) return;
     if (m_caption.isEmpty()) {
-        QPainter painter(this);
         PaintSolidFills(painter, Fills());
         if (m_onPaint) m_onPaint();
         return;
     }
     // The bands of a gradient cover every pixel: that face needs no clearing and is copied rather than
     // blended. With gsNone it is cleared first, and whatever lies behind shows through.
-    const bool opaque = m_gradStyle != gsNone;
-    QImage face(size(), opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
-    if (!opaque) face.fill(Qt::transparent);
-    Canvas canvas(face);
-    Paint(canvas);
-    QPainter painter(this);
-    DrawFace(painter, e->region(), face);
-}
-
-void TGradBox::changeEvent(QEvent* e) {
-    if (e->type() == QEvent::EnabledChange) update();
-    QWidget::changeEvent(e);
+    QImage& face = m_gradStyle != gsNone ? SharedFace(size()) : ClearedSharedFace(size());
+    {
+        Canvas canvas(face);
+        Paint(canvas);
+    }
+    DrawFace(painter, region, face);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QWidget>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -10,6 +9,7 @@
 #include "platform/color.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
+#include "platform/graphiccontrol.h"
 #include "platform/solidfill.h"
 
 class Canvas;
@@ -18,9 +18,8 @@ enum class TGradStyle { gsTopBottom, gsBottomTop, gsLeftRight, gsRightLeft, gsNo
 enum class TFontStyle3D { fsLowShadow, fsRaiseShadow, fsLow3D, fsRaise3D };
 
 // A rectangle filled with a two-colour linear gradient in 256 bands, with an optional outline and a
-// caption drawn plain, with a shadow or with a stepped relief. It takes no mouse input, so a press on it
-// reaches the window beneath.
-class TGradBox : public QWidget {
+// caption drawn plain, with a shadow or with a stepped relief.
+class TGradBox : public TGraphicControl {
     Q_OBJECT
 
 public:
@@ -59,8 +58,6 @@ public:
     ::Font& Font() { return m_font; }
     const ::Font& Font() const { return m_font; }
     void SetFont(const ::Font& value) { m_font.Assign(value); }
-    bool Enabled() const { return isEnabled(); }
-    void SetEnabled(bool value) { setEnabled(value); }
 
     // The colour table as the last paint built it.
     const ColorTable& Colarray() const { return m_colarray; }
@@ -72,11 +69,11 @@ public:
     void Paint(Canvas& canvas);
     void DrawCaptionText(Canvas& canvas, const TRect& rect) const;
 
-protected:
-    // Without a caption the fills go straight onto the widget; with one, the face is composed in an image
-    // for the canvas's text.
-    void paintEvent(QPaintEvent* e) override;
-    void changeEvent(QEvent* e) override;
+    // Without a caption the fills go straight onto the parent's surface; with one, the face is composed in
+    // an image for the canvas's text.
+    void PaintTo(QPainter& painter, const QRegion& region) override;
+    bool Opaque() const override { return m_gradStyle != TGradStyle::gsNone; }
+    QString AccessibleName() const override { return CaptionOrHint(m_caption, Hint()); }
 
 private:
     int m_captionLeft = 10;

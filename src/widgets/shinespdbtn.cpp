@@ -2,17 +2,16 @@
 
 #include <QGuiApplication>
 #include <QKeySequence>
-#include <QMouseEvent>
-#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QShortcutEvent>
+#include <QWidget>
 #include <algorithm>
 #include <array>
 
 #include "platform/canvas.h"
 #include "platform/drawface.h"
 #include "platform/pointerpos.h"
+#include "platform/sharedface.h"
 
 using enum TShineDrawState;
 
@@ -104,9 +103,9 @@ QImage edgeMask(const QImage& src) {
 
 }  // namespace
 
-TShineSpeedButton::TShineSpeedButton(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
+TShineSpeedButton::TShineSpeedButton(QWidget* parent) : TGraphicControl(parent) {
     resize(25, 25);
+    SetShowHint(true);
     m_font.SetColor(clBtnText);
     m_activeFont.SetColor(clHighlight);
     m_colors.SetOnChange([this] { FontsAndColorsOnChange(); });
@@ -115,7 +114,6 @@ TShineSpeedButton::TShineSpeedButton(QWidget* parent) : QWidget(parent) {
     m_activeFont.SetOnChange([this] { FontsAndColorsOnChange(); });
     m_activeButtonTimer.setInterval(kLeaveCheckInterval);
     connect(&m_activeButtonTimer, &QTimer::timeout, this, &TShineSpeedButton::ActiveButtonTimerOnTimer);
-    if (parent) show();
 }
 
 void TShineSpeedButton::SetGroupIndex(int value) {
@@ -137,104 +135,93 @@ void TShineSpeedButton::SetAllowAllUp(bool value) {
 }
 
 void TShineSpeedButton::SetClickDownHook(bool value) {
-    if (assignIfDiffers(m_clickDownHook, value)) update();
+    if (assignIfDiffers(m_clickDownHook, value)) Invalidate();
 }
 
 void TShineSpeedButton::SetAccelCharDown(bool value) {
-    if (assignIfDiffers(m_accelCharDown, value)) update();
+    if (assignIfDiffers(m_accelCharDown, value)) Invalidate();
 }
 
 void TShineSpeedButton::SetFrameType(TFrameType value) {
-    if (assignIfDiffers(m_frameType, value)) update();
+    if (assignIfDiffers(m_frameType, value)) Invalidate();
 }
 
 void TShineSpeedButton::SetTransparent(bool value) {
     if (!assignIfDiffers(m_transparent, value)) return;
-    setAttribute(Qt::WA_OpaquePaintEvent, !value);
-    update();
+    Invalidate();
 }
 
 void TShineSpeedButton::SetActiveFrame(bool value) {
-    if (assignIfDiffers(m_activeFrame, value)) update();
+    if (assignIfDiffers(m_activeFrame, value)) Invalidate();
 }
 
 void TShineSpeedButton::SetUpFrame(bool value) {
-    if (assignIfDiffers(m_upFrame, value)) update();
+    if (assignIfDiffers(m_upFrame, value)) Invalidate();
 }
 
 void TShineSpeedButton::SetDownFrame(bool value) {
-    if (assignIfDiffers(m_downFrame, value)) update();
+    if (assignIfDiffers(m_downFrame, value)) Invalidate();
 }
 
 void TShineSpeedButton::SetActiveImage(TActiveImageType value) {
-    if (assignIfDiffers(m_activeImage, value)) update();
+    if (assignIfDiffers(m_activeImage, value)) Invalidate();
 }
 
 void TShineSpeedButton::SetDisabledImage(TDisabledImageType value) {
-    if (assignIfDiffers(m_disabledImage, value)) update();
+    if (assignIfDiffers(m_disabledImage, value)) Invalidate();
 }
 
 void TShineSpeedButton::SetDisabledHighlight(TColor value) {
-    if (assignIfDiffers(m_disabledHighlight, value)) update();
+    if (assignIfDiffers(m_disabledHighlight, value)) Invalidate();
 }
 
 void TShineSpeedButton::SetDisabledShadow(TColor value) {
-    if (assignIfDiffers(m_disabledShadow, value)) update();
+    if (assignIfDiffers(m_disabledShadow, value)) Invalidate();
 }
 
 void TShineSpeedButton::SetShineColor(TColor value) {
-    if (assignIfDiffers(m_shineColor, value)) update();
+    if (assignIfDiffers(m_shineColor, value)) Invalidate();
 }
 
 void TShineSpeedButton::SetFontHighlight(TColor value) {
-    if (assignIfDiffers(m_fontHighlight, value)) update();
+    if (assignIfDiffers(m_fontHighlight, value)) Invalidate();
 }
 
 void TShineSpeedButton::SetFontShadow(TColor value) {
-    if (assignIfDiffers(m_fontShadow, value)) update();
+    if (assignIfDiffers(m_fontShadow, value)) Invalidate();
 }
 
 void TShineSpeedButton::SetLayout(TButtonLayout value) {
-    if (assignIfDiffers(m_layout, value)) update();
+    if (assignIfDiffers(m_layout, value)) Invalidate();
 }
 
 void TShineSpeedButton::SetMargin(int value) {
-    if (assignIfDiffers(m_margin, value)) update();
+    if (assignIfDiffers(m_margin, value)) Invalidate();
 }
 
 void TShineSpeedButton::SetSpacing(int value) {
-    if (assignIfDiffers(m_spacing, value)) update();
+    if (assignIfDiffers(m_spacing, value)) Invalidate();
 }
 
 void TShineSpeedButton::SetGlyph(const QImage& value) {
     m_glyph = value.isNull() ? QImage() : value.convertToFormat(QImage::Format_RGB32);
-    update();
+    Invalidate();
 }
 
 void TShineSpeedButton::SetCaption(const QString& value) {
     if (!assignIfDiffers(m_caption, value)) return;
     updateAccelerator();
-    update();
-}
-
-void TShineSpeedButton::SetHint(const QString& value) {
-    m_hint = value;
-    setToolTip(value);
-}
-
-void TShineSpeedButton::SetCursor(TCursor value) {
-    m_cursor = value;
-    applyCursor(*this, value);
+    Invalidate();
 }
 
 // --- Group ---------------------------------------------------------------------------------------------
 
 void TShineSpeedButton::GroupUpdateStatus(int groupIndex) {
     m_groupIndex = groupIndex;
-    if (groupIndex == 0 || !parentWidget()) return;
+    if (groupIndex == 0 || !Parent()) return;
     const GroupNotice notice{groupIndex, this, m_down, m_allowAllUp};
     // Receiving only stores and repaints, so the parent's children stay as they are while we walk them.
-    for (QObject* child : parentWidget()->children())
+    for (QObject* child : Parent()->children())
         if (auto* b = qobject_cast<TShineSpeedButton*>(child)) b->ButtonPressed(notice);
 }
 
@@ -250,7 +237,7 @@ void TShineSpeedButton::ButtonPressed(const GroupNotice& notice) {
 // --- Mouse ---------------------------------------------------------------------------------------------
 
 void TShineSpeedButton::MouseDown(Qt::MouseButton button, TShiftState, int, int) {
-    if (button != Qt::LeftButton || !isEnabled()) return;
+    if (button != Qt::LeftButton || !Enabled()) return;
     setState(sdDownHot);
     m_tracking = true;
 }
@@ -271,10 +258,10 @@ void TShineSpeedButton::MouseUp(Qt::MouseButton, TShiftState, int x, int y) {
         m_mouseInControl = false;
         m_down = false;
         m_state = sdUp;
-        if (inside) update();
+        if (inside) Invalidate();
     } else if (inside) {
         SetDown(!m_down);
-        if (m_down) update();
+        if (m_down) Invalidate();
     } else {
         setState(m_down ? sdDownHot : sdHot);
     }
@@ -291,7 +278,7 @@ void TShineSpeedButton::MouseUp(Qt::MouseButton, TShiftState, int x, int y) {
 }
 
 void TShineSpeedButton::UpdateTracking() {
-    if (!isEnabled()) return;
+    if (!Enabled()) return;
     // Set to the opposite of the truth, so that the enter or leave step below acts. "Under the cursor" is
     // taken as the cursor inside this button's rectangle: siblings on this form never overlap.
     m_mouseInControl = !pointerInClient();
@@ -304,7 +291,7 @@ void TShineSpeedButton::UpdateTracking() {
 
 void TShineSpeedButton::MouseEnter(TShiftState shift, int x, int y) {
     if (m_onMouseEnter) m_onMouseEnter(shift, x, y);
-    if (m_mouseInControl || !isEnabled() || QWidget::mouseGrabber()) return;
+    if (m_mouseInControl || !Enabled() || QWidget::mouseGrabber()) return;
     m_mouseInControl = true;
     if (m_state == sdUp) setState(sdHot);
     if (m_state == sdDown) setState(sdDownHot);
@@ -313,7 +300,7 @@ void TShineSpeedButton::MouseEnter(TShiftState shift, int x, int y) {
 
 void TShineSpeedButton::MouseLeave(TShiftState shift, int x, int y) {
     if (m_onMouseLeave) m_onMouseLeave(shift, x, y);
-    if (!m_mouseInControl || !isEnabled() || m_tracking) return;
+    if (!m_mouseInControl || !Enabled() || m_tracking) return;
     m_activeButtonTimer.stop();
     m_mouseInControl = false;
     if (m_state == sdHot) setState(sdUp);
@@ -321,7 +308,7 @@ void TShineSpeedButton::MouseLeave(TShiftState shift, int x, int y) {
 }
 
 void TShineSpeedButton::ActiveButtonTimerOnTimer() {
-    if (!m_mouseInControl || !isEnabled() || m_tracking) {
+    if (!m_mouseInControl || !Enabled() || m_tracking) {
         m_activeButtonTimer.stop();
         return;
     }
@@ -335,20 +322,20 @@ void TShineSpeedButton::Click() {
     const TShineDrawState before = m_state;
     if (m_clickDownHook) {
         m_state = sdDownHot;
-        repaint();
+        Repaint();
     }
     const TNotifyEvent handler = m_onClick;
     if (handler) handler();
     if (m_clickDownHook && alive) {
         m_state = before;
-        repaint();
+        Repaint();
     }
 }
 
 // --- Painting ------------------------------------------------------------------------------------------
 
 TShineDrawState TShineSpeedButton::paintState() const {
-    return isEnabled() ? m_state : sdDisabled;
+    return Enabled() ? m_state : sdDisabled;
 }
 
 void TShineSpeedButton::Paint(Canvas& canvas) const {
@@ -602,7 +589,7 @@ QImage TShineSpeedButton::CreateStateGlyph() const {
 // --- Qt glue -------------------------------------------------------------------------------------------
 
 void TShineSpeedButton::setState(TShineDrawState value) {
-    if (assignIfDiffers(m_state, value)) update();
+    if (assignIfDiffers(m_state, value)) Invalidate();
 }
 
 bool TShineSpeedButton::pointerInClient() const {
@@ -628,74 +615,67 @@ TShiftState TShineSpeedButton::currentShiftState() {
 }
 
 void TShineSpeedButton::updateAccelerator() {
-    if (m_accelShortcut != 0) releaseShortcut(m_accelShortcut);
-    m_accelShortcut = 0;
+    m_accelShortcut.reset();
     const QKeySequence key = QKeySequence::mnemonic(m_caption);
-    if (!key.isEmpty()) m_accelShortcut = grabShortcut(key, Qt::WindowShortcut);
+    if (key.isEmpty() || !Parent()) return;
+    m_accelShortcut = std::make_unique<QShortcut>(key, Parent(), nullptr, nullptr, Qt::WindowShortcut);
+    connect(m_accelShortcut.get(), &QShortcut::activated, this, [this] {
+        if (!Enabled() || !Showing()) return;
+        if (m_accelCharDown) SetDown(!m_down);
+        Click();
+    });
 }
 
-void TShineSpeedButton::paintEvent(QPaintEvent* e) {
+void TShineSpeedButton::PaintTo(QPainter& painter, const QRegion& region) {
     if (width() <= 0 || height() <= 0) return;
     // A see-through button composes on a clear image so that what lies behind shows where it draws nothing.
-    QImage face(size(), m_transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    if (m_transparent) face.fill(Qt::transparent);
-    Canvas canvas(face);
-    Paint(canvas);
-    QPainter painter(this);
-    DrawFace(painter, e->region(), face);
+    QImage& face = m_transparent ? ClearedSharedFace(size()) : SharedFace(size());
+    {
+        Canvas canvas(face);
+        Paint(canvas);
+    }
+    DrawFace(painter, region, face);
 }
 
-void TShineSpeedButton::mousePressEvent(QMouseEvent* e) {
-    const QPoint p = e->position().toPoint();
-    MouseDown(e->button(), currentShiftState(), p.x(), p.y());
+void TShineSpeedButton::PointerPress(Qt::MouseButton button, QPoint local) {
+    MouseDown(button, currentShiftState(), local.x(), local.y());
 }
 
-void TShineSpeedButton::mouseMoveEvent(QMouseEvent* e) {
-    const QPoint p = e->position().toPoint();
-    MouseMove(currentShiftState(), p.x(), p.y());
+void TShineSpeedButton::PointerMove(QPoint local) {
+    MouseMove(currentShiftState(), local.x(), local.y());
 }
 
-void TShineSpeedButton::mouseReleaseEvent(QMouseEvent* e) {
-    const QPoint p = e->position().toPoint();
-    if (e->button() == Qt::LeftButton) MouseUp(e->button(), currentShiftState(), p.x(), p.y());
+void TShineSpeedButton::PointerRelease(Qt::MouseButton button, QPoint local) {
+    if (button == Qt::LeftButton) MouseUp(button, currentShiftState(), local.x(), local.y());
 }
 
-void TShineSpeedButton::mouseDoubleClickEvent(QMouseEvent* e) {
+void TShineSpeedButton::PointerDoubleClick(Qt::MouseButton button, QPoint local) {
     // The second press of a double click presses the button as any press does.
-    mousePressEvent(e);
-    if (e->button() == Qt::LeftButton && m_down && m_onDblClick) m_onDblClick();
+    PointerPress(button, local);
+    if (button == Qt::LeftButton && m_down && m_onDblClick) m_onDblClick();
 }
 
-void TShineSpeedButton::enterEvent(QEnterEvent* e) {
-    const QPoint p = e->position().toPoint();
-    MouseEnter(currentShiftState(), p.x(), p.y());
+void TShineSpeedButton::PointerEnter() {
+    const TPoint p = cursorInClient();
+    MouseEnter(currentShiftState(), p.X, p.Y);
 }
 
-void TShineSpeedButton::leaveEvent(QEvent*) {
+void TShineSpeedButton::PointerLeave() {
     const TPoint p = cursorInClient();
     MouseLeave(currentShiftState(), p.X, p.Y);
 }
 
-void TShineSpeedButton::changeEvent(QEvent* e) {
-    if (e->type() == QEvent::EnabledChange) {
-        m_down = false;
-        m_tracking = false;
-        m_state = isEnabled() ? sdUp : sdDisabled;
-        UpdateTracking();
-        update();
-    }
-    QWidget::changeEvent(e);
+QAccessible::State TShineSpeedButton::AccessibleState() const {
+    QAccessible::State s;
+    s.pressed = m_tracking && m_state == sdDownHot;
+    s.checkable = m_groupIndex != 0;
+    s.checked = m_down;
+    return s;
 }
 
-bool TShineSpeedButton::event(QEvent* e) {
-    if (e->type() == QEvent::Shortcut) {
-        auto* se = static_cast<QShortcutEvent*>(e);
-        if (se->shortcutId() != m_accelShortcut || !isEnabled() || !isVisible() || !parentWidget() ||
-            !parentWidget()->isVisible())
-            return QWidget::event(e);
-        if (m_accelCharDown) SetDown(!m_down);
-        Click();
-        return true;
-    }
-    return QWidget::event(e);
+void TShineSpeedButton::EnabledChanged() {
+    m_down = false;
+    m_tracking = false;
+    m_state = Enabled() ? sdUp : sdDisabled;
+    UpdateTracking();
 }

@@ -3,15 +3,17 @@
 #include <QImage>
 #include <QString>
 #include <QTimer>
-#include <QWidget>
+#include <QShortcut>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "platform/color.h"
 #include "platform/cursor.h"
 #include "platform/flagset.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
+#include "platform/graphiccontrol.h"
 #include "widgets/shinebtncolors.h"
 
 class Canvas;
@@ -38,7 +40,7 @@ using TShiftState = FlagSet<TShiftFlag>;
 // A windowless-looking push or toggle button that draws everything itself: a solid or gradient face, a
 // glyph recoloured per state, a caption with an optional relief and one of three bevel frames. It tracks
 // the pointer (hot while over it) and latches down in groups of siblings with the same GroupIndex.
-class TShineSpeedButton : public QWidget {
+class TShineSpeedButton : public TGraphicControl {
     Q_OBJECT
 
 public:
@@ -112,12 +114,6 @@ public:
 
     const QString& Caption() const { return m_caption; }
     void SetCaption(const QString& value);
-    const QString& Hint() const { return m_hint; }
-    void SetHint(const QString& value);
-    TCursor Cursor() const { return m_cursor; }
-    void SetCursor(TCursor value);
-    bool Enabled() const { return isEnabled(); }
-    void SetEnabled(bool value) { setEnabled(value); }
 
     void SetOnClick(TNotifyEvent handler) { m_onClick = std::move(handler); }
     void SetOnDblClick(TNotifyEvent handler) { m_onDblClick = std::move(handler); }
@@ -160,20 +156,26 @@ public:
     void GroupUpdateStatus(int groupIndex);
     void ButtonPressed(const GroupNotice& notice);
 
+    void PaintTo(QPainter& painter, const QRegion& region) override;
+    // A see-through button lets what lies behind show where it draws nothing.
+    bool Opaque() const override { return !m_transparent; }
+    void PointerPress(Qt::MouseButton button, QPoint local) override;
+    void PointerMove(QPoint local) override;
+    void PointerRelease(Qt::MouseButton button, QPoint local) override;
+    void PointerDoubleClick(Qt::MouseButton button, QPoint local) override;
+    void PointerEnter() override;
+    void PointerLeave() override;
+
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Button; }
+    QAccessible::State AccessibleState() const override;
+    QString AccessibleName() const override { return CaptionOrHint(m_caption, Hint()); }
+
 protected:
-    void paintEvent(QPaintEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
-    void enterEvent(QEnterEvent* e) override;
-    void leaveEvent(QEvent* e) override;
-    void changeEvent(QEvent* e) override;
-    bool event(QEvent* e) override;
+    void EnabledChanged() override;
 
 private:
     void setState(TShineDrawState value);
-    void FontsAndColorsOnChange() { update(); }
+    void FontsAndColorsOnChange() { Invalidate(); }
     // The state painting shows: a disabled button always shows disabled.
     TShineDrawState paintState() const;
     void updateAccelerator();
@@ -207,8 +209,6 @@ private:
     int m_spacing = 4;
     QImage m_glyph;
     QString m_caption;
-    QString m_hint;
-    TCursor m_cursor = crDefault;
     TNotifyEvent m_onClick;
     TNotifyEvent m_onDblClick;
     TMouseEvent m_onMouseEnter;
@@ -217,6 +217,7 @@ private:
     TShineDrawState m_state = TShineDrawState::sdUp;
     bool m_mouseInControl = false;
     bool m_tracking = false;
-    int m_accelShortcut = 0;
+    // The caption's accelerator, listened for on the window of the parent.
+    std::unique_ptr<QShortcut> m_accelShortcut;
     QTimer m_activeButtonTimer;
 };

@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QEnterEvent>
+#include <QMouseEvent>
 #include <QEvent>
 
 #include "app/mainwindow1.h"
 #include "buttongrid/mxbuttonpanel.h"
 #include "buttongrid/mxspeedbutton.h"
+#include "platform/panel.h"
 #include "support/paintcounter.h"
 #include "support/pointer.h"
 #include "support/recordingsoundplayer.h"
@@ -24,7 +25,8 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    QWidget* cell(int index) const { return form.MultiButton1->Buttons()[index].Btn(); }
+    TMxSpeedButton* cell(int index) const { return form.MultiButton1->Buttons()[index].Btn(); }
+    QRect cellInBoard(int index) const { return cell(index)->geometry(); }
     // The widgets that received paint events, with their counts.
     std::map<const QWidget*, int> painted() const {
         std::map<const QWidget*, int> result;
@@ -40,22 +42,25 @@ protected:
     PaintCounter paints;
 };
 
+// The cells are painted by the board, so the board alone is painted, over those cells and nowhere else.
 TEST_F(MainForm1RepaintTest, PointerAcrossARowRepaintsEachCellItEntersAndLeaves) {
     paints.Clear();
     const int first = 5 * 30;
+    std::vector<int> before;
+    QRegion cells;
     for (int i = first; i < first + 6; ++i) {
-        if (i > first) {
-            QEvent leave(QEvent::Leave);
-            QCoreApplication::sendEvent(cell(i - 1), &leave);
-        }
-        const QPointF inside(9, 9);
-        QEnterEvent enter(inside, cell(i)->mapTo(&form, inside), cell(i)->mapToGlobal(inside));
-        QCoreApplication::sendEvent(cell(i), &enter);
+        before.push_back(cell(i)->PaintCount());
+        cells += cellInBoard(i);
+        const QPoint inside = cellInBoard(i).topLeft() + QPoint(9, 9);
+        QMouseEvent move(QEvent::MouseMove, inside, form.MultiButton1->mapToGlobal(inside), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form.MultiButton1, &move);
         QCoreApplication::processEvents();
     }
-    std::map<const QWidget*, int> expected;
-    for (int i = first; i < first + 6; ++i) expected[cell(i)] = i == first + 5 ? 1 : 2;
-    EXPECT_EQ(painted(), expected);
+    for (int i = first; i < first + 6; ++i)
+        EXPECT_EQ(cell(i)->PaintCount() - before[i - first], i == first + 5 ? 1 : 2) << i;
+    EXPECT_EQ(painted().size(), 1u);
+    EXPECT_EQ(paints.RegionOf(form.MultiButton1), cells);
 }
 
 // The counter is see-through, so whatever lies beneath it is drawn again there too, and nowhere else.
@@ -63,27 +68,33 @@ TEST_F(MainForm1RepaintTest, ClickRepaintsTheCellAndTheCounterOnly) {
     paints.Clear();
     pointer.Click(cell(31));
     QCoreApplication::processEvents();
-    const QRect counter(form.dxfLabel13->mapTo(&form, QPoint(0, 0)), form.dxfLabel13->size());
+    const QRect counter = form.dxfLabel13->geometry();
     for (const auto& [widget, count] : painted()) {
-        if (widget == cell(31) || widget == form.dxfLabel13) continue;
+        if (widget == form.MultiButton1) {
+            EXPECT_EQ(paints.RegionOf(widget), QRegion(cellInBoard(31)));
+            continue;
+        }
         const QRegion inWindow = paints.RegionOf(widget).translated(widget->mapTo(&form, QPoint(0, 0)));
         EXPECT_TRUE(QRegion(counter).contains(inWindow.boundingRect()))
             << widget->metaObject()->className() << " repainted " << inWindow.boundingRect().x() << ","
             << inWindow.boundingRect().y() << " " << inWindow.boundingRect().width() << "x"
             << inWindow.boundingRect().height();
     }
-    EXPECT_GE(paints.Of(cell(31)), 1);
-    EXPECT_GE(paints.Of(form.dxfLabel13), 1);
+    EXPECT_GE(paints.Of(form.MultiButton1), 1);
+    EXPECT_GE(paints.Of(&form), 1);
 }
 
-// A tick redraws the eleven palette labels, and nothing else while none of them is see-through.
+// A tick redraws the eleven palette labels in one paint of their panel, and nothing else while none of them
+// is see-through.
 TEST_F(MainForm1RepaintTest, TickRepaintsThePaletteOnly) {
     paints.Clear();
     form.Timer1Timer();
     QCoreApplication::processEvents();
-    std::map<const QWidget*, int> expected;
-    for (int k = 1; k <= TMainForm1::kPaletteSize; ++k) expected[form.dxfLabel(k)] = 1;
+    QRegion labels;
+    for (int k = 1; k <= TMainForm1::kPaletteSize; ++k) labels += form.dxfLabel(k)->geometry();
+    const std::map<const QWidget*, int> expected{{form.Panel3, 1}};
     EXPECT_EQ(painted(), expected);
+    EXPECT_EQ(paints.RegionOf(form.Panel3), labels);
 }
 
 }  // namespace

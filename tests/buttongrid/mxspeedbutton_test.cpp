@@ -4,8 +4,7 @@
 
 #include <QCoreApplication>
 #include <QCursor>
-#include <QEnterEvent>
-#include <QMouseEvent>
+#include <QWidget>
 #include <memory>
 #include <vector>
 
@@ -16,12 +15,6 @@ namespace {
 
 using enum TMxButtonState;
 using enum TMxUserButtonStyle;
-
-// Swallows the leave notifications of the widgets it watches.
-class LeaveEater : public QObject {
-protected:
-    bool eventFilter(QObject*, QEvent* e) override { return e->type() == QEvent::Leave; }
-};
 
 // Two 18-pixel cells side by side on a shown host, as on the board.
 class MxSpeedButtonTest : public testing::Test {
@@ -46,21 +39,18 @@ protected:
 
     void pointerOver(TMxSpeedButton* btn, QPoint local = {9, 9}) { QCursor::setPos(btn->mapToGlobal(local)); }
 
+    // What the host hands a button, as it would for that pointer event.
     static void send(TMxSpeedButton* btn, QEvent::Type type, QPoint local,
                      Qt::MouseButton button = Qt::LeftButton) {
-        const Qt::MouseButtons held =
-            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-        QMouseEvent e(type, local, btn->mapToGlobal(local), button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(btn, &e);
+        if (type == QEvent::MouseButtonPress)
+            btn->PointerPress(button, local);
+        else if (type == QEvent::MouseMove)
+            btn->PointerMove(local);
+        else
+            btn->PointerRelease(button, local);
     }
-    static void enter(TMxSpeedButton* btn) {
-        QEnterEvent e(QPointF(9, 9), QPointF(9, 9), btn->mapToGlobal(QPointF(9, 9)));
-        QCoreApplication::sendEvent(btn, &e);
-    }
-    static void leave(TMxSpeedButton* btn) {
-        QEvent e(QEvent::Leave);
-        QCoreApplication::sendEvent(btn, &e);
-    }
+    static void enter(TMxSpeedButton* btn) { btn->PointerEnter(); }
+    static void leave(TMxSpeedButton* btn) { btn->PointerLeave(); }
 
     std::unique_ptr<QWidget> host;
     TMxSpeedButton* a = nullptr;
@@ -252,8 +242,6 @@ TEST_F(MxSpeedButtonTest, HoverTimerDropsAHotButtonWhosePointerHasGone) {
     a->VerifyMouseOver();
     EXPECT_EQ(a->State(), bsMouseOver);
     // The leave notification never comes: the hover timer's own check notices.
-    LeaveEater eater;
-    a->installEventFilter(&eater);
     QCursor::setPos(host->mapToGlobal(QPoint(50, 25)));
     EXPECT_TRUE(RunEventsUntil([&] { return a->State() == bsUp; }, 5000));
     EXPECT_FALSE(a->MouseInside());
@@ -437,8 +425,10 @@ TEST_F(MxSpeedButtonTest, ShownFaceIsTheButtonsOwnAfterAnyOther) {
         a->resize(row.size);
         if (row.pressed) a->MouseDown(Qt::LeftButton, 5, 5);
         // The other button first, at its own size, so the shared image holds its face.
-        (void)b->grab();
-        const QImage shown = a->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        (void)host->grab(b->geometry());
+        b->SetVisible(false);
+        const QImage shown = host->grab(a->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+        b->SetVisible(true);
         QImage onBlack(a->size(), QImage::Format_RGB32);
         onBlack.fill(Qt::black);
         {

@@ -65,7 +65,7 @@ public:
     std::int32_t Counter() const { return m_form.ClickCounter(); }
 
 private:
-    const QWidget* modeButton(int n) const {
+    const TGraphicControl* modeButton(int n) const {
         const TShineSpeedButton* buttons[] = {m_form.SpeedButton1, m_form.SpeedButton2, m_form.SpeedButton3,
                                               m_form.SpeedButton4, m_form.SpeedButton5, m_form.SpeedButton0};
         return buttons[n];

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+#include "platform/graphiccontrol.h"
+
 // Drives a window with the left mouse button the way the platform does: each press goes to the control
 // hit at that point (controls that take no mouse input are passed through, elliptic masks respected), a
 // press nobody takes travels up to the parents, and the moves and the release of a press go to the
@@ -36,6 +38,9 @@ public:
     }
     // Clicks the middle of control, which lies somewhere inside the window.
     void Click(const QWidget* control) { Click(control->mapTo(&m_window, control->rect().center())); }
+    void Click(const TGraphicControl* control) {
+        Click(control->Parent()->mapTo(&m_window, control->geometry().center()));
+    }
 
 private:
     // Window points are taken at the window's place when the press began, so a window that moves

@@ -203,7 +203,7 @@ TEST(DxfLabelTest, TransparentLabelLeavesOutEveryPixelOfItsColour) {
 
 TEST(DxfLabelTest, ClickNeedsPressAndReleaseInside) {
     struct Row {
-        QPointF release;
+        QPoint release;
         int clicks;
     };
     for (const Row& row : {Row{{5, 5}, 1}, Row{{50, 5}, 0}}) {
@@ -211,12 +211,8 @@ TEST(DxfLabelTest, ClickNeedsPressAndReleaseInside) {
         label.resize(40, 40);
         int clicks = 0;
         label.SetOnClick([&](TdxfLabel* sender) { clicks += sender == &label; });
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&label, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, row.release, row.release, Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&label, &release);
+        label.PointerPress(Qt::LeftButton, QPoint(5, 5));
+        label.PointerRelease(Qt::LeftButton, row.release);
         EXPECT_EQ(clicks, row.clicks);
     }
 }

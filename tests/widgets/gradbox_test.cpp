@@ -6,6 +6,7 @@
 #include <set>
 
 #include "platform/canvas.h"
+#include "support/graphicgrab.h"
 
 namespace {
 
@@ -118,7 +119,7 @@ TEST(GradBox, WidgetWithoutCaptionShowsThePaintedFace) {
             box.SetGradStyle(style);
             box.SetDrawOutLine(true);
             const QImage expected = paint(box);
-            const QImage grabbed = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const QImage grabbed = PaintedOnParent(box, qRgb(1, 2, 3));
             for (int y = 0; y < size.height(); ++y)
                 for (int x = 0; x < size.width(); ++x)
                     if (qAlpha(expected.pixel(x, y)) == 255) {
@@ -152,7 +153,7 @@ TEST(GradBox, CaptionPassesByReliefAndEnabledState) {
         box.Font().SetColor(clBlue);
         box.Font().SetHeight(-16);
         box.SetCaption(QStringLiteral("Moxel"));
-        box.setEnabled(row.enabled);
+        box.SetEnabled(row.enabled);
         const QImage image = paint(box);
         std::set<std::uint32_t> colours;
         for (int y = 0; y < image.height(); ++y)

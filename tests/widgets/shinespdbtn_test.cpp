@@ -4,7 +4,7 @@
 
 #include <QCoreApplication>
 #include <QCursor>
-#include <QMouseEvent>
+#include <QWidget>
 #include <memory>
 
 #include "platform/canvas.h"
@@ -53,10 +53,14 @@ protected:
         QCoreApplication::processEvents();
     }
 
+    // What the host hands a button, as it would for that pointer event.
     static void mouse(TShineSpeedButton* btn, QEvent::Type type, QPoint local) {
-        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent e(type, local, btn->mapToGlobal(local), Qt::LeftButton, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(btn, &e);
+        if (type == QEvent::MouseButtonPress)
+            btn->PointerPress(Qt::LeftButton, local);
+        else if (type == QEvent::MouseMove)
+            btn->PointerMove(local);
+        else
+            btn->PointerRelease(Qt::LeftButton, local);
     }
     // Presses at (5, 5), then releases at `release`, where the pointer stays.
     static void click(TShineSpeedButton* btn, QPoint release = {5, 5}) {
@@ -188,7 +192,7 @@ TEST(ShineSpeedButtonFace, StateGlyphEffectsRecolourOpaquePixelsOnly) {
             b.MouseEnter({}, 0, 0);
         } else {
             b.SetDisabledImage(static_cast<DI>(row.effect));
-            b.setEnabled(false);
+            b.SetEnabled(false);
         }
         EXPECT_EQ(at(b.CreateStateGlyph(), row.p.X, row.p.Y), row.expected)
             << (row.hot ? "active " : "disabled ") << row.effect << " at " << row.p.X << "," << row.p.Y;
@@ -203,7 +207,7 @@ TEST(ShineSpeedButtonFace, DisabledGlyphIsEmbossedOnItsEdges) {
     b.SetDisabledHighlight(clRed);
     b.SetDisabledShadow(clBlue);
     b.SetGlyph(smallGlyph());
-    b.setEnabled(false);
+    b.SetEnabled(false);
     const QImage image = face(b);
     // The 4 x 4 glyph sits at (10, 10); its edges are its top two rows' first three columns.
     EXPECT_EQ(at(image, 10, 10), clBlue);
@@ -306,8 +310,8 @@ TEST_F(ShineSpeedButtonTest, ReleaseOutcomesByGroupAllowAllUpAndPlace) {
         EXPECT_EQ(a->DrawState(), row.state) << what;
         EXPECT_FALSE(a->Tracking()) << what;
         // Back to a plain up button for the next row.
-        a->setEnabled(false);
-        a->setEnabled(true);
+        a->SetEnabled(false);
+        a->SetEnabled(true);
         a->SetGroupIndex(0);
     }
 }

@@ -16,6 +16,7 @@
 #include "app/boardpanel.h"
 #include "app/mainwindow1.h"
 #include "labelsamples.h"
+#include "platform/graphiccontrol.h"
 #include "platform/runtimedir.h"
 #include "widgetsamples.h"
 
@@ -86,9 +87,9 @@ int usage() {
     return 2;
 }
 
-bool save(QWidget& widget, const QString& path) {
+bool save(QWidget& widget, const QString& path, const QRect& area = QRect(QPoint(0, 0), QSize(-1, -1))) {
     widget.ensurePolished();
-    const QPixmap shot = widget.grab();
+    const QPixmap shot = widget.grab(area);
     if (shot.isNull() || !shot.save(path, "PNG")) {
         QTextStream(stderr) << "moxel-snapshot: cannot write " << path << '\n';
         return false;
@@ -133,13 +134,11 @@ int main(int argc, char** argv) {
 
     TMainForm1 form;
     form.show();
-    QWidget* target = &form;
-    if (args.size() == 2) {
-        target = form.findChild<QWidget*>(args[1]);
-        if (!target) {
-            QTextStream(stderr) << "moxel-snapshot: no control named " << args[1] << '\n';
-            return 1;
-        }
-    }
-    return save(*target, out) ? 0 : 1;
+    if (args.size() == 1) return save(form, out) ? 0 : 1;
+    if (QWidget* target = form.findChild<QWidget*>(args[1])) return save(*target, out) ? 0 : 1;
+    // A graphic control is shown by the parent whose surface it draws on.
+    if (const auto* graphic = form.findChild<TGraphicControl*>(args[1]))
+        return save(*graphic->Parent(), out, graphic->geometry()) ? 0 : 1;
+    QTextStream(stderr) << "moxel-snapshot: no control named " << args[1] << '\n';
+    return 1;
 }

@@ -58,7 +58,7 @@ void putInState(TShineSpeedButton& b, TShineDrawState state) {
         b.SetDown(true);
     }
     if (state == sdHot || state == sdDownHot) b.MouseEnter({}, 0, 0);
-    if (state == sdDisabled) b.setEnabled(false);
+    if (state == sdDisabled) b.SetEnabled(false);
 }
 
 constexpr TShineDrawState kStates[] = {TShineDrawState::sdUp, TShineDrawState::sdHot, TShineDrawState::sdDown,
@@ -111,7 +111,7 @@ std::unique_ptr<QWidget> shineGlyphs() {
         b->setGeometry(4 + i * 30, 34, 26, 26);
         b->SetGlyph(sampleGlyph());
         b->SetDisabledImage(static_cast<TDisabledImageType>(i));
-        b->setEnabled(false);
+        b->SetEnabled(false);
     }
     return host;
 }
@@ -140,7 +140,7 @@ std::unique_ptr<QWidget> beads() {
             TdxfColorButton* b = bead(cell, 2, 2, rows[r].first, rows[r].second);
             b->SetGroupIndex(9);
             if (c == 1) b->SetDown(true);
-            if (c == 2) b->setEnabled(false);
+            if (c == 2) b->SetEnabled(false);
         }
     }
     return host;
@@ -180,7 +180,7 @@ std::unique_ptr<QWidget> gradCaptions() {
             box->SetFontDepth(3);
             box->SetStyle3D(static_cast<TFontStyle3D>(i));
         }
-        if (i == 9) box->setEnabled(false);
+        if (i == 9) box->SetEnabled(false);
         box->SetCaption(i < 4 ? QStringLiteral("Relief %1").arg(i) : QStringLiteral("Caption"));
     }
     return host;
