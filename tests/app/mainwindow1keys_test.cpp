@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleTableInterface>
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -9,6 +11,7 @@
 #include <QTest>
 
 #include "app/boardstring.h"
+#include "app/glyphcycles.h"
 #include "app/glyphs.h"
 #include "app/mainwindow1.h"
 #include "app/textlines.h"
@@ -48,6 +51,29 @@ protected:
     }
 
     void clickCell(int index) { pointer.Click(form.MultiButton1->Buttons()[index].Btn()); }
+    QPoint cellPoint(int index) const {
+        return form.MultiButton1->mapTo(&form,
+                                        form.MultiButton1->Buttons()[index].Btn()->geometry().center());
+    }
+    // The cells that hold a glyph, as "index:code", in order.
+    QString drawn() const {
+        QStringList cells;
+        for (int i = 0; i < kCellCount; ++i)
+            if (board()[i] != u'0') cells << QString::number(i) + ':' + board()[i];
+        return cells.join(' ');
+    }
+    // The glyph sounds played, by their numbers.
+    QString soundNumbers() const {
+        QStringList numbers;
+        for (const QString& name : sounds.played) numbers << name.mid(4, 2);
+        return numbers.join(' ');
+    }
+    QList<int> pulsing() const {
+        QList<int> labels;
+        for (int k = 1; k <= TMainForm1::kPaletteSize; ++k)
+            if (form.dxfLabel(k)->Tag() == 1) labels << k;
+        return labels;
+    }
     QString board() const { return BoardString(form); }
     // Keys go where the platform sends them: to the control with the focus, or else to the window.
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
@@ -284,6 +310,106 @@ TEST_F(MainForm1KeysTest, TheTextViewKeepsItsOwnKeys) {
     pointer.Click(form.SpeedButton6);
     ASSERT_FALSE(form.Memo1->isVisible());
     undo();
+    EXPECT_EQ(board(), kBlankBoard);
+}
+
+// A Shift drag draws as the pointer moves, diagonal jumps filled in; a Ctrl+Shift drag keeps only its last
+// frame, taking back the earlier one silently. Each new glyph counts, sounds and pulses as its click would,
+// and the whole drag is one undo step.
+TEST_F(MainForm1KeysTest, ShiftDragsDrawStrokesAndBoxesAsOneUndoStep) {
+    struct Move {
+        int cell;
+        const char* drawn;
+    };
+    struct Drag {
+        Qt::KeyboardModifiers held;
+        int press;
+        std::vector<Move> moves;
+        const char* sounds;
+        QList<int> pulses;
+    };
+    const Drag drags[] = {
+        {Qt::ShiftModifier, 31, {{32, "31:8 32:8"}, {63, "31:8 32:8 33:2 63:5"}}, "07 07 01 04", {2, 5, 8}},
+        {Qt::ShiftModifier | Qt::ControlModifier,
+         0,
+         {{63, "0:1 1:8 2:8 3:2 30:5 33:5 60:3 61:8 62:8 63:4"}, {31, "0:1 1:2 30:3 31:4"}},
+         "00 07 07 01 04 04 02 07 07 03 01 02 03",
+         {1, 2, 3, 4, 5, 8}},
+    };
+    for (const Drag& drag : drags) {
+        newBoard(true);
+        sounds.played.clear();
+        for (int k = 1; k <= TMainForm1::kPaletteSize; ++k) form.dxfLabel(k)->SetTag(0);
+        const std::int32_t counter = form.ClickCounter();
+        pointer.Hold(drag.held);
+        pointer.Press(cellPoint(drag.press));
+        for (const Move& move : drag.moves) {
+            pointer.MoveTo(cellPoint(move.cell));
+            EXPECT_EQ(drawn(), move.drawn);
+        }
+        pointer.Release(cellPoint(drag.moves.back().cell));
+        pointer.Hold(Qt::NoModifier);
+        EXPECT_EQ(soundNumbers(), drag.sounds);
+        EXPECT_EQ(form.ClickCounter() - counter, sounds.played.size());
+        EXPECT_EQ(pulsing(), drag.pulses);
+        undo();
+        EXPECT_EQ(board(), kBlankBoard);
+        redo(0);
+        EXPECT_EQ(drawn(), drag.moves.back().drawn);
+    }
+}
+
+TEST_F(MainForm1KeysTest, AShiftPressReleasedOnItsCellIsAPlainClickAndAPlainDragDrawsNothing) {
+    pointer.Hold(Qt::ShiftModifier);
+    pointer.Press(cellPoint(5));
+    pointer.MoveTo(cellPoint(5) + QPoint(4, 4));
+    pointer.Release(cellPoint(5) + QPoint(4, 4));
+    pointer.Hold(Qt::NoModifier);
+    clickCell(6);
+    pointer.Press(cellPoint(10));
+    pointer.MoveTo(cellPoint(11));
+    pointer.MoveTo(cellPoint(12));
+    pointer.Release(cellPoint(12));
+    EXPECT_NE(board()[5], u'0');
+    EXPECT_EQ(board().mid(5, 2), QString(2, board()[5]));
+    EXPECT_EQ(board().count(u'0'), kCellCount - 2);
+    EXPECT_EQ(form.ClickCounter(), 2);
+    ASSERT_EQ(sounds.played.size(), 2);
+    EXPECT_EQ(sounds.played[0], sounds.played[1]);
+}
+
+TEST_F(MainForm1KeysTest, TheCellCursorClicksAndDrawsFromTheKeyboard) {
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(form.MultiButton1)->tableInterface();
+    const auto focused = [&](int row, int column) { return table->cellAt(row, column)->state().focused; };
+    key(Qt::Key_Space, Qt::NoModifier);  // no cursor yet, no click
+    key(Qt::Key_Right, Qt::NoModifier);  // the first arrow only shows the cursor
+    EXPECT_TRUE(focused(0, 0));
+    EXPECT_EQ(form.ClickCounter(), 0);
+    key(Qt::Key_Right, Qt::ShiftModifier);
+    key(Qt::Key_Right, Qt::ShiftModifier);
+    key(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(drawn(), "0:8 1:8 2:9 32:5");
+    EXPECT_EQ(soundNumbers(), "07 07 07 08 04");
+    EXPECT_TRUE(focused(1, 2));
+    EXPECT_FALSE(focused(0, 0));
+
+    const std::optional<Glyph> next = NextGlyph(form.CurrentDrawingMode(), "┃");
+    ASSERT_TRUE(next);
+    key(Qt::Key_Return, Qt::NoModifier);
+    EXPECT_EQ(board()[32], QLatin1Char(GlyphCode(*next)));
+    EXPECT_EQ(sounds.played.back(), GlyphSound(*next));
+    EXPECT_EQ(form.ClickCounter(), 6);
+    key(Qt::Key_Escape, Qt::NoModifier);
+    key(Qt::Key_Space, Qt::NoModifier);
+    EXPECT_FALSE(focused(1, 2));
+    EXPECT_EQ(form.ClickCounter(), 6);
+
+    pointer.Click(form.SpeedButton0);  // the eraser
+    key(Qt::Key_Left, Qt::NoModifier);
+    key(Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(drawn(), "0:8 1:8");
+    for (int step = 0; step < 5; ++step) undo();
     EXPECT_EQ(board(), kBlankBoard);
 }
 
