@@ -32,6 +32,7 @@ NEW, LOAD, SAVE, INFO = (46, 401), (46, 417), (46, 433), (104, 433)
 TEXT_OUT = (407, 31)
 CLOSE, MINIMIZE, HELP = (621, 434), (621, 414), (621, 394)
 COUNTER = (502, 363, 40, 15)
+CURSOR_FRAME = (0, 84, 227)
 
 
 def luma(p):
@@ -143,13 +144,14 @@ class Suite:
         expect("the text view's lines on the clipboard", text_lines(self.board), seen, self.s.screen("text"))
         self.s.click(*TEXT_OUT)
 
-    def save_through_dialog(self):
+    def save_through_dialog(self, name="drawing"):
+        """Saves under name, a bare name in the dialog's folder (the documents) or a whole path."""
         self.s.click(*SAVE)
         self.s.dialog("保存")
-        self.s.type("drawing")
+        self.s.type(name)
         self.s.keys("Return")
-        path = os.path.join(self.s.docs, "drawing.qvx")
-        self.s.wait_for(lambda: os.path.exists(path), "drawing.qvx to be written")
+        path = os.path.join(self.s.docs, name + ".qvx")
+        self.s.wait_for(lambda: os.path.exists(path), f"{name}.qvx to be written")
         self.s.pause(0.3)
         with open(path, "rb") as f:
             expect("the bytes of the saved board file", board_file(self.board, self.count, START_COLOR), f.read())
@@ -191,8 +193,9 @@ class Suite:
         self.s.type("drawing.qvx")
         self.s.keys("Return")
         self.s.pause(0.6)
-        # The file was saved before the click after the failed save.
+        # The file was saved before the click after the failed save, and its count comes back with it.
         self.board = saved[:449] + "0"
+        self.count -= 1
         expect_board("the board loaded through the open dialog", self.board, self.s.screen("loaded"))
 
     def board_keys(self):
@@ -220,6 +223,45 @@ class Suite:
         self.s.keys("Return")
         self.s.wait_for(lambda: self.s.windows() == [self.s.window], "the error box to close")
         expect_board("the board after a paste that cannot be placed", before, self.s.screen("bad-paste"))
+
+    def draw(self, changes, counted):
+        self.board = "".join(changes.get(i, c) for i, c in enumerate(self.board))
+        self.count += counted
+
+    def draw_box_and_line(self):
+        # A Ctrl+Shift drag from (11, 2) over (12, 5) to (13, 8): the first frame counts its 8 cells; the
+        # last one counts the cells it gives a new glyph and takes back (335's ┓, 363 to 365) silently.
+        ox, oy = self.s.origin()
+        points = [cell_point(i) for i in (332, 365, 398)]
+        self.s.xdotool("mousemove", ox + points[0][0], oy + points[0][1], "keydown", "ctrl", "keydown", "shift",
+                       "mousedown", 1)
+        for x, y in points[1:]:
+            self.s.pause(0.3)
+            self.s.xdotool("mousemove", ox + x, oy + y)
+        self.s.pause(0.3)
+        self.s.xdotool("mouseup", 1, "keyup", "shift", "keyup", "ctrl")
+        self.s.park_pointer()
+        box = {332: "1", 338: "2", 392: "3", 398: "4", 362: "5", 368: "5"}
+        box.update({i: "8" for i in (*range(333, 338), *range(393, 398))})
+        self.draw(box, 8 + 13)
+        # The first arrow shows the cursor on the top-left cell; then to (12, 14), and a line right and down:
+        # each Shift+arrow is a stroke of its own, so the turn joins the straight end of the one before.
+        self.s.keys("Right", *["Down"] * 12, *["Right"] * 14)
+        self.s.keys(*["shift+Right"] * 3, *["shift+Down"] * 2)
+        self.draw({374: "8", 375: "8", 376: "8", 377: "9", 407: "5", 437: "5"}, 7)
+        self.s.keys("Return")
+        self.draw({437: step(self.board[437], "full")}, 1)
+        shot = self.s.screen("drawn")
+        expect_board("the board after a Ctrl+Shift drag and a line from the keyboard", self.board, shot)
+        row, col = divmod(437, COLUMNS)
+        around = [(CELL_X0 + CELL * col + dx, CELL_Y0 + CELL * row + dy) for dx in range(-3, 21) for dy in range(-3, 21)]
+        framed = lambda shot: any(shot.pixel(x, y) == CURSOR_FRAME for x, y in around)
+        expect("the cell cursor's frame around the line's last cell", True, framed(shot), shot)
+        self.s.keys("Escape")
+        shot = self.s.screen("cursor-hidden")
+        expect("the cell cursor's frame after Escape", False, framed(shot), shot)
+        # The dialog starts in the folder of the failed save; the whole path leads it back.
+        self.save_through_dialog(os.path.join(self.s.docs, "shapes"))
 
     def drag_window(self):
         before = self.s.origin()
@@ -273,7 +315,7 @@ def main():
     suite = Suite(s, bin_dir)
     steps = [suite.start_with_board_file, suite.click_in_every_mode, suite.gradient_styles, suite.text_view,
              suite.save_through_dialog, suite.failing_save, suite.new_then_load, suite.board_keys,
-             suite.drag_window, suite.help_and_info, suite.minimize_and_close]
+             suite.draw_box_and_line, suite.drag_window, suite.help_and_info, suite.minimize_and_close]
     try:
         for run_step in steps:
             run_step()
