@@ -32,27 +32,11 @@ bool BoardDrag::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonDblClick:
             start(*static_cast<QMouseEvent*>(event));
             break;
-        case QEvent::MouseMove: {
-            const auto& e = *static_cast<QMouseEvent*>(event);
-            const std::optional<int> cell = cellAt(e.position().toPoint());
-            if (!m_pressCell || !cell || (!m_stroke && !m_frame && *cell == *m_pressCell)) break;
-            if (!m_stroke && !m_frame) {
-                takeOverPress(e);
-                m_pressBoard = BoardString(m_host);
-                if (m_box)
-                    m_frame.emplace(m_host, *m_pressCell, m_host.CurrentDrawingMode());
-                else
-                    m_stroke.emplace(m_host, *m_pressCell, m_host.CurrentDrawingMode());
-            }
-            DrawCellChanges(m_host, moveTo(*cell), m_pressBoard);
+        case QEvent::MouseMove:
+            move(*static_cast<QMouseEvent*>(event));
             break;
-        }
         case QEvent::MouseButtonRelease:
-            if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) break;
-            if (m_stroke || m_frame) m_finished(m_pressBoard);
-            m_pressCell.reset();
-            m_stroke.reset();
-            m_frame.reset();
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) finish();
             break;
         default:
             break;
@@ -70,11 +54,35 @@ std::optional<int> BoardDrag::cellAt(QPoint point) const {
 }
 
 void BoardDrag::start(const QMouseEvent& event) {
-    if (event.button() != Qt::LeftButton || m_pressCell) return;
+    if (event.button() != Qt::LeftButton) return;
+    // A release that never came (the pointer taken away by the desktop) still ends what it began.
+    finish();
     const Qt::KeyboardModifiers held = event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
     if (!(held & Qt::ShiftModifier)) return;
     m_pressCell = cellAt(event.position().toPoint());
     m_box = held & Qt::ControlModifier;
+}
+
+void BoardDrag::move(const QMouseEvent& event) {
+    const std::optional<int> cell = cellAt(event.position().toPoint());
+    if (!m_pressCell || !cell) return;
+    if (!m_stroke && !m_frame) {
+        if (*cell == *m_pressCell) return;
+        takeOverPress(event);
+        m_pressBoard = BoardString(m_host);
+        if (m_box)
+            m_frame.emplace(m_host, *m_pressCell, m_host.CurrentDrawingMode());
+        else
+            m_stroke.emplace(m_host, *m_pressCell, m_host.CurrentDrawingMode());
+    }
+    DrawCellChanges(m_host, moveTo(*cell), m_pressBoard);
+}
+
+void BoardDrag::finish() {
+    if (m_stroke || m_frame) m_finished(m_pressBoard);
+    m_pressCell.reset();
+    m_stroke.reset();
+    m_frame.reset();
 }
 
 CellChanges BoardDrag::moveTo(int cell) {
@@ -103,6 +111,8 @@ constexpr int kCursorMargin = 1;  // the frame reaches this far over the neighbo
 }  // namespace
 
 BoardCursor::BoardCursor(TMxButtonPanel& board) : QFocusFrame(&board), m_board(board) {
+    // The cell under the frame still takes the pointer.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
 }
 

@@ -32,7 +32,11 @@ protected:
 private:
     std::optional<int> cellAt(QPoint point) const;
     void start(const QMouseEvent& event);
+    // The drawing starts once the pointer reaches a cell other than the pressed one.
+    void move(const QMouseEvent& event);
     CellChanges moveTo(int cell);
+    // Keeps a stroke or box drawn as one undo step and forgets the press.
+    void finish();
     // The pressed cell lets go of the pointer without a click: the drag is a drawing now.
     void takeOverPress(const QMouseEvent& event);
 
