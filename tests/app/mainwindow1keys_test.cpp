@@ -11,7 +11,6 @@
 #include <QTest>
 
 #include "app/boardstring.h"
-#include "app/glyphcycles.h"
 #include "app/glyphs.h"
 #include "app/mainwindow1.h"
 #include "app/textlines.h"
@@ -55,24 +54,20 @@ protected:
         return form.MultiButton1->mapTo(&form,
                                         form.MultiButton1->Buttons()[index].Btn()->geometry().center());
     }
-    // The cells that hold a glyph, as "index:code", in order.
+    // The cells that hold a glyph, as "index:code".
     QString drawn() const {
         QStringList cells;
         for (int i = 0; i < kCellCount; ++i)
             if (board()[i] != u'0') cells << QString::number(i) + ':' + board()[i];
         return cells.join(' ');
     }
-    // The glyph sounds played, by their numbers.
-    QString soundNumbers() const {
-        QStringList numbers;
-        for (const QString& name : sounds.played) numbers << name.mid(4, 2);
-        return numbers.join(' ');
-    }
-    QList<int> pulsing() const {
-        QList<int> labels;
+    // The numbers of the glyph sounds played, then the palette labels that pulse.
+    QString effects() const {
+        QStringList played, pulsing;
+        for (const QString& name : sounds.played) played << name.mid(4, 2);
         for (int k = 1; k <= TMainForm1::kPaletteSize; ++k)
-            if (form.dxfLabel(k)->Tag() == 1) labels << k;
-        return labels;
+            if (form.dxfLabel(k)->Tag() == 1) pulsing << QString::number(k);
+        return played.join(' ') + '|' + pulsing.join(' ');
     }
     QString board() const { return BoardString(form); }
     // Keys go where the platform sends them: to the control with the focus, or else to the window.
@@ -313,28 +308,24 @@ TEST_F(MainForm1KeysTest, TheTextViewKeepsItsOwnKeys) {
     EXPECT_EQ(board(), kBlankBoard);
 }
 
-// A Shift drag draws as the pointer moves, diagonal jumps filled in; a Ctrl+Shift drag keeps only its last
-// frame, taking back the earlier one silently. Each new glyph counts, sounds and pulses as its click would,
-// and the whole drag is one undo step.
+// Strokes draw as the pointer moves; a box keeps its last frame, taking the earlier one back silently. Each
+// new glyph counts, sounds and pulses as its click would, and a drag is one step; a Shift click is a plain
+// click.
 TEST_F(MainForm1KeysTest, ShiftDragsDrawStrokesAndBoxesAsOneUndoStep) {
-    struct Move {
-        int cell;
-        const char* drawn;
-    };
     struct Drag {
         Qt::KeyboardModifiers held;
-        int press;
-        std::vector<Move> moves;
-        const char* sounds;
-        QList<int> pulses;
+        std::vector<int> cells;          // pressed on the first, released on the last
+        std::vector<const char*> drawn;  // after each move, and after the release
+        const char* effects;
     };
     const Drag drags[] = {
-        {Qt::ShiftModifier, 31, {{32, "31:8 32:8"}, {63, "31:8 32:8 33:2 63:5"}}, "07 07 01 04", {2, 5, 8}},
+        {Qt::NoModifier, {10, 11, 12}, {"", ""}, "|"},
+        {Qt::ShiftModifier, {5, 5}, {"", "5:1"}, "00|1"},
+        {Qt::ShiftModifier, {31, 32, 63}, {"31:8 32:8", "31:8 32:8 33:2 63:5"}, "07 07 01 04|2 5 8"},
         {Qt::ShiftModifier | Qt::ControlModifier,
-         0,
-         {{63, "0:1 1:8 2:8 3:2 30:5 33:5 60:3 61:8 62:8 63:4"}, {31, "0:1 1:2 30:3 31:4"}},
-         "00 07 07 01 04 04 02 07 07 03 01 02 03",
-         {1, 2, 3, 4, 5, 8}},
+         {0, 63, 31},
+         {"0:1 1:8 2:8 3:2 30:5 33:5 60:3 61:8 62:8 63:4", "0:1 1:2 30:3 31:4"},
+         "00 07 07 01 04 04 02 07 07 03 01 02 03|1 2 3 4 5 8"},
     };
     for (const Drag& drag : drags) {
         newBoard(true);
@@ -342,75 +333,41 @@ TEST_F(MainForm1KeysTest, ShiftDragsDrawStrokesAndBoxesAsOneUndoStep) {
         for (int k = 1; k <= TMainForm1::kPaletteSize; ++k) form.dxfLabel(k)->SetTag(0);
         const std::int32_t counter = form.ClickCounter();
         pointer.Hold(drag.held);
-        pointer.Press(cellPoint(drag.press));
-        for (const Move& move : drag.moves) {
-            pointer.MoveTo(cellPoint(move.cell));
-            EXPECT_EQ(drawn(), move.drawn);
+        pointer.Press(cellPoint(drag.cells[0]));
+        for (std::size_t i = 1; i < drag.cells.size(); ++i) {
+            pointer.MoveTo(cellPoint(drag.cells[i]));
+            EXPECT_EQ(drawn(), drag.drawn[i - 1]);
         }
-        pointer.Release(cellPoint(drag.moves.back().cell));
+        pointer.Release(cellPoint(drag.cells.back()));
         pointer.Hold(Qt::NoModifier);
-        EXPECT_EQ(soundNumbers(), drag.sounds);
+        EXPECT_EQ(drawn(), drag.drawn.back());
+        EXPECT_EQ(effects(), drag.effects);
         EXPECT_EQ(form.ClickCounter() - counter, sounds.played.size());
-        EXPECT_EQ(pulsing(), drag.pulses);
         undo();
         EXPECT_EQ(board(), kBlankBoard);
-        redo(0);
-        EXPECT_EQ(drawn(), drag.moves.back().drawn);
     }
 }
 
-TEST_F(MainForm1KeysTest, AShiftPressReleasedOnItsCellIsAPlainClickAndAPlainDragDrawsNothing) {
-    pointer.Hold(Qt::ShiftModifier);
-    pointer.Press(cellPoint(5));
-    pointer.MoveTo(cellPoint(5) + QPoint(4, 4));
-    pointer.Release(cellPoint(5) + QPoint(4, 4));
-    pointer.Hold(Qt::NoModifier);
-    clickCell(6);
-    pointer.Press(cellPoint(10));
-    pointer.MoveTo(cellPoint(11));
-    pointer.MoveTo(cellPoint(12));
-    pointer.Release(cellPoint(12));
-    EXPECT_NE(board()[5], u'0');
-    EXPECT_EQ(board().mid(5, 2), QString(2, board()[5]));
-    EXPECT_EQ(board().count(u'0'), kCellCount - 2);
-    EXPECT_EQ(form.ClickCounter(), 2);
-    ASSERT_EQ(sounds.played.size(), 2);
-    EXPECT_EQ(sounds.played[0], sounds.played[1]);
-}
-
+// Return clicks the cursor's cell as the pointer would (┃ steps on to ┣); each key is one undo step.
 TEST_F(MainForm1KeysTest, TheCellCursorClicksAndDrawsFromTheKeyboard) {
     QAccessibleTableInterface* table =
         QAccessible::queryAccessibleInterface(form.MultiButton1)->tableInterface();
     const auto focused = [&](int row, int column) { return table->cellAt(row, column)->state().focused; };
-    key(Qt::Key_Space, Qt::NoModifier);  // no cursor yet, no click
-    key(Qt::Key_Right, Qt::NoModifier);  // the first arrow only shows the cursor
+    for (Qt::Key k : {Qt::Key_Space, Qt::Key_Right})
+        key(k, Qt::NoModifier);  // no cursor to click; then it shows
     EXPECT_TRUE(focused(0, 0));
-    EXPECT_EQ(form.ClickCounter(), 0);
-    key(Qt::Key_Right, Qt::ShiftModifier);
-    key(Qt::Key_Right, Qt::ShiftModifier);
-    key(Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_EQ(drawn(), "0:8 1:8 2:9 32:5");
-    EXPECT_EQ(soundNumbers(), "07 07 07 08 04");
-    EXPECT_TRUE(focused(1, 2));
-    EXPECT_FALSE(focused(0, 0));
-
-    const std::optional<Glyph> next = NextGlyph(form.CurrentDrawingMode(), "┃");
-    ASSERT_TRUE(next);
+    for (Qt::Key k : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down}) key(k, Qt::ShiftModifier);
     key(Qt::Key_Return, Qt::NoModifier);
-    EXPECT_EQ(board()[32], QLatin1Char(GlyphCode(*next)));
-    EXPECT_EQ(sounds.played.back(), GlyphSound(*next));
-    EXPECT_EQ(form.ClickCounter(), 6);
-    key(Qt::Key_Escape, Qt::NoModifier);
-    key(Qt::Key_Space, Qt::NoModifier);
+    EXPECT_EQ(drawn(), "0:8 1:8 2:9 32:6");
+    EXPECT_EQ(effects(), "07 07 07 08 04 05|5 6 8 9");
+    EXPECT_TRUE(focused(1, 2) && !focused(0, 0));
+    for (Qt::Key k : {Qt::Key_Escape, Qt::Key_Space}) key(k, Qt::NoModifier);
     EXPECT_FALSE(focused(1, 2));
     EXPECT_EQ(form.ClickCounter(), 6);
-
-    pointer.Click(form.SpeedButton0);  // the eraser
-    key(Qt::Key_Left, Qt::NoModifier);
-    key(Qt::Key_Up, Qt::ShiftModifier);
-    EXPECT_EQ(drawn(), "0:8 1:8");
-    for (int step = 0; step < 5; ++step) undo();
-    EXPECT_EQ(board(), kBlankBoard);
+    for (const char* line : {"0:8 1:8 2:9 32:5", "0:8 1:8 2:8", "0:8 1:8", ""}) {
+        undo();
+        EXPECT_EQ(drawn(), line);
+    }
 }
 
 }  // namespace
