@@ -13,6 +13,7 @@
 #include "platform/colordialog.h"
 #include "platform/filedialog.h"
 
+class BoardCursor;
 class TAppHint;
 class TBevel;
 class TGradBox;
@@ -155,16 +156,23 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void PaletteLabelClick(int k);
     void SetBoardGradientStyle(TMxGradientStyle style);
 
     // The board's keys (mainwindow1keys.cpp): undo, redo, copy and paste of the whole board, the file and
-    // help buttons' keys, and the repair of the junctions.
+    // help buttons' keys, the repair of the junctions, and the cell cursor with its clicks and lines; and the
+    // board's Shift drags, which draw strokes and boxes.
     void createBoardKeys();
+    bool textViewHasKeys() const;
+    // Whether the key was one of the cell cursor's.
+    bool cursorKey(const QKeyEvent& e);
     // Runs change and keeps the cells it changed as one undo step.
     void recordBoardChange(const std::function<void()>& change);
+    // Keeps the cells changed since the board was pressBoard (a board string) as one undo step.
+    void recordBoardChangeSince(const QString& pressBoard);
     void undoBoard();
     void redoBoard();
     void copyBoard();
@@ -175,6 +183,7 @@ private:
     std::int32_t m_clickCounter = 0;
     QString m_programDirectory;
     BoardHistory m_history;
+    BoardCursor* m_cursor = nullptr;
     // Where the pointer grabbed the window, while a move runs without the window manager's help.
     std::optional<QPoint> m_dragOffset;
     bool m_windowManagerMoves = false;  // the window manager was asked to move the window at this press

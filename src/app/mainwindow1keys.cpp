@@ -1,14 +1,18 @@
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QShortcut>
 #include <initializer_list>
 
+#include "app/boarddrawing.h"
 #include "app/boardstring.h"
+#include "app/glypharms.h"
 #include "app/junctions.h"
 #include "app/mainwindow1.h"
 #include "app/pastemessage.h"
 #include "app/textimport.h"
 #include "app/textlines.h"
+#include "buttongrid/mxbuttonpanel.h"
 #include "platform/errorbox.h"
 #include "platform/memo.h"
 
@@ -24,6 +28,22 @@ QList<QKeySequence> keysFor(QKeySequence::StandardKey standard, std::initializer
     return keys;
 }
 
+// The way an arrow key points on the board.
+std::optional<GlyphArm> arrowArm(int key) {
+    switch (key) {
+        case Qt::Key_Up:
+            return GlyphArm::Up;
+        case Qt::Key_Down:
+            return GlyphArm::Down;
+        case Qt::Key_Left:
+            return GlyphArm::Left;
+        case Qt::Key_Right:
+            return GlyphArm::Right;
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace
 
 void TMainForm1::createBoardKeys() {
@@ -34,7 +54,7 @@ void TMainForm1::createBoardKeys() {
         // The text view, while it has the keys, edits its own text: the edit box claims the keys it knows
         // before any shortcut sees them, and the board stays out of the way of the rest.
         connect(shortcut, &QShortcut::activated, this, [this, action] {
-            if (!(Memo1 && Memo1->isVisible() && Memo1->hasFocus())) (this->*action)();
+            if (!textViewHasKeys()) (this->*action)();
         });
     };
     bind(keysFor(QKeySequence::Undo, {QKeySequence(Qt::CTRL | Qt::Key_Z)}), &TMainForm1::undoBoard);
@@ -49,12 +69,66 @@ void TMainForm1::createBoardKeys() {
     bind(keysFor(QKeySequence::Save, {QKeySequence(Qt::CTRL | Qt::Key_S)}), &TMainForm1::SpeedButton9Click);
     bind(keysFor(QKeySequence::HelpContents, {QKeySequence(Qt::Key_F1)}), &TMainForm1::ColorButton13Click);
     bind({QKeySequence(Qt::CTRL | Qt::Key_J)}, &TMainForm1::joinBoard);
+
+    m_cursor = new BoardCursor(*MultiButton1);
+    new BoardDrag(*MultiButton1, *this,
+                  [this](const QString& pressBoard) { recordBoardChangeSince(pressBoard); });
+}
+
+bool TMainForm1::textViewHasKeys() const {
+    return Memo1 && Memo1->isVisible() && Memo1->hasFocus();
+}
+
+void TMainForm1::keyPressEvent(QKeyEvent* e) {
+    if (!textViewHasKeys() && cursorKey(*e)) return;
+    QWidget::keyPressEvent(e);
+}
+
+// The arrows show the cursor, then move it; with Shift they draw a line into the next cell and move there.
+// Space and Return click the cursor's cell as the pointer would; Escape hides the cursor.
+bool TMainForm1::cursorKey(const QKeyEvent& e) {
+    const Qt::KeyboardModifiers held = e.modifiers() & ~Qt::KeypadModifier;
+    const std::optional<int> cell = m_cursor->Cell();
+    switch (e.key()) {
+        case Qt::Key_Escape:
+            if (!cell || held != Qt::NoModifier) return false;
+            m_cursor->Conceal();
+            return true;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!cell || held != Qt::NoModifier) return false;
+            MultiButton1ButtonClick(MultiButton1, MultiButton1->Buttons()[*cell].Btn(), *cell);
+            return true;
+        default:
+            break;
+    }
+    const std::optional<GlyphArm> arm = arrowArm(e.key());
+    if (!arm || (held != Qt::NoModifier && held != Qt::ShiftModifier)) return false;
+    if (!cell) {
+        m_cursor->ShowAt(m_cursor->LastCell());
+        return true;
+    }
+    const std::optional<int> next = NeighbourCell(*cell, *arm);
+    if (!next) return true;
+    if (held == Qt::ShiftModifier) {
+        recordBoardChange([&] {
+            const QString pressBoard = BoardString(*this);
+            DrawCellChanges(*this, Stroke(*this, *cell, CurrentDrawingMode()).MoveTo(*next), pressBoard);
+        });
+    }
+    m_cursor->ShowAt(*next);
+    return true;
 }
 
 void TMainForm1::recordBoardChange(const std::function<void()>& change) {
     const QString before = BoardString(*this);
     change();
-    m_history.Record(before, BoardString(*this));
+    recordBoardChangeSince(before);
+}
+
+void TMainForm1::recordBoardChangeSince(const QString& pressBoard) {
+    m_history.Record(pressBoard, BoardString(*this));
 }
 
 // Undo and redo set the cells only, the way a board file sets them: no sound, no count, no pulse.

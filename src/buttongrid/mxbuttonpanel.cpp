@@ -1,5 +1,6 @@
 #include "buttongrid/mxbuttonpanel.h"
 
+#include <QAccessible>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
@@ -106,6 +107,14 @@ void TMxButtonPanel::LayoutButtons() {
         const auto* held = btn->OnClick().target<ForwardClick>();
         if (!held || held->panel != this) btn->SetOnClick(ForwardClick{this});
     }
+}
+
+void TMxButtonPanel::SetFocusedButton(int index) {
+    if (!assignIfDiffers(m_focusedButton, index) || index < 0 || index >= m_buttons.Count()) return;
+    QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(m_buttons[index].Btn());
+    if (cell == nullptr) return;
+    QAccessibleEvent event(cell, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
 }
 
 const QImage* TMxButtonPanel::BackBitmap() const {

@@ -57,6 +57,10 @@ public:
     TMxSpecialButton& InsertButton(int index);
     bool GetEmpty() const { return m_buttons.Count() == 0; }
 
+    // The button a keyboard cursor stands on, which assistive technology hears of as focused; -1 for none.
+    int FocusedButton() const { return m_focusedButton; }
+    void SetFocusedButton(int index);
+
     // Between BeginLoading and Loaded the panel is being set up as a whole: no layout, no rendering, no
     // painting. Loaded renders the back bitmap once and lays out.
     void BeginLoading() { m_loading = true; }
@@ -104,6 +108,7 @@ private:
     bool m_transparent = false;
     bool m_loading = false;
     bool m_destroying = false;
+    int m_focusedButton = -1;
     QImage m_back;
     int m_backRenders = 0;
     int m_sizeChanges = 0;

@@ -41,8 +41,19 @@ void* MxCellAccessible::interface_cast(QAccessible::InterfaceType t) {
     return GraphicAccessible::interface_cast(t);
 }
 
+const TMxButtonPanel* MxCellAccessible::panel() const {
+    return qobject_cast<const TMxButtonPanel*>(control()->Parent());
+}
+
+QAccessible::State MxCellAccessible::state() const {
+    QAccessible::State s = GraphicAccessible::state();
+    const TMxButtonPanel* owner = panel();
+    s.focused = owner != nullptr && owner->FocusedButton() >= 0 && owner->FocusedButton() == index();
+    return s;
+}
+
 int MxCellAccessible::index() const {
-    const auto* panel = qobject_cast<const TMxButtonPanel*>(control()->Parent());
+    const TMxButtonPanel* panel = this->panel();
     if (!panel) return -1;
     for (int i = 0; i < panel->Buttons().Count(); ++i)
         if (panel->Buttons()[i].Btn() == control()) return i;
@@ -50,7 +61,7 @@ int MxCellAccessible::index() const {
 }
 
 int MxCellAccessible::columns() const {
-    const auto* panel = qobject_cast<const TMxButtonPanel*>(control()->Parent());
+    const TMxButtonPanel* panel = this->panel();
     return panel ? panel->CurrentLayout().Columns : 1;
 }
 

@@ -47,6 +47,7 @@ public:
     explicit MxCellAccessible(TMxSpeedButton* button);
 
     void* interface_cast(QAccessible::InterfaceType t) override;
+    QAccessible::State state() const override;
 
     bool isSelected() const override { return false; }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
@@ -58,6 +59,7 @@ public:
     QAccessibleInterface* table() const override { return parent(); }
 
 private:
+    const TMxButtonPanel* panel() const;
     // The button's index in its panel, or -1.
     int index() const;
     int columns() const;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleTableInterface>
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -48,6 +50,25 @@ protected:
     }
 
     void clickCell(int index) { pointer.Click(form.MultiButton1->Buttons()[index].Btn()); }
+    QPoint cellPoint(int index) const {
+        return form.MultiButton1->mapTo(&form,
+                                        form.MultiButton1->Buttons()[index].Btn()->geometry().center());
+    }
+    // The cells that hold a glyph, as "index:code".
+    QString drawn() const {
+        QStringList cells;
+        for (int i = 0; i < kCellCount; ++i)
+            if (board()[i] != u'0') cells << QString::number(i) + ':' + board()[i];
+        return cells.join(' ');
+    }
+    // The numbers of the glyph sounds played, then the palette labels that pulse.
+    QString effects() const {
+        QStringList played, pulsing;
+        for (const QString& name : sounds.played) played << name.mid(4, 2);
+        for (int k = 1; k <= TMainForm1::kPaletteSize; ++k)
+            if (form.dxfLabel(k)->Tag() == 1) pulsing << QString::number(k);
+        return played.join(' ') + '|' + pulsing.join(' ');
+    }
     QString board() const { return BoardString(form); }
     // Keys go where the platform sends them: to the control with the focus, or else to the window.
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
@@ -285,6 +306,68 @@ TEST_F(MainForm1KeysTest, TheTextViewKeepsItsOwnKeys) {
     ASSERT_FALSE(form.Memo1->isVisible());
     undo();
     EXPECT_EQ(board(), kBlankBoard);
+}
+
+// Strokes draw as the pointer moves; a box keeps its last frame, taking the earlier one back silently. Each
+// new glyph counts, sounds and pulses as its click would, and a drag is one step; a Shift click is a plain
+// click.
+TEST_F(MainForm1KeysTest, ShiftDragsDrawStrokesAndBoxesAsOneUndoStep) {
+    struct Drag {
+        Qt::KeyboardModifiers held;
+        std::vector<int> cells;          // pressed on the first, released on the last
+        std::vector<const char*> drawn;  // after each move, and after the release
+        const char* effects;
+    };
+    const Drag drags[] = {
+        {Qt::NoModifier, {10, 11, 12}, {"", ""}, "|"},
+        {Qt::ShiftModifier, {5, 5}, {"", "5:1"}, "00|1"},
+        {Qt::ShiftModifier, {31, 32, 63}, {"31:8 32:8", "31:8 32:8 33:2 63:5"}, "07 07 01 04|2 5 8"},
+        {Qt::ShiftModifier | Qt::ControlModifier,
+         {0, 63, 31},
+         {"0:1 1:8 2:8 3:2 30:5 33:5 60:3 61:8 62:8 63:4", "0:1 1:2 30:3 31:4"},
+         "00 07 07 01 04 04 02 07 07 03 01 02 03|1 2 3 4 5 8"},
+    };
+    for (const Drag& drag : drags) {
+        newBoard(true);
+        sounds.played.clear();
+        for (int k = 1; k <= TMainForm1::kPaletteSize; ++k) form.dxfLabel(k)->SetTag(0);
+        const std::int32_t counter = form.ClickCounter();
+        pointer.Hold(drag.held);
+        pointer.Press(cellPoint(drag.cells[0]));
+        for (std::size_t i = 1; i < drag.cells.size(); ++i) {
+            pointer.MoveTo(cellPoint(drag.cells[i]));
+            EXPECT_EQ(drawn(), drag.drawn[i - 1]);
+        }
+        pointer.Release(cellPoint(drag.cells.back()));
+        pointer.Hold(Qt::NoModifier);
+        EXPECT_EQ(drawn(), drag.drawn.back());
+        EXPECT_EQ(effects(), drag.effects);
+        EXPECT_EQ(form.ClickCounter() - counter, sounds.played.size());
+        undo();
+        EXPECT_EQ(board(), kBlankBoard);
+    }
+}
+
+// Return clicks the cursor's cell as the pointer would (┃ steps on to ┣); each key is one undo step.
+TEST_F(MainForm1KeysTest, TheCellCursorClicksAndDrawsFromTheKeyboard) {
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(form.MultiButton1)->tableInterface();
+    const auto focused = [&](int row, int column) { return table->cellAt(row, column)->state().focused; };
+    for (Qt::Key k : {Qt::Key_Space, Qt::Key_Right})
+        key(k, Qt::NoModifier);  // no cursor to click; then it shows
+    EXPECT_TRUE(focused(0, 0));
+    for (Qt::Key k : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down}) key(k, Qt::ShiftModifier);
+    key(Qt::Key_Return, Qt::NoModifier);
+    EXPECT_EQ(drawn(), "0:8 1:8 2:9 32:6");
+    EXPECT_EQ(effects(), "07 07 07 08 04 05|5 6 8 9");
+    EXPECT_TRUE(focused(1, 2) && !focused(0, 0));
+    for (Qt::Key k : {Qt::Key_Escape, Qt::Key_Space}) key(k, Qt::NoModifier);
+    EXPECT_FALSE(focused(1, 2));
+    EXPECT_EQ(form.ClickCounter(), 6);
+    for (const char* line : {"0:8 1:8 2:9 32:5", "0:8 1:8 2:8", "0:8 1:8", ""}) {
+        undo();
+        EXPECT_EQ(drawn(), line);
+    }
 }
 
 }  // namespace

@@ -143,13 +143,14 @@ class Suite:
         expect("the text view's lines on the clipboard", text_lines(self.board), seen, self.s.screen("text"))
         self.s.click(*TEXT_OUT)
 
-    def save_through_dialog(self):
+    def save_through_dialog(self, name="drawing"):
+        """Saves under name, a bare name in the dialog's folder (the documents) or a whole path."""
         self.s.click(*SAVE)
         self.s.dialog("保存")
-        self.s.type("drawing")
+        self.s.type(name)
         self.s.keys("Return")
-        path = os.path.join(self.s.docs, "drawing.qvx")
-        self.s.wait_for(lambda: os.path.exists(path), "drawing.qvx to be written")
+        path = os.path.join(self.s.docs, name + ".qvx")
+        self.s.wait_for(lambda: os.path.exists(path), f"{name}.qvx to be written")
         self.s.pause(0.3)
         with open(path, "rb") as f:
             expect("the bytes of the saved board file", board_file(self.board, self.count, START_COLOR), f.read())
@@ -191,8 +192,9 @@ class Suite:
         self.s.type("drawing.qvx")
         self.s.keys("Return")
         self.s.pause(0.6)
-        # The file was saved before the click after the failed save.
+        # The file was saved before the click after the failed save, and its count comes back with it.
         self.board = saved[:449] + "0"
+        self.count -= 1
         expect_board("the board loaded through the open dialog", self.board, self.s.screen("loaded"))
 
     def board_keys(self):
@@ -220,6 +222,28 @@ class Suite:
         self.s.keys("Return")
         self.s.wait_for(lambda: self.s.windows() == [self.s.window], "the error box to close")
         expect_board("the board after a paste that cannot be placed", before, self.s.screen("bad-paste"))
+
+    def draw_box_and_line(self):
+        # A Ctrl+Shift drag (11, 2) → (12, 5) → (13, 8) counts 8 cells, then 13; 363 to 365 go back silently.
+        ox, oy = self.s.origin()
+        press = ["keydown", "ctrl", "keydown", "shift", "mousedown", 1]
+        for i, (x, y) in enumerate(cell_point(i) for i in (332, 365, 398)):
+            self.s.xdotool("mousemove", ox + x, oy + y, *(press if i == 0 else []))
+            self.s.pause(0.3)
+        self.s.xdotool("mouseup", 1, "keyup", "shift", "keyup", "ctrl")
+        self.s.park_pointer()
+        # The first arrow shows the cursor on the top-left cell; then to (12, 14), and a line right and down:
+        # each Shift+arrow is a stroke of its own, so the turn joins the straight end of the one before.
+        self.s.keys("Right", *["Down"] * 12, *["Right"] * 14)
+        self.s.keys(*["shift+Right"] * 3, *["shift+Down"] * 2)
+        drawn = {332: "1", 338: "2", 392: "3", 398: "4", 362: "5", 368: "5", 377: "9", 407: "5", 437: "5"}
+        drawn.update({i: "8" for i in (*range(333, 338), *range(393, 398), 374, 375, 376)})
+        self.board = "".join(drawn.get(i, c) for i, c in enumerate(self.board))
+        self.count += 8 + 13 + 7
+        expect_board("the board after a Ctrl+Shift drag and a line from the keyboard", self.board,
+                     self.s.screen("drawn"))
+        # The dialog starts in the folder of the failed save; the whole path leads it back.
+        self.save_through_dialog(os.path.join(self.s.docs, "shapes"))
 
     def drag_window(self):
         before = self.s.origin()
@@ -273,7 +297,7 @@ def main():
     suite = Suite(s, bin_dir)
     steps = [suite.start_with_board_file, suite.click_in_every_mode, suite.gradient_styles, suite.text_view,
              suite.save_through_dialog, suite.failing_save, suite.new_then_load, suite.board_keys,
-             suite.drag_window, suite.help_and_info, suite.minimize_and_close]
+             suite.draw_box_and_line, suite.drag_window, suite.help_and_info, suite.minimize_and_close]
     try:
         for run_step in steps:
             run_step()

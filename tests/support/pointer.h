@@ -32,6 +32,9 @@ public:
         m_grab = nullptr;
     }
 
+    // The keys held down from now on, as every event tells its control.
+    void Hold(Qt::KeyboardModifiers modifiers) { m_modifiers = modifiers; }
+
     void Click(QPoint windowPoint) {
         Press(windowPoint);
         Release(windowPoint);
@@ -49,11 +52,12 @@ private:
         if (m_grab == nullptr) return;
         const QPoint global = m_origin + windowPoint;
         const QPoint local = m_grab->mapFromGlobal(global);
-        QMouseEvent e(type, local, global, Qt::LeftButton, held, Qt::NoModifier);
+        QMouseEvent e(type, local, global, Qt::LeftButton, held, m_modifiers);
         QApplication::sendEvent(m_grab, &e);
     }
 
     QWidget& m_window;
     QWidget* m_grab = nullptr;
     QPoint m_origin;
+    Qt::KeyboardModifiers m_modifiers = Qt::NoModifier;
 };
