@@ -10,6 +10,7 @@
 
 #include "app/boardhistory.h"
 #include "app/boardhost.h"
+#include "app/strokes.h"
 #include "platform/colordialog.h"
 #include "platform/filedialog.h"
 
@@ -169,6 +170,8 @@ private:
     bool textViewHasKeys() const;
     // Whether the key was one of the cell cursor's.
     bool cursorKey(const QKeyEvent& e);
+    // A Shift+arrow's line from cell from into its neighbour to.
+    void drawKeyLine(int from, int to);
     // Runs change and keeps the cells it changed as one undo step.
     void recordBoardChange(const std::function<void()>& change);
     // Keeps the cells changed since the board was pressBoard (a board string) as one undo step.
@@ -184,6 +187,16 @@ private:
     QString m_programDirectory;
     BoardHistory m_history;
     BoardCursor* m_cursor = nullptr;
+    // The line the Shift+arrows draw: its stroke, mode, the board at its start, its end cell and the board
+    // after its last key.
+    struct KeyLine {
+        Stroke stroke;
+        DrawingMode mode;
+        QString start;
+        int end;
+        QString board;
+    };
+    std::optional<KeyLine> m_keyLine;
     // Where the pointer grabbed the window, while a move runs without the window manager's help.
     std::optional<QPoint> m_dragOffset;
     bool m_windowManagerMoves = false;  // the window manager was asked to move the window at this press

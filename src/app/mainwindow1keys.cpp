@@ -111,14 +111,21 @@ bool TMainForm1::cursorKey(const QKeyEvent& e) {
     }
     const std::optional<int> next = NeighbourCell(*cell, *arm);
     if (!next) return true;
-    if (held == Qt::ShiftModifier) {
-        recordBoardChange([&] {
-            const QString pressBoard = BoardString(*this);
-            DrawCellChanges(*this, Stroke(*this, *cell, CurrentDrawingMode()).MoveTo(*next), pressBoard);
-        });
-    }
+    if (held == Qt::ShiftModifier) recordBoardChange([&] { drawKeyLine(*cell, *next); });
     m_cursor->ShowAt(*next);
     return true;
+}
+
+// Shift+arrows one after another draw one line, so that a turn makes a corner, not a tee at the straight end
+// the key before left. A line goes on only from its end, in the same mode, over a board nothing else changed.
+void TMainForm1::drawKeyLine(int from, int to) {
+    const DrawingMode mode = CurrentDrawingMode();
+    const QString board = BoardString(*this);
+    if (!m_keyLine || m_keyLine->end != from || m_keyLine->mode != mode || m_keyLine->board != board)
+        m_keyLine.emplace(KeyLine{Stroke(*this, from, mode), mode, board, from, board});
+    DrawCellChanges(*this, m_keyLine->stroke.MoveTo(to), m_keyLine->start);
+    m_keyLine->end = to;
+    m_keyLine->board = BoardString(*this);
 }
 
 void TMainForm1::recordBoardChange(const std::function<void()>& change) {

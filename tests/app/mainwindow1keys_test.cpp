@@ -348,7 +348,8 @@ TEST_F(MainForm1KeysTest, ShiftDragsDrawStrokesAndBoxesAsOneUndoStep) {
     }
 }
 
-// Return clicks the cursor's cell as the pointer would (┃ steps on to ┣); each key is one undo step.
+// Return clicks the cursor's cell as the pointer would (┃ steps on to ┣); each key is one undo step, and the
+// Shift+arrows one after another are one line, turning with a corner.
 TEST_F(MainForm1KeysTest, TheCellCursorClicksAndDrawsFromTheKeyboard) {
     QAccessibleTableInterface* table =
         QAccessible::queryAccessibleInterface(form.MultiButton1)->tableInterface();
@@ -358,13 +359,13 @@ TEST_F(MainForm1KeysTest, TheCellCursorClicksAndDrawsFromTheKeyboard) {
     EXPECT_TRUE(focused(0, 0));
     for (Qt::Key k : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down}) key(k, Qt::ShiftModifier);
     key(Qt::Key_Return, Qt::NoModifier);
-    EXPECT_EQ(drawn(), "0:8 1:8 2:9 32:6");
-    EXPECT_EQ(effects(), "07 07 07 08 04 05|5 6 8 9");
+    EXPECT_EQ(drawn(), "0:8 1:8 2:2 32:6");
+    EXPECT_EQ(effects(), "07 07 07 01 04 05|2 5 6 8");
     EXPECT_TRUE(focused(1, 2) && !focused(0, 0));
     for (Qt::Key k : {Qt::Key_Escape, Qt::Key_Space}) key(k, Qt::NoModifier);
     EXPECT_FALSE(focused(1, 2));
     EXPECT_EQ(form.ClickCounter(), 6);
-    for (const char* line : {"0:8 1:8 2:9 32:5", "0:8 1:8 2:8", "0:8 1:8", ""}) {
+    for (const char* line : {"0:8 1:8 2:2 32:5", "0:8 1:8 2:8", "0:8 1:8", ""}) {
         undo();
         EXPECT_EQ(drawn(), line);
     }

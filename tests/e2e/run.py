@@ -233,10 +233,10 @@ class Suite:
         self.s.xdotool("mouseup", 1, "keyup", "shift", "keyup", "ctrl")
         self.s.park_pointer()
         # The first arrow shows the cursor on the top-left cell; then to (12, 14), and a line right and down:
-        # each Shift+arrow is a stroke of its own, so the turn joins the straight end of the one before.
+        # Shift+arrows one after another are one line, so it turns with a corner.
         self.s.keys("Right", *["Down"] * 12, *["Right"] * 14)
         self.s.keys(*["shift+Right"] * 3, *["shift+Down"] * 2)
-        drawn = {332: "1", 338: "2", 392: "3", 398: "4", 362: "5", 368: "5", 377: "9", 407: "5", 437: "5"}
+        drawn = {332: "1", 338: "2", 392: "3", 398: "4", 362: "5", 368: "5", 377: "2", 407: "5", 437: "5"}
         drawn.update({i: "8" for i in (*range(333, 338), *range(393, 398), 374, 375, 376)})
         self.board = "".join(drawn.get(i, c) for i, c in enumerate(self.board))
         self.count += 8 + 13 + 7
