@@ -33,6 +33,9 @@ TMxButtonPanel::TMxButtonPanel(QWidget* parent) : TMxCustomControl(parent), m_bu
 
 TMxButtonPanel::~TMxButtonPanel() {
     m_destroying = true;
+    // Qt asks for the accessible object again while the widget's own destructor hides it, when this panel
+    // is gone already.
+    GraphicHost::Of(*this).SetAccessibleMaker({});
     m_buttons.Clear();
 }
 
