@@ -214,7 +214,7 @@ void MxGradientPaintExt(Canvas& canvas, const TRect& rect, TMxGradientStyle styl
 }
 
 TMxGradient::TMxGradient() {
-    BuildColorTable();
+    buildColorTable();
 }
 
 void TMxGradient::SetColor(TColor value) {
@@ -265,11 +265,11 @@ void TMxGradient::PaintGradient(Canvas& canvas, const TRect& rect) const {
 }
 
 void TMxGradient::Changed() {
-    BuildColorTable();
+    buildColorTable();
     TMxObject::Changed();
 }
 
-void TMxGradient::BuildColorTable() {
+void TMxGradient::buildColorTable() {
     m_palette.reset();
     m_table.clear();
     if (m_twoColors) {

@@ -135,7 +135,7 @@ protected:
     void Changed() override;
 
 private:
-    void BuildColorTable();
+    void buildColorTable();
 
     TColor m_color = clBlue;
     TMxColorCount m_colorCount = 16;

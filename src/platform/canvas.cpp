@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr QRgb kOpaque = 0xFF000000u;
-
 // A cosmetic dashed pen: 18 pixels on, 6 off.
 constexpr int kDashOn = 18;
 constexpr int kDashPeriod = 24;
@@ -24,7 +22,7 @@ constexpr int kDashPeriod = 24;
 constexpr int kTabChars = 8;
 
 QRgb rgbOf(TColor color) {
-    return ToQRgb(color) | kOpaque;
+    return ToQRgb(color) | kOpaqueAlpha;
 }
 
 // The pixel layouts the canvas writes straight into.
@@ -468,11 +466,11 @@ void Canvas::copyRow(int x, int y, const QRgb* pixels, int count, SourceAlpha al
         }
         // A plain copy is far faster than any loop that writes: the loop only reads, to see whether some
         // source pixel needs its alpha made opaque afterwards.
-        QRgb all = kOpaque;
+        QRgb all = kOpaqueAlpha;
         for (std::size_t i = 0; i < n; ++i) all &= from[i];
         std::memcpy(to, from, n * sizeof(QRgb));
-        if (all != kOpaque)
-            for (std::size_t i = 0; i < n; ++i) to[i] |= kOpaque;
+        if (all != kOpaqueAlpha)
+            for (std::size_t i = 0; i < n; ++i) to[i] |= kOpaqueAlpha;
     });
 }
 
@@ -508,7 +506,7 @@ void Canvas::transfer(const TRect& dest, const QImage& src, const TRect& srcRect
         }
         return;
     }
-    const QRgb keyRgb = key ? (ToQRgb(*key) & 0xFFFFFFu) : 0;
+    const QRgb keyRgb = key ? (ToQRgb(*key) & kRgbMask) : 0;
     // Nearest neighbour. Enlarging repeats each source pixel; shrinking picks evenly spread pixels that
     // include both end pixels, so a stretched colour strip keeps its exact end colours.
     const auto mapAxis = [](int dst, int dstLen, int srcLen) {
@@ -532,9 +530,9 @@ void Canvas::transfer(const TRect& dest, const QImage& src, const TRect& srcRect
             for (int x = a; x < b; ++x) {
                 const int sx = columns[static_cast<std::size_t>(x - d.Left)];
                 if (sx < 0 || sx >= source.width()) continue;
-                const QRgb rgb = srcRow[sx] & 0xFFFFFFu;
+                const QRgb rgb = srcRow[sx] & kRgbMask;
                 if (key && rgb == keyRgb) continue;
-                row[x] = rgb | kOpaque;
+                row[x] = rgb | kOpaqueAlpha;
             }
         });
     }
@@ -569,7 +567,7 @@ void Canvas::StampMask(int x, int y, const QImage& mask) {
         const int my = row - y;
         int run = -1;
         for (int mx = 0; mx <= mask.width(); ++mx) {
-            const bool black = mx < mask.width() && (mask.pixel(mx, my) & 0xFFFFFFu) == 0;
+            const bool black = mx < mask.width() && (mask.pixel(mx, my) & kRgbMask) == 0;
             if (black && run < 0) run = mx;
             if (!black && run >= 0) {
                 fillSpan(row, x + run, x + mx, paint);
@@ -583,11 +581,11 @@ QImage ColorKeyedImage(const QImage& image, TColor key) {
     // Every pixel ends fully clear or fully opaque, the same in either layout of alpha; premultiplied is the
     // one Qt draws straight onto the screen, where it would otherwise convert the image on every paint.
     QImage out = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QRgb keyRgb = ToQRgb(key) & 0xFFFFFFu;
+    const QRgb keyRgb = ToQRgb(key) & kRgbMask;
     for (int y = 0; y < out.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < out.width(); ++x)
-            row[x] = (row[x] & 0xFFFFFFu) == keyRgb ? 0u : (row[x] | kOpaque);
+            row[x] = (row[x] & kRgbMask) == keyRgb ? 0u : (row[x] | kOpaqueAlpha);
     }
     return out;
 }

@@ -84,13 +84,13 @@ TdxfGlyphMask TdxfGlyphMask::FromWhiteOnBlack(const QImage& image, TPoint origin
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         int x = 0;
         while (x < width) {
-            if ((row[x] & 0xFFFFFFu) == 0) {
+            if ((row[x] & kRgbMask) == 0) {
                 ++x;
                 continue;
             }
             Run run{static_cast<qint16>(y + origin.Y), static_cast<qint16>(x + origin.X), 0,
                     static_cast<quint32>(mask.m_coverage.size())};
-            for (; x < width && (row[x] & 0xFFFFFFu) != 0; ++x)
+            for (; x < width && (row[x] & kRgbMask) != 0; ++x)
                 mask.m_coverage.push_back(static_cast<unsigned char>(qRed(row[x])));
             run.x1 = static_cast<qint16>(x + origin.X);
             mask.m_runs.push_back(run);
@@ -138,7 +138,7 @@ bool operator==(const TdxfGlyphMask& a, const TdxfGlyphMask& b) {
 }
 
 void TdxfGlyphMask::Fill(QImage& image, TPoint offset, TColor color) const {
-    const QRgb source = ToQRgb(color) | 0xFF000000u;
+    const QRgb source = ToQRgb(color) | kOpaqueAlpha;
     const int width = image.width();
     const int height = image.height();
     for (const Run& run : m_runs) {

@@ -17,8 +17,6 @@ using enum TShineDrawState;
 
 namespace {
 
-constexpr QRgb kRgbMask = 0xFFFFFFu;
-
 bool isPressed(TShineDrawState s) {
     return s == sdDownHot || s == sdDown;
 }
@@ -579,7 +577,7 @@ QImage TShineSpeedButton::CreateStateGlyph() const {
                 });
                 break;
             case TDisabledImageType::diMaskTrans:
-                forOddCounts(image, key, [&] { return key | 0xFF000000u; });
+                forOddCounts(image, key, [&] { return key | kOpaqueAlpha; });
                 break;
         }
     }
