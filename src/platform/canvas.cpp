@@ -21,10 +21,6 @@ constexpr int kDashPeriod = 24;
 // The tab stop distance of DrawText: eight average characters.
 constexpr int kTabChars = 8;
 
-QRgb rgbOf(TColor color) {
-    return ToQRgb(color) | kOpaqueAlpha;
-}
-
 // The pixel layouts the canvas writes straight into.
 bool isCanvasFormat(QImage::Format format) {
     return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
@@ -147,12 +143,12 @@ void Canvas::SetFont(const ::Font& font) {
 // --- Pixels and spans -------------------------------------------------------------------------------
 
 Canvas::Paint Canvas::solidPaint(TColor color) {
-    const QRgb c = rgbOf(color);
+    const QRgb c = ToQRgb(color);
     return {c, c};
 }
 
 Canvas::Paint Canvas::brushPaint() const {
-    if (m_brush.Style == BrushStyle::Checkered) return {rgbOf(clBtnHighlight), rgbOf(m_brush.Color)};
+    if (m_brush.Style == BrushStyle::Checkered) return {ToQRgb(clBtnHighlight), ToQRgb(m_brush.Color)};
     return solidPaint(m_brush.Color);
 }
 
@@ -713,7 +709,7 @@ void Canvas::drawTextLine(int x, int y, const QString& text, int escapement, int
     if (!m_clipIsImage) painter.setClipRegion(m_clipQRegion);
     painter.setTransform(transform);
     painter.setFont(font);
-    painter.setPen(QColor::fromRgb(rgbOf(m_font.Color())));
+    painter.setPen(QColor::fromRgb(ToQRgb(m_font.Color())));
     painter.drawText(QPointF(0, metrics.ascent()), text);
     painter.end();
     if (underlineIndex >= 0 && underlineIndex < text.size()) {
@@ -841,7 +837,7 @@ void Canvas::StrokePath() {
     QPainter painter(&m_image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (!m_clipIsImage) painter.setClipRegion(m_clipQRegion);
-    QPen pen(QColor::fromRgb(rgbOf(m_pen.Color)));
+    QPen pen(QColor::fromRgb(ToQRgb(m_pen.Color)));
     pen.setWidth(std::max(m_pen.Width, 1));
     pen.setJoinStyle(Qt::RoundJoin);
     pen.setCapStyle(Qt::RoundCap);

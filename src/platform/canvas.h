@@ -122,10 +122,7 @@ public:
     ::Font& Font() { return m_font; }
     const ::Font& Font() const { return m_font; }
     void SetFont(const ::Font& font);
-    // Text and background colours expand monochrome sources, as in the platform's transfers; the background
-    // colour also fills the text cell in opaque mode.
-    TColor TextColor() const { return m_textColor; }
-    void SetTextColor(TColor color) { m_textColor = color; }
+    // The background colour fills the text cell in opaque mode.
     TColor BackgroundColor() const { return m_backgroundColor; }
     void SetBackgroundColor(TColor color) { m_backgroundColor = color; }
     BackgroundMode BkMode() const { return m_bkMode; }
@@ -264,7 +261,6 @@ private:
     TPen m_pen;
     TBrush m_brush;
     ::Font m_font;
-    TColor m_textColor = clBlack;
     TColor m_backgroundColor = clWhite;
     BackgroundMode m_bkMode = BackgroundMode::Opaque;
     FillMode m_polyFillMode = FillMode::Alternate;

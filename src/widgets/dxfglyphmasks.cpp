@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/canvas.h"
-#include "widgets/dxflabel.h"
+#include "widgets/dxfcaptionplacement.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ QImage drawCaption(const MaskKey& key, TPoint start, TPoint offset, TPoint origi
     image.fill(Qt::black);
     Canvas canvas(image);
     ::Font rotated = key.font;
-    rotated.SetEscapement(((key.angle % 360) + 360) % 360 * 10);
+    rotated.SetEscapement(CaptionEscapement(key.angle));
     rotated.SetColor(clWhite);
     canvas.SetFont(rotated);
     canvas.SetBkMode(BackgroundMode::Transparent);
@@ -59,7 +59,7 @@ TdxfCaptionMasks drawMasks(const MaskKey& key) {
     for (const TPoint offset : key.offsets) reach = std::max({reach, std::abs(offset.X), std::abs(offset.Y)});
     const TPoint origin{-reach, -reach};
     const QSize wide(key.size.width() + 2 * reach, key.size.height() + 2 * reach);
-    const TPoint start = TdxfLabel::CaptionStart(key.font, key.caption, key.angle, key.size);
+    const TPoint start = CaptionStart(key.font, key.caption, key.angle, key.size);
     TdxfGlyphMask drawn =
         TdxfGlyphMask::FromWhiteOnBlack(drawCaption(key, start, {0, 0}, origin, wide), origin);
     // Each copy drawn where it lies, kept only where moving the drawn one does not give the same.
@@ -138,7 +138,7 @@ bool operator==(const TdxfGlyphMask& a, const TdxfGlyphMask& b) {
 }
 
 void TdxfGlyphMask::Fill(QImage& image, TPoint offset, TColor color) const {
-    const QRgb source = ToQRgb(color) | kOpaqueAlpha;
+    const QRgb source = ToQRgb(color);
     const int width = image.width();
     const int height = image.height();
     for (const Run& run : m_runs) {

@@ -24,15 +24,6 @@ bool isHot(TShineDrawState s) {
     return s == sdDownHot || s == sdHot;
 }
 
-QRgb opaqueRgb(int r, int g, int b) {
-    return qRgb(r, g, b);
-}
-
-QRgb rgbOf(TColor c) {
-    const RgbColor v = ColorToRGB(c);
-    return opaqueRgb(v.r, v.g, v.b);
-}
-
 // Applies f(r, g, b) -> QRgb to every pixel whose colour differs from the key.
 template <typename F>
 void recolourOpaque(QImage& image, QRgb key, F&& f) {
@@ -358,8 +349,8 @@ void TShineSpeedButton::BackDraw(Canvas& canvas) const {
     auto* bits = reinterpret_cast<QRgb*>(strip.bits());
     const qsizetype step = set.GradVertical() ? strip.bytesPerLine() / 4 : 1;
     for (int i = 0; i < 256; ++i)
-        bits[i * step] = opaqueRgb(from.r + i * (to.r - from.r) / 255, from.g + i * (to.g - from.g) / 255,
-                                   from.b + i * (to.b - from.b) / 255);
+        bits[i * step] = qRgb(from.r + i * (to.r - from.r) / 255, from.g + i * (to.g - from.g) / 255,
+                              from.b + i * (to.b - from.b) / 255);
     canvas.StretchDraw(client, strip);
 }
 
@@ -522,28 +513,27 @@ QImage TShineSpeedButton::CreateStateGlyph() const {
     const QRgb key = image.pixel(0, image.height() - 1) & kRgbMask;
     const TShineDrawState state = paintState();
     if (isHot(state)) {
-        const QRgb s = rgbOf(m_shineColor);
+        const QRgb s = ToQRgb(m_shineColor);
         const int sr = qRed(s), sg = qGreen(s), sb = qBlue(s);
         switch (m_activeImage) {
             case TActiveImageType::aiNormal:
                 break;
             case TActiveImageType::aiXorLight:
-                recolourOpaque(image, key,
-                               [&](int r, int g, int b) { return opaqueRgb(r ^ sr, g ^ sg, b ^ sb); });
+                recolourOpaque(image, key, [&](int r, int g, int b) { return qRgb(r ^ sr, g ^ sg, b ^ sb); });
                 break;
             case TActiveImageType::aiHalfLight:
                 recolourOpaque(image, key, [&](int r, int g, int b) {
-                    return opaqueRgb((sr + r) / 2, (sg + g) / 2, (sb + b) / 2);
+                    return qRgb((sr + r) / 2, (sg + g) / 2, (sb + b) / 2);
                 });
                 break;
             case TActiveImageType::aiQuaterLight:
                 recolourOpaque(image, key, [&](int r, int g, int b) {
-                    return opaqueRgb((3 * sr + r) / 4, (3 * sg + g) / 4, (3 * sb + b) / 4);
+                    return qRgb((3 * sr + r) / 4, (3 * sg + g) / 4, (3 * sb + b) / 4);
                 });
                 break;
             case TActiveImageType::aiAddLight:
                 recolourOpaque(image, key, [&](int r, int g, int b) {
-                    return opaqueRgb(std::min(sr + r, 255), std::min(sg + g, 255), std::min(sb + b, 255));
+                    return qRgb(std::min(sr + r, 255), std::min(sg + g, 255), std::min(sb + b, 255));
                 });
                 break;
             case TActiveImageType::aiFrameLight:
@@ -555,7 +545,7 @@ QImage TShineSpeedButton::CreateStateGlyph() const {
                 break;
         }
     } else if (state == sdDisabled) {
-        const QRgb f = rgbOf(m_colors.Color());
+        const QRgb f = ToQRgb(m_colors.Color());
         const int fr = qRed(f), fg = qGreen(f), fb = qBlue(f);
         switch (m_disabledImage) {
             case TDisabledImageType::diDefault:
@@ -563,17 +553,17 @@ QImage TShineSpeedButton::CreateStateGlyph() const {
             case TDisabledImageType::diGrayscale:
                 recolourOpaque(image, key, [](int r, int g, int b) {
                     const int grey = (r + g + b) / 3;
-                    return opaqueRgb(grey, grey, grey);
+                    return qRgb(grey, grey, grey);
                 });
                 break;
             case TDisabledImageType::diAlphaHalfTrans:
                 recolourOpaque(image, key, [&](int r, int g, int b) {
-                    return opaqueRgb((fr + r) / 2, (fg + g) / 2, (fb + b) / 2);
+                    return qRgb((fr + r) / 2, (fg + g) / 2, (fb + b) / 2);
                 });
                 break;
             case TDisabledImageType::diAlphaQuaterTrans:
                 recolourOpaque(image, key, [&](int r, int g, int b) {
-                    return opaqueRgb((3 * fr + r) / 4, (3 * fg + g) / 4, (3 * fb + b) / 4);
+                    return qRgb((3 * fr + r) / 4, (3 * fg + g) / 4, (3 * fb + b) / 4);
                 });
                 break;
             case TDisabledImageType::diMaskTrans:

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "support/recordederrorboxes.h"
+#include "widgets/dxfcaptionplacement.h"
 #include "widgets/dxflabel.h"
 
 namespace {
@@ -79,7 +80,7 @@ TEST(DxfLabelTest, TextStartPutsTheTurnedBoxCentreOnTheCentre) {
         {360, 30, 20, {5, 10}},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(TdxfLabel::TextStart(20, 20, row.angle, row.w, row.h), row.expected) << row.angle;
+        EXPECT_EQ(TextStart(20, 20, row.angle, row.w, row.h), row.expected) << row.angle;
 }
 
 TEST(DxfLabelTest, GetColorWalksEachChannelAndTruncates) {
