@@ -10,16 +10,12 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
-#include <functional>
 
 namespace {
 
 // A cosmetic dashed pen: 18 pixels on, 6 off.
 constexpr int kDashOn = 18;
 constexpr int kDashPeriod = 24;
-
-// The tab stop distance of DrawText: eight average characters.
-constexpr int kTabChars = 8;
 
 // The pixel layouts the canvas writes straight into.
 bool isCanvasFormat(QImage::Format format) {
@@ -43,83 +39,6 @@ std::vector<std::vector<QPointF>> outlinesOf(const QPainterPath& path) {
 
 FillMode fillModeOf(const QPainterPath& path) {
     return path.fillRule() == Qt::WindingFill ? FillMode::Winding : FillMode::Alternate;
-}
-
-// One line of DrawText after prefix handling: the text to draw and the character to underline (-1 none).
-struct TextLine {
-    QString text;
-    int underline = -1;
-};
-
-TextLine stripPrefixes(const QString& text) {
-    TextLine line;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'&' && i + 1 < text.size()) {
-            ++i;
-            if (text[i] != u'&') line.underline = static_cast<int>(line.text.size());
-        } else if (text[i] == u'&') {
-            continue;
-        }
-        line.text += text[i];
-    }
-    return line;
-}
-
-std::vector<QString> splitLines(const QString& text) {
-    std::vector<QString> lines;
-    QString current;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r' || text[i] == u'\n') {
-            if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-            lines.push_back(current);
-            current.clear();
-        } else {
-            current += text[i];
-        }
-    }
-    lines.push_back(current);
-    return lines;
-}
-
-// Full-width characters may be broken between, as well as after blanks.
-bool breaksAfter(QChar c) {
-    return c == u' ' || c.unicode() >= 0x3000;
-}
-bool breaksBefore(QChar c) {
-    return c.unicode() >= 0x3000 && c.unicode() != 0x3000;
-}
-
-// Word wrap: break after blanks or between full-width characters; a word wider than the width stays
-// whole on its own line. Blanks at a break are dropped.
-std::vector<QString> wrapLine(const QString& line, int maxWidth,
-                              const std::function<int(const QString&)>& measure) {
-    const auto canBreak = [](const QString& text, qsizetype i) {
-        return breaksAfter(text[i - 1]) || breaksBefore(text[i]);
-    };
-    const auto trimmedLeft = [](const QString& text, qsizetype n) {
-        QString head = text.left(n);
-        while (head.endsWith(u' ')) head.chop(1);
-        return head;
-    };
-    std::vector<QString> pieces;
-    QString rest = line;
-    while (measure(rest) > maxWidth) {
-        qsizetype cut = -1;
-        for (qsizetype i = 1; i < rest.size(); ++i) {
-            if (!canBreak(rest, i)) continue;
-            if (measure(trimmedLeft(rest, i)) > maxWidth) break;
-            cut = i;
-        }
-        for (qsizetype i = 1; cut < 0 && i < rest.size(); ++i)
-            if (canBreak(rest, i)) cut = i;
-        if (cut < 0) break;
-        pieces.push_back(trimmedLeft(rest, cut));
-        rest = rest.mid(cut);
-        while (rest.startsWith(u' ')) rest.remove(0, 1);
-        if (rest.isEmpty()) return pieces;
-    }
-    pieces.push_back(rest);
-    return pieces;
 }
 
 // What an outline-less shape covers: one column and one row less than its box spans; an empty result
@@ -728,93 +647,26 @@ void Canvas::TextOut(int x, int y, const QString& text) {
 
 int Canvas::DrawText(const QString& text, TRect& rect, unsigned flags) {
     const QFontMetrics metrics(m_font.ToQFont());
-    const int lineHeight = metrics.ascent() + metrics.descent();
-    const int tabWidth = kTabChars * metrics.averageCharWidth();
-
-    // Width of a line, with tabs advancing to the next stop when expanded.
-    const auto measure = [&](const QString& line) {
-        if (!(flags & DT_EXPANDTABS) || tabWidth <= 0) return advance(metrics, line);
-        const QStringList parts = line.split(u'\t');
-        int x = 0;
-        for (qsizetype i = 0; i < parts.size(); ++i) {
-            x += advance(metrics, parts[i]);
-            if (i + 1 < parts.size()) x = (x / tabWidth + 1) * tabWidth;
-        }
-        return x;
-    };
-
-    std::vector<QString> rawLines = (flags & DT_SINGLELINE) ? std::vector<QString>{text} : splitLines(text);
-    if (text.isEmpty()) rawLines.clear();
-
-    std::vector<QString> lines;
-    const int maxWidth = rect.Width();
-    for (const QString& raw : rawLines) {
-        if (!(flags & DT_WORDBREAK) || (flags & DT_SINGLELINE)) {
-            lines.push_back(raw);
-            continue;
-        }
-        for (QString& piece : wrapLine(raw, maxWidth, measure)) lines.push_back(std::move(piece));
-    }
-
-    std::vector<TextLine> shown;
-    int widest = 0;
-    for (const QString& line : lines) {
-        TextLine t = (flags & DT_NOPREFIX) ? TextLine{line, -1} : stripPrefixes(line);
-        widest = std::max(widest, measure(t.text));
-        shown.push_back(std::move(t));
-    }
-    const int textHeight = static_cast<int>(shown.size()) * lineHeight;
-
+    const TextLayout layout = LayOutText(text, rect, flags,
+                                         {metrics.ascent() + metrics.descent(), metrics.averageCharWidth(),
+                                          [&](const QString& piece) { return advance(metrics, piece); }});
     if (flags & DT_CALCRECT) {
-        rect.Right = rect.Left + widest;
-        rect.Bottom = rect.Top + textHeight;
-        return textHeight;
+        rect.Right = rect.Left + layout.width;
+        rect.Bottom = rect.Top + layout.height;
+        return layout.height;
     }
-
-    int top = rect.Top;
-    if (flags & DT_SINGLELINE) {
-        if (flags & DT_VCENTER)
-            top = rect.Top + (rect.Height() - lineHeight) / 2;
-        else if (flags & DT_BOTTOM)
-            top = rect.Bottom - lineHeight;
-    }
-
     const bool clipped = !(flags & DT_NOCLIP);
     const bool hadClip = !m_clipIsImage;
     const Region savedClip = hadClip ? m_clip : Region();
     if (clipped) IntersectClipRect(rect);
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        const int width = measure(shown[i].text);
-        int left = rect.Left;
-        if (flags & DT_CENTER)
-            left = rect.Left + (rect.Width() - width) / 2;
-        else if (flags & DT_RIGHT)
-            left = rect.Right - width;
-        const int y = top + static_cast<int>(i) * lineHeight;
-        if ((flags & DT_EXPANDTABS) && tabWidth > 0 && shown[i].text.contains(u'\t')) {
-            const QStringList parts = shown[i].text.split(u'\t');
-            int x = 0;
-            int consumed = 0;
-            for (qsizetype p = 0; p < parts.size(); ++p) {
-                const int underline = shown[i].underline - consumed;
-                drawTextLine(left + x, y, parts[p], 0,
-                             underline >= 0 && underline < parts[p].size() ? underline : -1);
-                consumed += static_cast<int>(parts[p].size()) + 1;
-                x += advance(metrics, parts[p]);
-                if (p + 1 < parts.size()) x = (x / tabWidth + 1) * tabWidth;
-            }
-        } else {
-            drawTextLine(left, y, shown[i].text, 0, shown[i].underline);
-        }
-    }
+    for (const TextRun& run : layout.runs) drawTextLine(run.x, run.y, run.text, 0, run.underline);
     if (clipped) {
         if (hadClip)
             setClip(savedClip);
         else
             ResetClip();
     }
-    if (flags & DT_SINGLELINE && (flags & (DT_VCENTER | DT_BOTTOM))) return top - rect.Top + textHeight;
-    return textHeight;
+    return layout.drawnHeight;
 }
 
 // --- Paths ------------------------------------------------------------------------------------------
