@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "buttongrid/mxgradientpaint.h"
 #include "platform/canvas.h"
 #include "platform/intmath.h"
 

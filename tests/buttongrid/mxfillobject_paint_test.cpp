@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include "buttongrid/mxfillobject.h"
+#include "buttongrid/mxgradientpaint.h"
 #include "platform/canvas.h"
 
 namespace {
@@ -18,7 +19,9 @@ QImage Blank(int w, int h) {
     return image;
 }
 
-TColor At(const QImage& image, int x, int y) { return FromQRgb(image.pixel(x, y)); }
+TColor At(const QImage& image, int x, int y) {
+    return FromQRgb(image.pixel(x, y));
+}
 
 // A 3 × 2 picture: ink in its top-left pixel, paper elsewhere, so tiles and placement can be traced.
 QImage Picture() {
@@ -65,7 +68,8 @@ TEST(MxFillObjectPaint, NoneDrawsNothingAndSaysSo) {
 
 TEST(MxFillObjectPaint, PictureStyleWithoutPictureDrawsNothing) {
     TMxFillObject fill;
-    for (const TMxFillStyle style : {TMxFillStyle::sfBitmap, TMxFillStyle::sfBitmapList, TMxFillStyle::sfBrushBitmap}) {
+    for (const TMxFillStyle style :
+         {TMxFillStyle::sfBitmap, TMxFillStyle::sfBitmapList, TMxFillStyle::sfBrushBitmap}) {
         fill.SetStyle(style);
         bool drawn = true;
         EXPECT_EQ(Fill(fill, kRect, &drawn), Blank(20, 12));
@@ -125,10 +129,10 @@ TEST(MxFillObjectPaint, UnstretchedPictureSitsByAlignmentAndOffset) {
         TPoint ink;
     };
     // kRect is 15 × 9 at (2, 1); the picture is 3 × 2.
-    const Row rows[] = {{TMxAlignment::agTopLeft, {2, 1}},      {TMxAlignment::agTopCenter, {8, 1}},
-                        {TMxAlignment::agTopRight, {14, 1}},    {TMxAlignment::agCenterLeft, {2, 4}},
-                        {TMxAlignment::agCenter, {8, 4}},       {TMxAlignment::agCenterRight, {14, 4}},
-                        {TMxAlignment::agBottomLeft, {2, 8}},   {TMxAlignment::agBottomCenter, {8, 8}},
+    const Row rows[] = {{TMxAlignment::agTopLeft, {2, 1}},     {TMxAlignment::agTopCenter, {8, 1}},
+                        {TMxAlignment::agTopRight, {14, 1}},   {TMxAlignment::agCenterLeft, {2, 4}},
+                        {TMxAlignment::agCenter, {8, 4}},      {TMxAlignment::agCenterRight, {14, 4}},
+                        {TMxAlignment::agBottomLeft, {2, 8}},  {TMxAlignment::agBottomCenter, {8, 8}},
                         {TMxAlignment::agBottomRight, {14, 8}}};
     TMxFillObject fill;
     fill.SetStyle(TMxFillStyle::sfBitmap);
@@ -138,7 +142,8 @@ TEST(MxFillObjectPaint, UnstretchedPictureSitsByAlignmentAndOffset) {
         fill.SetAlignment(row.alignment);
         fill.SetOffsetX(0);
         fill.SetOffsetY(0);
-        EXPECT_EQ(InkPixels(Fill(fill, kRect)), std::vector<TPoint>{row.ink}) << static_cast<int>(row.alignment);
+        EXPECT_EQ(InkPixels(Fill(fill, kRect)), std::vector<TPoint>{row.ink})
+            << static_cast<int>(row.alignment);
         fill.SetOffsetX(1);
         fill.SetOffsetY(-1);
         const TPoint moved{row.ink.X + 1, row.ink.Y - 1};
@@ -193,8 +198,8 @@ TEST(MxFillObjectPaint, TileStartsAtTheRectanglesCorner) {
     const TRect rect = Rect(2, 1, 10, 6);
     const QImage image = Fill(fill, rect);
     ExpectOutsideUntouched(image, rect);
-    EXPECT_EQ(InkPixels(image), (std::vector<TPoint>{{2, 1}, {5, 1}, {8, 1}, {2, 3}, {5, 3}, {8, 3}, {2, 5}, {5, 5},
-                                                     {8, 5}}));
+    EXPECT_EQ(InkPixels(image),
+              (std::vector<TPoint>{{2, 1}, {5, 1}, {8, 1}, {2, 3}, {5, 3}, {8, 3}, {2, 5}, {5, 5}, {8, 5}}));
 }
 
 TEST(MxFillObjectPaint, BrushBitmapIsAlignedToTheCanvasGrid) {

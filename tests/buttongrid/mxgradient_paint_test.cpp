@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "buttongrid/mxgradient.h"
+#include "buttongrid/mxgradientpaint.h"
 #include "platform/canvas.h"
 #include "platform/intmath.h"
 

@@ -14,6 +14,7 @@
 #include "buttongrid/mxgradientdiagonalrows.h"
 #include "buttongrid/mxgradientellipserows.h"
 #include "buttongrid/mxgradientnestedrows.h"
+#include "buttongrid/mxgradientpaint.h"
 #include "buttongrid/mxgradientpainterrows.h"
 #include "buttongrid/mxgradientrows.h"
 #include "platform/canvas.h"
