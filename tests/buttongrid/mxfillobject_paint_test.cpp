@@ -5,6 +5,7 @@
 #include "buttongrid/mxfillobject.h"
 #include "buttongrid/mxgradientpaint.h"
 #include "platform/canvas.h"
+#include "support/pixels.h"
 
 namespace {
 
@@ -12,16 +13,6 @@ constexpr TColor kBackground = RGB(1, 2, 250);
 constexpr TColor kBase = RGB(90, 90, 90);
 constexpr TColor kInk = RGB(200, 10, 10);
 constexpr TColor kPaper = RGB(10, 200, 10);
-
-QImage Blank(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(ToQRgb(kBackground));
-    return image;
-}
-
-TColor At(const QImage& image, int x, int y) {
-    return FromQRgb(image.pixel(x, y));
-}
 
 // A 3 × 2 picture: ink in its top-left pixel, paper elsewhere, so tiles and placement can be traced.
 QImage Picture() {
@@ -33,7 +24,7 @@ QImage Picture() {
 
 // Fills rect of a 20 × 12 image and returns the image; *drawn gets FillCanvas's answer.
 QImage Fill(const TMxFillObject& fill, const TRect& rect, bool* drawn = nullptr) {
-    QImage image = Blank(20, 12);
+    QImage image = Blank(20, 12, kBackground);
     Canvas canvas(image);
     const bool result = fill.FillCanvas(canvas, rect, kBase);
     if (drawn) *drawn = result;
@@ -62,7 +53,7 @@ const TRect kRect = Rect(2, 1, 17, 10);
 TEST(MxFillObjectPaint, NoneDrawsNothingAndSaysSo) {
     TMxFillObject fill;
     bool drawn = true;
-    EXPECT_EQ(Fill(fill, kRect, &drawn), Blank(20, 12));
+    EXPECT_EQ(Fill(fill, kRect, &drawn), Blank(20, 12, kBackground));
     EXPECT_FALSE(drawn);
 }
 
@@ -72,7 +63,7 @@ TEST(MxFillObjectPaint, PictureStyleWithoutPictureDrawsNothing) {
          {TMxFillStyle::sfBitmap, TMxFillStyle::sfBitmapList, TMxFillStyle::sfBrushBitmap}) {
         fill.SetStyle(style);
         bool drawn = true;
-        EXPECT_EQ(Fill(fill, kRect, &drawn), Blank(20, 12));
+        EXPECT_EQ(Fill(fill, kRect, &drawn), Blank(20, 12, kBackground));
         EXPECT_FALSE(drawn);
     }
 }
@@ -94,7 +85,7 @@ TEST(MxFillObjectPaint, ClearBrushLeavesTheCanvas) {
     fill.SetStyle(TMxFillStyle::sfBrush);
     fill.SetBrush({kInk, TMxBrushStyle::bsClear});
     bool drawn = false;
-    EXPECT_EQ(Fill(fill, kRect, &drawn), Blank(20, 12));
+    EXPECT_EQ(Fill(fill, kRect, &drawn), Blank(20, 12, kBackground));
     EXPECT_TRUE(drawn);
 }
 
@@ -107,7 +98,7 @@ TEST(MxFillObjectPaint, GradientGoesThroughABitmapByDefault) {
     const QImage image = Fill(fill, kRect);
     ExpectOutsideUntouched(image, kRect);  // the elliptic shapes would reach past the rectangle otherwise
 
-    QImage expected = Blank(20, 12);
+    QImage expected = Blank(20, 12, kBackground);
     Canvas canvas(expected);
     MxGradientPaintExt(canvas, kRect, TMxGradientStyle::gstElliptic, &fill.Gradient().ColorTable(), nullptr,
                        kMxGradientUseBitmap, 0);
@@ -216,7 +207,7 @@ TEST(MxFillObjectPaint, LeavesTheCallersDrawingState) {
     TMxFillObject fill;
     fill.SetStyle(TMxFillStyle::sfBitmap);
     fill.SetBitmap(Picture());
-    QImage image = Blank(20, 12);
+    QImage image = Blank(20, 12, kBackground);
     Canvas canvas(image);
     canvas.SetClipRect(Rect(1, 1, 19, 11));
     const Region clip = canvas.ClipRegion();

@@ -23,7 +23,7 @@ QImage faceOf(int tag) {
 }
 
 int tagOf(const QImage* face) {
-    return face ? static_cast<int>(face->pixel(0, 0) & 0xFFFFFFu) : -1;
+    return face ? static_cast<int>(face->pixel(0, 0) & kRgbMask) : -1;
 }
 
 TEST(DxfFaceCacheTest, KeepsTheMostRecentFacesByTheirWholeKey) {

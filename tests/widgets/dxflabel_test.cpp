@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <optional>
 
+#include "support/pixels.h"
 #include "support/recordederrorboxes.h"
 #include "widgets/dxfcaptionplacement.h"
 #include "widgets/dxflabel.h"
@@ -27,16 +28,12 @@ QImage rendered(const TdxfLabel& label, QRgb under = qRgb(255, 0, 0)) {
     return image;
 }
 
-TColor pixel(const QImage& image, int x, int y) {
-    return FromQRgb(image.pixel(x, y));
-}
-
 // The smallest rectangle around every pixel of the given colour.
 std::optional<QRect> inkBounds(const QImage& image, TColor ink) {
     std::optional<QRect> bounds;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (pixel(image, x, y) == ink)
+            if (At(image, x, y) == ink)
                 bounds = bounds ? bounds->united(QRect(x, y, 1, 1)) : QRect(x, y, 1, 1);
     return bounds;
 }
@@ -44,7 +41,7 @@ std::optional<QRect> inkBounds(const QImage& image, TColor ink) {
 int countOf(const QImage& image, TColor colour) {
     int n = 0;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) n += pixel(image, x, y) == colour;
+        for (int x = 0; x < image.width(); ++x) n += At(image, x, y) == colour;
     return n;
 }
 
@@ -132,14 +129,14 @@ TEST(DxfLabelTest, FunRampFadesFromTheShadowColourToTheBackground) {
     label.Effect3D().SetShadowedColor(clSilver);
     const QImage image = rendered(label);
     int top = 0;
-    while (top < 60 && pixel(image, 30, top) != clLime) ++top;
+    while (top < 60 && At(image, 30, top) != clLime) ++top;
     ASSERT_GT(top, 13);
     // The nearest copy lies on every farther one, so row top - k shows copy k.
     for (int k = 1; k <= 12; ++k) {
         const int v = 192 - 16 * (k - 1);
-        EXPECT_EQ(pixel(image, 30, top - k), RGB(v, v, v)) << k;
+        EXPECT_EQ(At(image, 30, top - k), RGB(v, v, v)) << k;
     }
-    EXPECT_EQ(pixel(image, 30, top - 13), clBlack);
+    EXPECT_EQ(At(image, 30, top - 13), clBlack);
 }
 
 TEST(DxfLabelTest, ExtrudeOfDepthOneIsOneCopyRightAndDown) {
@@ -156,8 +153,8 @@ TEST(DxfLabelTest, ExtrudeOfDepthOneIsOneCopyRightAndDown) {
     int grey = 0;
     for (int y = 1; y < 40; ++y) {
         for (int x = 1; x < 40; ++x) {
-            const bool faceBefore = pixel(image, x - 1, y - 1) == clLime;
-            const TColor here = pixel(image, x, y);
+            const bool faceBefore = At(image, x - 1, y - 1) == clLime;
+            const TColor here = At(image, x, y);
             if (here == clGray) {
                 EXPECT_TRUE(faceBefore) << x << ',' << y;
             }
