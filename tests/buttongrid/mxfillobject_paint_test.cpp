@@ -16,8 +16,7 @@ constexpr TColor kPaper = RGB(10, 200, 10);
 
 // A 3 × 2 picture: ink in its top-left pixel, paper elsewhere, so tiles and placement can be traced.
 QImage Picture() {
-    QImage image(3, 2, QImage::Format_RGB32);
-    image.fill(ToQRgb(kPaper));
+    QImage image = Blank(3, 2, kPaper);
     image.setPixel(0, 0, ToQRgb(kInk));
     return image;
 }

@@ -2,13 +2,13 @@
 
 #include "buttongrid/mxfillobject.h"
 #include "support/changecounter.h"
+#include "support/pixels.h"
 #include "support/setternotifies.h"
 
 namespace {
 
 QImage SmallPicture() {
-    QImage image(3, 2, QImage::Format_RGB32);
-    image.fill(qRgb(1, 2, 3));
+    QImage image = Blank(QSize(3, 2), qRgb(1, 2, 3));
     return image;
 }
 

@@ -48,8 +48,7 @@ QImage Expected(QSize canvasSize, const TRect& rect, TMxGradientStyle style, con
     QImage expected = Blank(canvasSize, kUntouched);
     Canvas canvas(expected);
     if (flags & kMxGradientUseBitmap) {
-        QImage buffer(rect.Width(), rect.Height(), QImage::Format_RGB32);
-        buffer.fill(ToQRgb(table.back()));
+        QImage buffer = Blank(QSize(rect.Width(), rect.Height()), ToQRgb(table.back()));
         Canvas bufferCanvas(buffer);
         PaintGradientInPaintersOrder(bufferCanvas, {0, 0}, rect.Width(), rect.Height(), style, table);
         canvas.Draw(rect.Left, rect.Top, buffer);

@@ -525,8 +525,7 @@ TEST_P(CanvasCopyRectTest, MatchesPixelByPixelCopy) {
     for (int y = 0; y < src.height(); ++y)
         for (int x = 0; x < src.width(); ++x)
             src.setPixel(x, y, qRgba(x * 19, y * 27, x * y, (x + y) % 3 ? 0 : 255));
-    QImage image(c.target, QImage::Format_RGB32);
-    image.fill(qRgb(1, 2, 3));
+    QImage image = Blank(c.target, qRgb(1, 2, 3));
     QImage expected = image;
     for (int y = c.dest.Top; y < c.dest.Bottom; ++y)
         for (int x = c.dest.Left; x < c.dest.Right; ++x) {

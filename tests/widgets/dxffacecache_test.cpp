@@ -3,6 +3,7 @@
 
 #include <QImage>
 
+#include "support/pixels.h"
 #include "widgets/dxffacecache.h"
 #include "widgets/dxflabel.h"
 
@@ -17,8 +18,7 @@ TdxfFaceKey keyOf(int angle, int points) {
 }
 
 QImage faceOf(int tag) {
-    QImage face(1, 1, QImage::Format_RGB32);
-    face.fill(static_cast<uint>(tag));
+    QImage face = Blank(QSize(1, 1), static_cast<uint>(tag));
     return face;
 }
 

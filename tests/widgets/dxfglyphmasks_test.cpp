@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "platform/canvas.h"
+#include "support/pixels.h"
 #include "widgets/dxfcaptionplacement.h"
 #include "widgets/dxfglyphmasks.h"
 #include "widgets/dxflabel.h"
@@ -63,8 +64,7 @@ QImage drawnFace(const TdxfLabel& label) {
 }
 
 QImage onRed(const std::function<void(QPainter&)>& paint, QSize size) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(qRgb(255, 0, 0));
+    QImage image = Blank(size, qRgb(255, 0, 0));
     QPainter painter(&image);
     paint(painter);
     return image;

@@ -21,8 +21,7 @@ void usePaletteFont(TdxfLabel& label, int height) {
 }
 
 QImage rendered(const TdxfLabel& label, QRgb under = qRgb(255, 0, 0)) {
-    QImage image(label.size(), QImage::Format_RGB32);
-    image.fill(under);
+    QImage image = Blank(label.size(), under);
     QPainter painter(&image);
     label.Paint(painter);
     return image;

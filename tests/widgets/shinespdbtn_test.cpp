@@ -20,8 +20,7 @@ constexpr TColor kB = RGB(10, 20, 30);
 
 // A 4 x 4 glyph on the key colour with two opaque pixels, A at (1, 1) and B at (2, 1).
 QImage smallGlyph() {
-    QImage g(4, 4, QImage::Format_RGB32);
-    g.fill(ToQRgb(kKey));
+    QImage g = Blank(4, 4, kKey);
     g.setPixel(1, 1, ToQRgb(kA));
     g.setPixel(2, 1, ToQRgb(kB));
     return g;
