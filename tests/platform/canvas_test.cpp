@@ -7,7 +7,10 @@
 #include <functional>
 #include <optional>
 #include <set>
+#include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "support/fontsinturn.h"
 #include "support/pixels.h"
@@ -416,13 +419,29 @@ TEST(Canvas, SelfOverlappingPolygonAlternateVersusWinding) {
 
 // --- 3D edges -----------------------------------------------------------------------------------
 
+const TColor kLight3D = RGB(192, 192, 192);
+const TColor kDark3D = RGB(0, 0, 0);
+const TColor kHighlight = RGB(255, 255, 255);
+const TColor kShadow = RGB(128, 128, 128);
+
+using PixelList = std::vector<std::pair<TPoint, TColor>>;
+
+// The two rings of a full edge in (1, 1, 9, 9); the bottom-right colour owns the two far corners.
+PixelList rings(TColor outerTopLeft, TColor outerBottomRight, TColor innerTopLeft, TColor innerBottomRight) {
+    return {{{4, 1}, outerTopLeft},     {{1, 4}, outerTopLeft},     {{4, 8}, outerBottomRight},
+            {{8, 4}, outerBottomRight}, {{8, 1}, outerBottomRight}, {{1, 8}, outerBottomRight},
+            {{4, 2}, innerTopLeft},     {{7, 4}, innerBottomRight}, {{0, 0}, clFuchsia},
+            {{4, 4}, clFuchsia}};
+}
+
 struct EdgeCase {
+    const char* name;
     unsigned edge;
     unsigned flags;
-    TColor outerTopLeft;
-    TColor outerBottomRight;
-    TColor innerTopLeft;
-    TColor innerBottomRight;
+    TRect rect;
+    TRect after;
+    PixelList pixels;
+    int painted = -1;  // how many pixels it paints, where that is pinned down
 };
 
 class EdgePixels : public ::testing::TestWithParam<EdgeCase> {};
@@ -431,65 +450,54 @@ TEST_P(EdgePixels, ClassicColoursAndTheRectangleMovesIn) {
     const EdgeCase& c = GetParam();
     QImage image = Blank(10, 10, clFuchsia);
     Canvas canvas(image);
-    TRect rect = Rect(1, 1, 9, 9);
+    TRect rect = c.rect;
     canvas.DrawEdge(rect, c.edge, c.flags);
-    EXPECT_EQ(At(image, 4, 1), c.outerTopLeft);
-    EXPECT_EQ(At(image, 1, 4), c.outerTopLeft);
-    EXPECT_EQ(At(image, 4, 8), c.outerBottomRight);
-    EXPECT_EQ(At(image, 8, 4), c.outerBottomRight);
-    // The bottom-right colour owns the two far corners.
-    EXPECT_EQ(At(image, 8, 1), c.outerBottomRight);
-    EXPECT_EQ(At(image, 1, 8), c.outerBottomRight);
-    EXPECT_EQ(At(image, 4, 2), c.innerTopLeft);
-    EXPECT_EQ(At(image, 7, 4), c.innerBottomRight);
-    EXPECT_EQ(At(image, 0, 0), clFuchsia);
-    EXPECT_EQ(At(image, 4, 4), clFuchsia);
-    EXPECT_EQ(rect, Rect(3, 3, 7, 7));
+    for (const auto& [p, colour] : c.pixels) EXPECT_EQ(At(image, p.X, p.Y), colour) << p.X << ", " << p.Y;
+    EXPECT_EQ(rect, c.after);
+    if (c.painted >= 0) {
+        EXPECT_EQ(PaintedPixels(image, clFuchsia).size(), static_cast<std::size_t>(c.painted));
+    }
 }
 
-const TColor kLight3D = RGB(192, 192, 192);
-const TColor kDark3D = RGB(0, 0, 0);
-const TColor kHighlight = RGB(255, 255, 255);
-const TColor kShadow = RGB(128, 128, 128);
+const TRect kEdgeRect = Rect(1, 1, 9, 9);
+const TRect kInside = Rect(3, 3, 7, 7);
 
 INSTANTIATE_TEST_SUITE_P(
     Canvas, EdgePixels,
-    ::testing::Values(EdgeCase{EDGE_RAISED, BF_RECT, kLight3D, kDark3D, kHighlight, kShadow},
-                      EdgeCase{EDGE_RAISED, BF_RECT | BF_SOFT, kHighlight, kDark3D, kLight3D, kShadow},
-                      EdgeCase{EDGE_SUNKEN, BF_RECT, kShadow, kHighlight, kDark3D, kLight3D},
-                      EdgeCase{EDGE_SUNKEN, BF_RECT | BF_SOFT, kDark3D, kHighlight, kShadow, kLight3D},
-                      EdgeCase{EDGE_ETCHED, BF_RECT, kShadow, kHighlight, kHighlight, kShadow},
-                      EdgeCase{EDGE_BUMP, BF_RECT, kLight3D, kDark3D, kDark3D, kLight3D}));
-
-TEST(Canvas, SingleEdgeOnSomeSidesKeepsTheRectangle) {
-    QImage image = Blank(10, 10, clFuchsia);
-    Canvas canvas(image);
-    TRect rect = Rect(1, 1, 9, 9);
-    canvas.DrawEdge(rect, BDR_RAISEDINNER, BF_TOP | BF_LEFT);
-    EXPECT_EQ(rect, Rect(1, 1, 9, 9));
-    EXPECT_EQ(At(image, 8, 1), kHighlight);
-    EXPECT_EQ(At(image, 8, 8), clFuchsia);
-    EXPECT_EQ(PaintedPixels(image, clFuchsia).size(), 15u);
-}
-
-TEST(Canvas, AdjustMovesOnlyTheSidesDrawn) {
-    QImage image = Blank(10, 10, clFuchsia);
-    Canvas canvas(image);
-    TRect rect = Rect(1, 1, 9, 9);
-    canvas.DrawEdge(rect, BDR_SUNKENOUTER, BF_BOTTOMRIGHT | BF_ADJUST);
-    EXPECT_EQ(rect, Rect(1, 1, 8, 8));
-}
-
-TEST(Canvas, OnePixelRaisedFrameAndMiddle) {
-    QImage image = Blank(6, 6, clFuchsia);
-    Canvas canvas(image);
-    TRect rect = Rect(0, 0, 6, 6);
-    canvas.DrawEdge(rect, BDR_RAISEDINNER, BF_RECT | BF_MIDDLE);
-    EXPECT_EQ(rect, Rect(1, 1, 5, 5));
-    EXPECT_EQ(At(image, 0, 0), kHighlight);
-    EXPECT_EQ(At(image, 5, 5), kShadow);
-    EXPECT_EQ(At(image, 3, 3), RGB(192, 192, 192));
-}
+    ::testing::Values(EdgeCase{"raised", EDGE_RAISED, BF_RECT, kEdgeRect, kInside,
+                               rings(kLight3D, kDark3D, kHighlight, kShadow)},
+                      EdgeCase{"raisedSoft", EDGE_RAISED, BF_RECT | BF_SOFT, kEdgeRect, kInside,
+                               rings(kHighlight, kDark3D, kLight3D, kShadow)},
+                      EdgeCase{"sunken", EDGE_SUNKEN, BF_RECT, kEdgeRect, kInside,
+                               rings(kShadow, kHighlight, kDark3D, kLight3D)},
+                      EdgeCase{"sunkenSoft", EDGE_SUNKEN, BF_RECT | BF_SOFT, kEdgeRect, kInside,
+                               rings(kDark3D, kHighlight, kShadow, kLight3D)},
+                      EdgeCase{"etched", EDGE_ETCHED, BF_RECT, kEdgeRect, kInside,
+                               rings(kShadow, kHighlight, kHighlight, kShadow)},
+                      EdgeCase{"bump", EDGE_BUMP, BF_RECT, kEdgeRect, kInside,
+                               rings(kLight3D, kDark3D, kDark3D, kLight3D)},
+                      // One edge on some sides keeps the rectangle.
+                      EdgeCase{"singleEdgeTopLeft",
+                               BDR_RAISEDINNER,
+                               BF_TOP | BF_LEFT,
+                               kEdgeRect,
+                               kEdgeRect,
+                               {{{8, 1}, kHighlight}, {{8, 8}, clFuchsia}},
+                               15},
+                      // Adjust moves only the sides drawn.
+                      EdgeCase{"adjustBottomRight",
+                               BDR_SUNKENOUTER,
+                               BF_BOTTOMRIGHT | BF_ADJUST,
+                               kEdgeRect,
+                               Rect(1, 1, 8, 8),
+                               {}},
+                      EdgeCase{"onePixelRaisedFrameAndMiddle",
+                               BDR_RAISEDINNER,
+                               BF_RECT | BF_MIDDLE,
+                               Rect(0, 0, 6, 6),
+                               Rect(1, 1, 5, 5),
+                               {{{0, 0}, kHighlight}, {{5, 5}, kShadow}, {{3, 3}, RGB(192, 192, 192)}}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // --- Transfers ----------------------------------------------------------------------------------
 
