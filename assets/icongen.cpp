@@ -10,6 +10,7 @@
 #include <array>
 
 #include "buttongrid/mxgradient.h"
+#include "buttongrid/mxgradientpaint.h"
 #include "platform/canvas.h"
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include "buttongrid/mxfillobject.h"
 #include "buttongrid/mxgradient.h"
+#include "buttongrid/mxgradientpaint.h"
 #include "platform/canvas.h"
 
 namespace {

@@ -8,7 +8,7 @@
 class BoardHost;
 
 // The board gradient colour of a new board: red 255, green 255, blue 128.
-constexpr TColor kNewBoardGradientColor{8454143};
+constexpr TColor kNewBoardGradientColor = clPaleYellow;
 
 // Reads a board file into the counter (and its label), the board gradient colour and the cells. A key that
 // is missing or unreadable keeps the current value; a file that is missing or cannot be read changes

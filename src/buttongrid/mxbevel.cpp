@@ -151,11 +151,11 @@ void TMxBevel::Assign(const TMxBevel& source) {
 }
 
 void TMxBevel::Changed() {
-    m_extent = ComputeExtent();
+    m_extent = computeExtent();
     TMxObject::Changed();
 }
 
-int TMxBevel::ComputeExtent() const {
+int TMxBevel::computeExtent() const {
     switch (m_v.Mode) {
         case TMxBevelMode::bmCustom: {
             if (m_v.StyleInner == bvShadow) return m_v.WidthInner + m_v.BorderInnerWidth;
@@ -183,9 +183,9 @@ void TMxBevel::Draw(Canvas& canvas, const TRect& rect) const {
     TRect r = rect;
     switch (m_v.Mode) {
         case TMxBevelMode::bmCustom:
-            DrawBevel(canvas, r, m_v.StyleOuter, m_v.WidthOuter);
-            DrawBorder(canvas, r, m_v.BorderWidth);
-            DrawBevel(canvas, r, m_v.StyleInner, m_v.WidthInner);
+            drawBevel(canvas, r, m_v.StyleOuter, m_v.WidthOuter);
+            drawBorder(canvas, r, m_v.BorderWidth);
+            drawBevel(canvas, r, m_v.StyleInner, m_v.WidthInner);
             break;
         case TMxBevelMode::bmStandard:
             MxDrawStandardFrame(canvas, r, m_v.StandardStyle);
@@ -198,10 +198,10 @@ void TMxBevel::Draw(Canvas& canvas, const TRect& rect) const {
             canvas.DrawEdge(r, EDGE_SUNKEN, BF_RECT);
             return;
     }
-    DrawBorder(canvas, r, m_v.BorderInnerWidth);
+    drawBorder(canvas, r, m_v.BorderInnerWidth);
 }
 
-void TMxBevel::DrawBevel(Canvas& canvas, TRect& rect, TMxBevelStyle style, int width) const {
+void TMxBevel::drawBevel(Canvas& canvas, TRect& rect, TMxBevelStyle style, int width) const {
     switch (style) {
         case bvNone:
             return;
@@ -237,7 +237,7 @@ void TMxBevel::DrawBevel(Canvas& canvas, TRect& rect, TMxBevelStyle style, int w
     rect = rect.Inflated(-width, -width);
 }
 
-void TMxBevel::DrawBorder(Canvas& canvas, TRect& rect, int width) const {
+void TMxBevel::drawBorder(Canvas& canvas, TRect& rect, int width) const {
     for (int k = 0; k < width; ++k) {
         canvas.FrameRect(rect, m_v.BorderColor);
         rect = rect.Inflated(-1, -1);

@@ -86,9 +86,9 @@ protected:
     void Changed() override;
 
 private:
-    int ComputeExtent() const;
-    void DrawBevel(Canvas& canvas, TRect& rect, TMxBevelStyle style, int width) const;
-    void DrawBorder(Canvas& canvas, TRect& rect, int width) const;
+    int computeExtent() const;
+    void drawBevel(Canvas& canvas, TRect& rect, TMxBevelStyle style, int width) const;
+    void drawBorder(Canvas& canvas, TRect& rect, int width) const;
 
     // Everything Assign copies, compared as a whole.
     struct Values {

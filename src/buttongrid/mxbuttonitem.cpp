@@ -8,7 +8,7 @@ TMxSpecialButton::TMxSpecialButton(TMxSpecialButtons& collection, int index) : m
     m_font.SetOnChange([this] { Change(); });
 
     m_btn = std::make_unique<TMxSpeedButton>(collection.Owner());
-    m_btn->SetOnClick([this](TMxSpeedButton*) { ButtonClicked(); });
+    m_btn->SetOnClick([this](TMxSpeedButton*) { buttonClicked(); });
     m_btn->SetEnabled(true);
     m_btn->SetColor(clBtnFace);
     m_btn->SetCursor(crArrow);
@@ -86,7 +86,7 @@ void TMxSpecialButton::Change() {
     m_collection.Update();
 }
 
-void TMxSpecialButton::ButtonClicked() {
+void TMxSpecialButton::buttonClicked() {
     const TMxOnCustomBtnClick handler = m_onClick;
     if (handler) handler(this, Index());
 }

@@ -57,7 +57,7 @@ public:
 private:
     // Runs when the glyph, layout or font changes: hands them to the control, then reports the change.
     void Change();
-    void ButtonClicked();
+    void buttonClicked();
 
     TMxSpecialButtons& m_collection;
     QString m_caption;

@@ -97,7 +97,7 @@ void TMxButtonPanel::LayoutButtons() {
         const int before = m_sizeChanges;
         resize(grid.Width, grid.Height);
         // A hidden widget hears of its new size only when shown; the bitmap and buttons follow now.
-        if (m_sizeChanges == before) SizeChanged();
+        if (m_sizeChanges == before) sizeChanged();
     }
     for (int i = 0; i < m_buttons.Count(); ++i) {
         TMxSpeedButton* btn = m_buttons[i].Btn();
@@ -133,7 +133,7 @@ void TMxButtonPanel::GetChange(TMxObject* sender) {
     LayoutButtons();
 }
 
-void TMxButtonPanel::SizeChanged() {
+void TMxButtonPanel::sizeChanged() {
     ++m_sizeChanges;
     CreateBack(false);
     // Qt paints a resized widget in one pass after this, so asking is as good as painting now.
@@ -166,7 +166,7 @@ void TMxButtonPanel::CreateBack(bool force) {
     ++m_backRenders;
 }
 
-void TMxButtonPanel::ButtonClick(TMxSpeedButton* button) {
+void TMxButtonPanel::buttonClick(TMxSpeedButton* button) {
     const TMxBtnClickEvent handler = m_onButtonClick;
     if (handler) handler(this, button, button->Tag());
 }
@@ -200,5 +200,5 @@ void TMxButtonPanel::paintEvent(QPaintEvent* e) {
 }
 
 void TMxButtonPanel::resizeEvent(QResizeEvent*) {
-    SizeChanged();
+    sizeChanged();
 }

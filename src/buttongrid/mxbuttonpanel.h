@@ -85,15 +85,15 @@ protected:
 private:
     // A owned object (fill, bevel) or, with no sender, a cell size changed.
     void GetChange(TMxObject* sender);
-    void SizeChanged();
+    void sizeChanged();
     // Renders the fill into the back bitmap; unforced, a fill that does not depend on the size is only
     // rendered again when the panel outgrew the bitmap.
     void CreateBack(bool force);
-    void ButtonClick(TMxSpeedButton* button);
+    void buttonClick(TMxSpeedButton* button);
     // The click handler the panel gives each button; a button that holds the panel's already keeps it.
     struct ForwardClick {
         TMxButtonPanel* panel;
-        void operator()(TMxSpeedButton* sender) const { panel->ButtonClick(sender); }
+        void operator()(TMxSpeedButton* sender) const { panel->buttonClick(sender); }
     };
 
     TMxSpecialButtons m_buttons;

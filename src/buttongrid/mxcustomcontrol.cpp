@@ -17,7 +17,7 @@ QEvent::Type MxParentFontChangedEvent() {
 
 TMxCustomControl::TMxCustomControl(QWidget* parent) : QWidget(parent) {
     m_font.SetOnChange([this] {
-        SendToChildren(MxParentFontChangedEvent());
+        sendToChildren(MxParentFontChangedEvent());
         update();
     });
 }
@@ -29,7 +29,7 @@ void TMxCustomControl::BackDrawArea(Canvas& canvas, const TRect& dest, TPoint so
 }
 
 void TMxCustomControl::NotifyBackChanged() {
-    SendToChildren(MxBackChangedEvent());
+    sendToChildren(MxBackChangedEvent());
 }
 
 bool TMxCustomControl::event(QEvent* e) {
@@ -47,7 +47,7 @@ void TMxCustomControl::mousePressEvent(QMouseEvent* e) {
     e->accept();
 }
 
-void TMxCustomControl::SendToChildren(QEvent::Type type) {
+void TMxCustomControl::sendToChildren(QEvent::Type type) {
     // Windowed and graphic children alike.
     for (QObject* child : children()) {
         QEvent e(type);

@@ -44,7 +44,7 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
 
 private:
-    void SendToChildren(QEvent::Type type);
+    void sendToChildren(QEvent::Type type);
 
     ::Font m_font;
 };

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "buttongrid/mxgradientpaint.h"
 #include "platform/canvas.h"
 #include "platform/intmath.h"
 
@@ -153,7 +154,7 @@ bool TMxFillObject::FillCanvas(Canvas& canvas, const TRect& rect, TColor baseCol
             break;
         case TMxFillStyle::sfBitmap:
         case TMxFillStyle::sfBitmapList:
-            FillPicture(canvas, rect, baseColor);
+            fillPicture(canvas, rect, baseColor);
             break;
         case TMxFillStyle::sfGradient: {
             const TMxGradient& gradient = Gradient();
@@ -170,7 +171,7 @@ bool TMxFillObject::FillCanvas(Canvas& canvas, const TRect& rect, TColor baseCol
     return drawn;
 }
 
-void TMxFillObject::FillPicture(Canvas& canvas, const TRect& rect, TColor baseColor) const {
+void TMxFillObject::fillPicture(Canvas& canvas, const TRect& rect, TColor baseColor) const {
     const QImage& picture = Picture();
     switch (TileMode()) {
         case TMxTileMode::tmNone:

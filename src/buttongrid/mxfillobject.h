@@ -96,7 +96,7 @@ protected:
     void AssignProperties(const TMxShapeFill& source) override;
 
 private:
-    void FillPicture(Canvas& canvas, const TRect& rect, TColor baseColor) const;
+    void fillPicture(Canvas& canvas, const TRect& rect, TColor baseColor) const;
 
     TMxAlignment m_alignment = TMxAlignment::agTopLeft;
     TMxBrush m_brush;

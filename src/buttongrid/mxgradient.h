@@ -50,11 +50,6 @@ struct TMxLogPalette {
     std::vector<TMxPaletteEntry> Entries;
 };
 
-// Flags of MxGradientPaintExt.
-constexpr std::uint16_t kMxGradientClip = 0x0001;       // clip to Rect moved by Offset
-constexpr std::uint16_t kMxGradientUseBitmap = 0x0004;  // paint through a temporary bitmap
-constexpr std::uint16_t kMxGradientPalette = 0x1000;    // select and realise the palette
-
 // Appends the run from startColor to endColor with `count` entries to *list (emptied first when clear is
 // set; a continued run leaves out its first colour, which ended the previous run). Channels are
 // interpolated with MulDiv. Nothing happens without a list or with a count of 0.
@@ -90,12 +85,6 @@ bool MxGradientPaintsUpwards(TMxGradientStyle style);
 
 // The style's name as the code spells it ("gstElliptic"), for people choosing or reading one.
 const char* MxGradientStyleName(TMxGradientStyle style);
-
-// Paints `colors` as a gradient of `style` into rect. offset carries a signed x shift in its low 16 bits
-// and a y shift in its high 16 bits for the kMxGradientClip rectangle. Does nothing for a missing or
-// empty table or an empty rect.
-void MxGradientPaintExt(Canvas& canvas, const TRect& rect, TMxGradientStyle style, const TMxColorList* colors,
-                        const TMxLogPalette* palette, std::uint16_t flags, std::uint32_t offset);
 
 // A colour table from two colours, or through a list of colours, with the shape it is painted in.
 class TMxGradient : public TMxObject {
@@ -135,7 +124,7 @@ protected:
     void Changed() override;
 
 private:
-    void BuildColorTable();
+    void buildColorTable();
 
     TColor m_color = clBlue;
     TMxColorCount m_colorCount = 16;

@@ -45,10 +45,10 @@ TMxSpeedButton::TMxSpeedButton(QWidget* parent) : TGraphicControl(parent) {
     SetShowHint(true);
     m_font.SetOnChange([this] {
         if (!m_adoptingFont) m_parentFont = false;
-        RepaintContent();
+        repaintContent();
     });
     m_layout.SetOnChange([this] { Invalidate(); });
-    AdoptParentFont();
+    adoptParentFont();
 }
 
 void TMxSpeedButton::SetStyle(TMxUserButtonStyle value) {
@@ -59,7 +59,7 @@ void TMxSpeedButton::SetStyle(TMxUserButtonStyle value) {
 }
 
 void TMxSpeedButton::SetCaption(const QString& value) {
-    if (assignIfDiffers(m_caption, value)) RepaintContent();
+    if (assignIfDiffers(m_caption, value)) repaintContent();
 }
 
 void TMxSpeedButton::SetColor(TColor value) {
@@ -68,7 +68,7 @@ void TMxSpeedButton::SetColor(TColor value) {
 
 void TMxSpeedButton::SetParentFont(bool value) {
     if (!assignIfDiffers(m_parentFont, value)) return;
-    if (value) AdoptParentFont();
+    if (value) adoptParentFont();
 }
 
 void TMxSpeedButton::SetEnterColor(TColor value) {
@@ -95,21 +95,21 @@ void TMxSpeedButton::SetNumGlyphs(int value) {
 
 void TMxSpeedButton::SetGroupIndex(int value) {
     if (!assignIfDiffers(m_groupIndex, value)) return;
-    if (m_pressed) ReleaseGroup();
+    if (m_pressed) releaseGroup();
 }
 
 void TMxSpeedButton::SetPressed(bool value) {
     if (!assignIfDiffers(m_pressed, value)) return;
-    if (value) ReleaseGroup();
+    if (value) releaseGroup();
     // A hot or held button keeps its look; the latch shows once the pointer leaves or lets go.
     if (m_state != bsMouseOver && !m_tracking) {
         if (Enabled())
-            SetState(value ? bsOptionSet : bsUp);
+            setState(value ? bsOptionSet : bsUp);
         else
-            SetState(value ? bsDisabledDown : bsDisabledUp);
+            setState(value ? bsDisabledDown : bsDisabledUp);
     }
-    if (m_state == bsMouseOver) m_previousState = RestState();
-    UpdateHoverTimer();
+    if (m_state == bsMouseOver) m_previousState = restState();
+    updateHoverTimer();
 }
 
 void TMxSpeedButton::Click() {
@@ -121,19 +121,19 @@ void TMxSpeedButton::Click() {
 void TMxSpeedButton::MouseEnter() {
     m_mouseInside = true;
     if (m_tracking || !Enabled() || !m_allowMouseOver) return;
-    if (m_state == bsUp || m_state == bsOptionSet) SetState(bsMouseOver);
+    if (m_state == bsUp || m_state == bsOptionSet) setState(bsMouseOver);
 }
 
 void TMxSpeedButton::MouseExit() {
     m_mouseInside = false;
     if (m_hideHint) HintManager::Instance().CancelHint();
-    if (m_state == bsMouseOver) SetState(m_previousState);
+    if (m_state == bsMouseOver) setState(m_previousState);
 }
 
 void TMxSpeedButton::MouseDown(Qt::MouseButton button, int, int) {
     if (button != Qt::LeftButton || !Enabled()) return;
     m_tracking = true;
-    SetState(m_groupIndex != 0 && m_pressed && m_state == bsMouseOver ? bsOptionSet : bsDown);
+    setState(m_groupIndex != 0 && m_pressed && m_state == bsMouseOver ? bsOptionSet : bsDown);
     if (!m_repeatedClick) return;
     m_repeatWait = m_repeatingDelay;
     m_repeatTimer.start(m_repeatWait, this);
@@ -155,7 +155,7 @@ void TMxSpeedButton::MouseMove(int x, int y) {
     // While the button holds the capture, the lines just past its right and bottom edges still count.
     const bool inside = x >= 0 && x <= width() && y >= 0 && y <= height();
     const TMxButtonState held = m_groupIndex != 0 && m_pressed ? bsOptionSet : bsDown;
-    SetState(inside ? held : RestState());
+    setState(inside ? held : restState());
 }
 
 void TMxSpeedButton::MouseUp(Qt::MouseButton button, int x, int y) {
@@ -165,20 +165,20 @@ void TMxSpeedButton::MouseUp(Qt::MouseButton button, int x, int y) {
     if (m_repeatedClick) {
         // The clicks came while the button was held.
         m_repeatTimer.stop();
-        SetState(inside && m_allowMouseOver ? bsMouseOver : RestState());
+        setState(inside && m_allowMouseOver ? bsMouseOver : restState());
         return;
     }
     if (!inside) {
-        SetState(RestState());
+        setState(restState());
         return;
     }
     if (m_groupIndex != 0 && !(m_pressed && !m_allowAllUp)) {
         m_pressed = !m_pressed;
-        if (m_pressed) ReleaseGroup();
+        if (m_pressed) releaseGroup();
     }
-    const TMxButtonState hot = m_allowMouseOver ? bsMouseOver : RestState();
+    const TMxButtonState hot = m_allowMouseOver ? bsMouseOver : restState();
     if (!m_unColored && m_numGlyphs <= 2) {
-        SetState(hot);
+        setState(hot);
         Click();
         return;
     }
@@ -187,16 +187,16 @@ void TMxSpeedButton::MouseUp(Qt::MouseButton button, int x, int y) {
     const QPointer<TMxSpeedButton> alive(this);
     Click();
     if (!alive) return;
-    SetState(PointerOnButton() ? hot : RestState());
+    setState(pointerOnButton() ? hot : restState());
 }
 
 void TMxSpeedButton::VerifyMouseOver() {
-    if (!Enabled() || PointerOnButton()) return;
+    if (!Enabled() || pointerOnButton()) return;
     m_mouseInside = false;
-    SetState(bsUp);
+    setState(bsUp);
 }
 
-void TMxSpeedButton::SetState(TMxButtonState value) {
+void TMxSpeedButton::setState(TMxButtonState value) {
     const TMxButtonState from = m_state;
     if (value == from) return;
     // A latched button that turns hot falls back to its latch, whichever state it came from.
@@ -205,11 +205,11 @@ void TMxSpeedButton::SetState(TMxButtonState value) {
     else
         m_previousState = from;
     m_state = value;
-    UpdateHoverTimer();
-    if (StateChangeShows(from, value)) RepaintFace();
+    updateHoverTimer();
+    if (stateChangeShows(from, value)) repaintFace();
 }
 
-bool TMxSpeedButton::StateChangeShows(TMxButtonState from, TMxButtonState to) const {
+bool TMxSpeedButton::stateChangeShows(TMxButtonState from, TMxButtonState to) const {
     // The uncoloured-glyph styles are all flat ones, so the flat test covers them.
     if (isPair(from, to, bsUp, bsMouseOver))
         return MxIsFlatStyle(m_style) || m_numGlyphs > 2 || m_enterColorChange;
@@ -217,16 +217,16 @@ bool TMxSpeedButton::StateChangeShows(TMxButtonState from, TMxButtonState to) co
     return true;
 }
 
-void TMxSpeedButton::RepaintFace() {
+void TMxSpeedButton::repaintFace() {
     if (!Showing()) return;
-    const TMxCustomControl* back = BackParent();
+    const TMxCustomControl* back = backParent();
     if (!m_transparent || (back && back->CheckOptimized()))
         Repaint();
     else
         Invalidate();
 }
 
-void TMxSpeedButton::RepaintContent() {
+void TMxSpeedButton::repaintContent() {
     if (!Showing()) return;
     if (m_transparent)
         Repaint();
@@ -234,7 +234,7 @@ void TMxSpeedButton::RepaintContent() {
         Invalidate();
 }
 
-void TMxSpeedButton::UpdateHoverTimer() {
+void TMxSpeedButton::updateHoverTimer() {
     if (m_state == bsMouseOver && !m_pressed) {
         if (!m_hoverTimer.isActive()) m_hoverTimer.start(kHoverInterval, this);
     } else {
@@ -251,7 +251,7 @@ void TMxSpeedButton::timerEvent(QTimerEvent* e) {
         TGraphicControl::timerEvent(e);
 }
 
-void TMxSpeedButton::ReleaseGroup() {
+void TMxSpeedButton::releaseGroup() {
     if (m_groupIndex == 0 || !Parent()) return;
     for (QObject* child : Parent()->children()) {
         auto* other = qobject_cast<TMxSpeedButton*>(child);
@@ -259,7 +259,7 @@ void TMxSpeedButton::ReleaseGroup() {
     }
 }
 
-void TMxSpeedButton::AdoptParentFont() {
+void TMxSpeedButton::adoptParentFont() {
     const TMxCustomControl* parent = qobject_cast<const TMxCustomControl*>(Parent());
     if (!m_parentFont || !parent) return;
     m_adoptingFont = true;
@@ -267,22 +267,22 @@ void TMxSpeedButton::AdoptParentFont() {
     m_adoptingFont = false;
 }
 
-TMxCustomControl* TMxSpeedButton::BackParent() const {
+TMxCustomControl* TMxSpeedButton::backParent() const {
     return m_transparent ? qobject_cast<TMxCustomControl*>(Parent()) : nullptr;
 }
 
-bool TMxSpeedButton::PointerOnButton() const {
+bool TMxSpeedButton::pointerOnButton() const {
     return rect().contains(mapFromGlobal(PointerPos()));
 }
 
-TMxButtonState TMxSpeedButton::RestState() const {
+TMxButtonState TMxSpeedButton::restState() const {
     return m_pressed ? bsOptionSet : bsUp;
 }
 
 void TMxSpeedButton::Paint(Canvas& canvas) const {
     TRect r = Rect(0, 0, width(), height());
     if (MxIsExplorerStyle(m_style)) {
-        const TMxCustomControl* back = BackParent();
+        const TMxCustomControl* back = backParent();
         if (back && back->CheckOptimized()) {
             back->BackDrawArea(canvas, r, TPoint{x(), y()});
         } else {
@@ -303,7 +303,7 @@ void TMxSpeedButton::DrawGlyphAndText(Canvas& canvas, const TRect& area) const {
     if (m_state >= bsMouseOver && m_state <= bsDropDownOpen && m_allowMouseOver && m_enterColorChange)
         canvas.Font().SetColor(m_enterColor);
 
-    const QImage glyph = GlyphImage();
+    const QImage glyph = glyphImage();
     // Several lines make a block as wide as the widest, each line placed in it as the layout aligns.
     unsigned flags = DT_WORDBREAK | DT_EXPANDTABS;
     TPoint text = m_caption.isEmpty() ? TPoint{} : canvas.TextExtent(m_caption);
@@ -336,7 +336,7 @@ void TMxSpeedButton::DrawGlyphAndText(Canvas& canvas, const TRect& area) const {
     canvas.DrawText(m_caption, r, flags);
 }
 
-QImage TMxSpeedButton::GlyphImage() const {
+QImage TMxSpeedButton::glyphImage() const {
     if (m_glyph.isNull()) return {};
     const int count = std::max(m_numGlyphs, 1);
     int index = 0;
@@ -400,7 +400,7 @@ void TMxSpeedButton::EnabledChanged() {
         m_state = m_pressed ? bsOptionSet : bsUp;
     else
         m_state = m_pressed ? bsDisabledDown : bsDisabledUp;
-    UpdateHoverTimer();
+    updateHoverTimer();
 }
 
 bool TMxSpeedButton::event(QEvent* e) {
@@ -409,7 +409,7 @@ bool TMxSpeedButton::event(QEvent* e) {
         return true;
     }
     if (e->type() == MxParentFontChangedEvent()) {
-        AdoptParentFont();
+        adoptParentFont();
         return true;
     }
     return TGraphicControl::event(e);

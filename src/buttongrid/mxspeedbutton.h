@@ -139,22 +139,22 @@ protected:
     void timerEvent(QTimerEvent* e) override;
 
 private:
-    void SetState(TMxButtonState value);
-    bool StateChangeShows(TMxButtonState from, TMxButtonState to) const;
+    void setState(TMxButtonState value);
+    bool stateChangeShows(TMxButtonState from, TMxButtonState to) const;
     // After a state change: paints at once when the face can be composed now, else asks for a paint.
-    void RepaintFace();
+    void repaintFace();
     // After a caption or font change: a see-through button paints at once, an opaque one asks for a paint.
-    void RepaintContent();
-    void UpdateHoverTimer();
-    void ReleaseGroup();
-    void AdoptParentFont();
-    TMxCustomControl* BackParent() const;
+    void repaintContent();
+    void updateHoverTimer();
+    void releaseGroup();
+    void adoptParentFont();
+    TMxCustomControl* backParent() const;
     // Whether the pointer is over the client rectangle right now.
-    bool PointerOnButton() const;
+    bool pointerOnButton() const;
     // The state a button rests in when it is neither hot nor pressed.
-    TMxButtonState RestState() const;
+    TMxButtonState restState() const;
     void DrawGlyphAndText(Canvas& canvas, const TRect& area) const;
-    QImage GlyphImage() const;
+    QImage glyphImage() const;
 
     TMxUserButtonStyle m_style = TMxUserButtonStyle::ubsAutoDetect;
     TMxButtonState m_state = TMxButtonState::bsUp;

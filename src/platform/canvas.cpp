@@ -10,22 +10,12 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
-#include <functional>
 
 namespace {
-
-constexpr QRgb kOpaque = 0xFF000000u;
 
 // A cosmetic dashed pen: 18 pixels on, 6 off.
 constexpr int kDashOn = 18;
 constexpr int kDashPeriod = 24;
-
-// The tab stop distance of DrawText: eight average characters.
-constexpr int kTabChars = 8;
-
-QRgb rgbOf(TColor color) {
-    return ToQRgb(color) | kOpaque;
-}
 
 // The pixel layouts the canvas writes straight into.
 bool isCanvasFormat(QImage::Format format) {
@@ -51,83 +41,6 @@ FillMode fillModeOf(const QPainterPath& path) {
     return path.fillRule() == Qt::WindingFill ? FillMode::Winding : FillMode::Alternate;
 }
 
-// One line of DrawText after prefix handling: the text to draw and the character to underline (-1 none).
-struct TextLine {
-    QString text;
-    int underline = -1;
-};
-
-TextLine stripPrefixes(const QString& text) {
-    TextLine line;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'&' && i + 1 < text.size()) {
-            ++i;
-            if (text[i] != u'&') line.underline = static_cast<int>(line.text.size());
-        } else if (text[i] == u'&') {
-            continue;
-        }
-        line.text += text[i];
-    }
-    return line;
-}
-
-std::vector<QString> splitLines(const QString& text) {
-    std::vector<QString> lines;
-    QString current;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r' || text[i] == u'\n') {
-            if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-            lines.push_back(current);
-            current.clear();
-        } else {
-            current += text[i];
-        }
-    }
-    lines.push_back(current);
-    return lines;
-}
-
-// Full-width characters may be broken between, as well as after blanks.
-bool breaksAfter(QChar c) {
-    return c == u' ' || c.unicode() >= 0x3000;
-}
-bool breaksBefore(QChar c) {
-    return c.unicode() >= 0x3000 && c.unicode() != 0x3000;
-}
-
-// Word wrap: break after blanks or between full-width characters; a word wider than the width stays
-// whole on its own line. Blanks at a break are dropped.
-std::vector<QString> wrapLine(const QString& line, int maxWidth,
-                              const std::function<int(const QString&)>& measure) {
-    const auto canBreak = [](const QString& text, qsizetype i) {
-        return breaksAfter(text[i - 1]) || breaksBefore(text[i]);
-    };
-    const auto trimmedLeft = [](const QString& text, qsizetype n) {
-        QString head = text.left(n);
-        while (head.endsWith(u' ')) head.chop(1);
-        return head;
-    };
-    std::vector<QString> pieces;
-    QString rest = line;
-    while (measure(rest) > maxWidth) {
-        qsizetype cut = -1;
-        for (qsizetype i = 1; i < rest.size(); ++i) {
-            if (!canBreak(rest, i)) continue;
-            if (measure(trimmedLeft(rest, i)) > maxWidth) break;
-            cut = i;
-        }
-        for (qsizetype i = 1; cut < 0 && i < rest.size(); ++i)
-            if (canBreak(rest, i)) cut = i;
-        if (cut < 0) break;
-        pieces.push_back(trimmedLeft(rest, cut));
-        rest = rest.mid(cut);
-        while (rest.startsWith(u' ')) rest.remove(0, 1);
-        if (rest.isEmpty()) return pieces;
-    }
-    pieces.push_back(rest);
-    return pieces;
-}
-
 // What an outline-less shape covers: one column and one row less than its box spans; an empty result
 // paints nothing.
 TRect outlineLessBox(const TRect& box) {
@@ -149,12 +62,12 @@ void Canvas::SetFont(const ::Font& font) {
 // --- Pixels and spans -------------------------------------------------------------------------------
 
 Canvas::Paint Canvas::solidPaint(TColor color) {
-    const QRgb c = rgbOf(color);
+    const QRgb c = ToQRgb(color);
     return {c, c};
 }
 
 Canvas::Paint Canvas::brushPaint() const {
-    if (m_brush.Style == BrushStyle::Checkered) return {rgbOf(clBtnHighlight), rgbOf(m_brush.Color)};
+    if (m_brush.Style == BrushStyle::Checkered) return {ToQRgb(clBtnHighlight), ToQRgb(m_brush.Color)};
     return solidPaint(m_brush.Color);
 }
 
@@ -468,11 +381,11 @@ void Canvas::copyRow(int x, int y, const QRgb* pixels, int count, SourceAlpha al
         }
         // A plain copy is far faster than any loop that writes: the loop only reads, to see whether some
         // source pixel needs its alpha made opaque afterwards.
-        QRgb all = kOpaque;
+        QRgb all = kOpaqueAlpha;
         for (std::size_t i = 0; i < n; ++i) all &= from[i];
         std::memcpy(to, from, n * sizeof(QRgb));
-        if (all != kOpaque)
-            for (std::size_t i = 0; i < n; ++i) to[i] |= kOpaque;
+        if (all != kOpaqueAlpha)
+            for (std::size_t i = 0; i < n; ++i) to[i] |= kOpaqueAlpha;
     });
 }
 
@@ -508,7 +421,7 @@ void Canvas::transfer(const TRect& dest, const QImage& src, const TRect& srcRect
         }
         return;
     }
-    const QRgb keyRgb = key ? (ToQRgb(*key) & 0xFFFFFFu) : 0;
+    const QRgb keyRgb = key ? (ToQRgb(*key) & kRgbMask) : 0;
     // Nearest neighbour. Enlarging repeats each source pixel; shrinking picks evenly spread pixels that
     // include both end pixels, so a stretched colour strip keeps its exact end colours.
     const auto mapAxis = [](int dst, int dstLen, int srcLen) {
@@ -532,9 +445,9 @@ void Canvas::transfer(const TRect& dest, const QImage& src, const TRect& srcRect
             for (int x = a; x < b; ++x) {
                 const int sx = columns[static_cast<std::size_t>(x - d.Left)];
                 if (sx < 0 || sx >= source.width()) continue;
-                const QRgb rgb = srcRow[sx] & 0xFFFFFFu;
+                const QRgb rgb = srcRow[sx] & kRgbMask;
                 if (key && rgb == keyRgb) continue;
-                row[x] = rgb | kOpaque;
+                row[x] = rgb | kOpaqueAlpha;
             }
         });
     }
@@ -569,7 +482,7 @@ void Canvas::StampMask(int x, int y, const QImage& mask) {
         const int my = row - y;
         int run = -1;
         for (int mx = 0; mx <= mask.width(); ++mx) {
-            const bool black = mx < mask.width() && (mask.pixel(mx, my) & 0xFFFFFFu) == 0;
+            const bool black = mx < mask.width() && (mask.pixel(mx, my) & kRgbMask) == 0;
             if (black && run < 0) run = mx;
             if (!black && run >= 0) {
                 fillSpan(row, x + run, x + mx, paint);
@@ -583,11 +496,11 @@ QImage ColorKeyedImage(const QImage& image, TColor key) {
     // Every pixel ends fully clear or fully opaque, the same in either layout of alpha; premultiplied is the
     // one Qt draws straight onto the screen, where it would otherwise convert the image on every paint.
     QImage out = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QRgb keyRgb = ToQRgb(key) & 0xFFFFFFu;
+    const QRgb keyRgb = ToQRgb(key) & kRgbMask;
     for (int y = 0; y < out.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < out.width(); ++x)
-            row[x] = (row[x] & 0xFFFFFFu) == keyRgb ? 0u : (row[x] | kOpaque);
+            row[x] = (row[x] & kRgbMask) == keyRgb ? 0u : (row[x] | kOpaqueAlpha);
     }
     return out;
 }
@@ -715,7 +628,7 @@ void Canvas::drawTextLine(int x, int y, const QString& text, int escapement, int
     if (!m_clipIsImage) painter.setClipRegion(m_clipQRegion);
     painter.setTransform(transform);
     painter.setFont(font);
-    painter.setPen(QColor::fromRgb(rgbOf(m_font.Color())));
+    painter.setPen(QColor::fromRgb(ToQRgb(m_font.Color())));
     painter.drawText(QPointF(0, metrics.ascent()), text);
     painter.end();
     if (underlineIndex >= 0 && underlineIndex < text.size()) {
@@ -734,93 +647,26 @@ void Canvas::TextOut(int x, int y, const QString& text) {
 
 int Canvas::DrawText(const QString& text, TRect& rect, unsigned flags) {
     const QFontMetrics metrics(m_font.ToQFont());
-    const int lineHeight = metrics.ascent() + metrics.descent();
-    const int tabWidth = kTabChars * metrics.averageCharWidth();
-
-    // Width of a line, with tabs advancing to the next stop when expanded.
-    const auto measure = [&](const QString& line) {
-        if (!(flags & DT_EXPANDTABS) || tabWidth <= 0) return advance(metrics, line);
-        const QStringList parts = line.split(u'\t');
-        int x = 0;
-        for (qsizetype i = 0; i < parts.size(); ++i) {
-            x += advance(metrics, parts[i]);
-            if (i + 1 < parts.size()) x = (x / tabWidth + 1) * tabWidth;
-        }
-        return x;
-    };
-
-    std::vector<QString> rawLines = (flags & DT_SINGLELINE) ? std::vector<QString>{text} : splitLines(text);
-    if (text.isEmpty()) rawLines.clear();
-
-    std::vector<QString> lines;
-    const int maxWidth = rect.Width();
-    for (const QString& raw : rawLines) {
-        if (!(flags & DT_WORDBREAK) || (flags & DT_SINGLELINE)) {
-            lines.push_back(raw);
-            continue;
-        }
-        for (QString& piece : wrapLine(raw, maxWidth, measure)) lines.push_back(std::move(piece));
-    }
-
-    std::vector<TextLine> shown;
-    int widest = 0;
-    for (const QString& line : lines) {
-        TextLine t = (flags & DT_NOPREFIX) ? TextLine{line, -1} : stripPrefixes(line);
-        widest = std::max(widest, measure(t.text));
-        shown.push_back(std::move(t));
-    }
-    const int textHeight = static_cast<int>(shown.size()) * lineHeight;
-
+    const TextLayout layout = LayOutText(text, rect, flags,
+                                         {metrics.ascent() + metrics.descent(), metrics.averageCharWidth(),
+                                          [&](const QString& piece) { return advance(metrics, piece); }});
     if (flags & DT_CALCRECT) {
-        rect.Right = rect.Left + widest;
-        rect.Bottom = rect.Top + textHeight;
-        return textHeight;
+        rect.Right = rect.Left + layout.width;
+        rect.Bottom = rect.Top + layout.height;
+        return layout.height;
     }
-
-    int top = rect.Top;
-    if (flags & DT_SINGLELINE) {
-        if (flags & DT_VCENTER)
-            top = rect.Top + (rect.Height() - lineHeight) / 2;
-        else if (flags & DT_BOTTOM)
-            top = rect.Bottom - lineHeight;
-    }
-
     const bool clipped = !(flags & DT_NOCLIP);
     const bool hadClip = !m_clipIsImage;
     const Region savedClip = hadClip ? m_clip : Region();
     if (clipped) IntersectClipRect(rect);
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        const int width = measure(shown[i].text);
-        int left = rect.Left;
-        if (flags & DT_CENTER)
-            left = rect.Left + (rect.Width() - width) / 2;
-        else if (flags & DT_RIGHT)
-            left = rect.Right - width;
-        const int y = top + static_cast<int>(i) * lineHeight;
-        if ((flags & DT_EXPANDTABS) && tabWidth > 0 && shown[i].text.contains(u'\t')) {
-            const QStringList parts = shown[i].text.split(u'\t');
-            int x = 0;
-            int consumed = 0;
-            for (qsizetype p = 0; p < parts.size(); ++p) {
-                const int underline = shown[i].underline - consumed;
-                drawTextLine(left + x, y, parts[p], 0,
-                             underline >= 0 && underline < parts[p].size() ? underline : -1);
-                consumed += static_cast<int>(parts[p].size()) + 1;
-                x += advance(metrics, parts[p]);
-                if (p + 1 < parts.size()) x = (x / tabWidth + 1) * tabWidth;
-            }
-        } else {
-            drawTextLine(left, y, shown[i].text, 0, shown[i].underline);
-        }
-    }
+    for (const TextRun& run : layout.runs) drawTextLine(run.x, run.y, run.text, 0, run.underline);
     if (clipped) {
         if (hadClip)
             setClip(savedClip);
         else
             ResetClip();
     }
-    if (flags & DT_SINGLELINE && (flags & (DT_VCENTER | DT_BOTTOM))) return top - rect.Top + textHeight;
-    return textHeight;
+    return layout.drawnHeight;
 }
 
 // --- Paths ------------------------------------------------------------------------------------------
@@ -843,7 +689,7 @@ void Canvas::StrokePath() {
     QPainter painter(&m_image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (!m_clipIsImage) painter.setClipRegion(m_clipQRegion);
-    QPen pen(QColor::fromRgb(rgbOf(m_pen.Color)));
+    QPen pen(QColor::fromRgb(ToQRgb(m_pen.Color)));
     pen.setWidth(std::max(m_pen.Width, 1));
     pen.setJoinStyle(Qt::RoundJoin);
     pen.setCapStyle(Qt::RoundCap);

@@ -4,6 +4,7 @@
 #include "platform/font.h"
 #include "platform/geometry.h"
 #include "platform/region.h"
+#include "platform/textlayout.h"
 
 #include <QImage>
 #include <QPainterPath>
@@ -55,20 +56,6 @@ constexpr unsigned BF_SOFT = 0x1000;
 constexpr unsigned BF_ADJUST = 0x2000;
 constexpr unsigned BF_FLAT = 0x4000;
 constexpr unsigned BF_MONO = 0x8000;
-
-// DrawText options.
-constexpr unsigned DT_TOP = 0x0000;
-constexpr unsigned DT_LEFT = 0x0000;
-constexpr unsigned DT_CENTER = 0x0001;
-constexpr unsigned DT_RIGHT = 0x0002;
-constexpr unsigned DT_VCENTER = 0x0004;
-constexpr unsigned DT_BOTTOM = 0x0008;
-constexpr unsigned DT_WORDBREAK = 0x0010;
-constexpr unsigned DT_SINGLELINE = 0x0020;
-constexpr unsigned DT_EXPANDTABS = 0x0040;
-constexpr unsigned DT_NOCLIP = 0x0100;
-constexpr unsigned DT_CALCRECT = 0x0400;
-constexpr unsigned DT_NOPREFIX = 0x0800;
 
 // Bit of tmPitchAndFamily set for outline (TrueType) fonts.
 constexpr unsigned TMPF_TRUETYPE = 0x04;
@@ -122,10 +109,7 @@ public:
     ::Font& Font() { return m_font; }
     const ::Font& Font() const { return m_font; }
     void SetFont(const ::Font& font);
-    // Text and background colours expand monochrome sources, as in the platform's transfers; the background
-    // colour also fills the text cell in opaque mode.
-    TColor TextColor() const { return m_textColor; }
-    void SetTextColor(TColor color) { m_textColor = color; }
+    // The background colour fills the text cell in opaque mode.
     TColor BackgroundColor() const { return m_backgroundColor; }
     void SetBackgroundColor(TColor color) { m_backgroundColor = color; }
     BackgroundMode BkMode() const { return m_bkMode; }
@@ -264,7 +248,6 @@ private:
     TPen m_pen;
     TBrush m_brush;
     ::Font m_font;
-    TColor m_textColor = clBlack;
     TColor m_backgroundColor = clWhite;
     BackgroundMode m_bkMode = BackgroundMode::Opaque;
     FillMode m_polyFillMode = FillMode::Alternate;

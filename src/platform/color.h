@@ -95,6 +95,15 @@ constexpr TColor clAqua{0xFFFF00};
 constexpr TColor clWhite{0xFFFFFF};
 constexpr TColor clNone{0x1FFFFFFF};
 
+// The program's two design colours: the pale yellow of a new board's gradient and of the colour dialog,
+// and the pale green of a pressed palette button.
+constexpr TColor clPaleYellow{8454143};
+constexpr TColor clPaleGreen{8454016};
+
+// Masks on Qt's 0xAARRGGBB pixels: the three colour channels, and the alpha of a fully opaque pixel.
+constexpr QRgb kRgbMask = 0x00FFFFFFu;
+constexpr QRgb kOpaqueAlpha = 0xFF000000u;
+
 constexpr TColor clScrollBar = SysColor(SystemColor::ScrollBar);
 constexpr TColor clBackground = SysColor(SystemColor::Background);
 constexpr TColor clActiveCaption = SysColor(SystemColor::ActiveCaption);

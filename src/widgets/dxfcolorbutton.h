@@ -61,7 +61,6 @@ public:
     void SetOnDblClick(TNotifyEvent handler) { m_onDblClick = std::move(handler); }
 
     bool ShowDown() const { return m_showDown; }
-    bool MousePressed() const { return m_mousePressed; }
     bool MouseInControl() const { return m_mouseInControl; }
     const QImage& UpFace() const { return m_upFace; }
     const QImage& DownFace() const { return m_downFace; }

@@ -37,7 +37,7 @@ TdxfFaceCache::Face TdxfFaceCache::pack(TdxfFaceKey key, const QImage& image) {
         int length = 1;
         while (at + length < count && length < kLongestRun && pixels[at + length] == colour) ++length;
         if (length > 1) {
-            words.push_back(static_cast<quint32>(length) << kLengthShift | (colour & 0xFFFFFFu));
+            words.push_back(static_cast<quint32>(length) << kLengthShift | (colour & kRgbMask));
             group = 0;
         } else {
             if (group == 0) {
@@ -45,7 +45,7 @@ TdxfFaceCache::Face TdxfFaceCache::pack(TdxfFaceKey key, const QImage& image) {
                 words.push_back(0);
             }
             ++words[group];
-            words.push_back(colour | 0xFF000000u);
+            words.push_back(colour | kOpaqueAlpha);
         }
         at += length;
     }
@@ -61,7 +61,7 @@ const QImage& TdxfFaceCache::show(const Face& face) {
         m_shown = QImage(face.size, QImage::Format_RGB32);
     // Most of a face is its background: filled at once, its runs are only passed over. The first word is
     // taken as its colour; should it head a group instead, the fill is merely wasted.
-    const QRgb background = face.runs.empty() ? 0 : face.runs.front() | 0xFF000000u;
+    const QRgb background = face.runs.empty() ? 0 : face.runs.front() | kOpaqueAlpha;
     m_shown.fill(background);
     // Rows of 32-bit pixels have no padding, so the words fill one array.
     auto* pixel = reinterpret_cast<QRgb*>(m_shown.bits());
@@ -70,7 +70,7 @@ const QImage& TdxfFaceCache::show(const Face& face) {
     while (word < end) {
         const quint32 head = *word++;
         const int length = static_cast<int>(head >> kLengthShift);
-        const QRgb colour = head | 0xFF000000u;
+        const QRgb colour = head | kOpaqueAlpha;
         if (length > 0) {
             pixel = colour == background ? pixel + length : fillRun(pixel, length, colour);
         } else {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/canvas.h"
-#include "widgets/dxflabel.h"
+#include "widgets/dxfcaptionplacement.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ QImage drawCaption(const MaskKey& key, TPoint start, TPoint offset, TPoint origi
     image.fill(Qt::black);
     Canvas canvas(image);
     ::Font rotated = key.font;
-    rotated.SetEscapement(((key.angle % 360) + 360) % 360 * 10);
+    rotated.SetEscapement(CaptionEscapement(key.angle));
     rotated.SetColor(clWhite);
     canvas.SetFont(rotated);
     canvas.SetBkMode(BackgroundMode::Transparent);
@@ -59,7 +59,7 @@ TdxfCaptionMasks drawMasks(const MaskKey& key) {
     for (const TPoint offset : key.offsets) reach = std::max({reach, std::abs(offset.X), std::abs(offset.Y)});
     const TPoint origin{-reach, -reach};
     const QSize wide(key.size.width() + 2 * reach, key.size.height() + 2 * reach);
-    const TPoint start = TdxfLabel::CaptionStart(key.font, key.caption, key.angle, key.size);
+    const TPoint start = CaptionStart(key.font, key.caption, key.angle, key.size);
     TdxfGlyphMask drawn =
         TdxfGlyphMask::FromWhiteOnBlack(drawCaption(key, start, {0, 0}, origin, wide), origin);
     // Each copy drawn where it lies, kept only where moving the drawn one does not give the same.
@@ -84,13 +84,13 @@ TdxfGlyphMask TdxfGlyphMask::FromWhiteOnBlack(const QImage& image, TPoint origin
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         int x = 0;
         while (x < width) {
-            if ((row[x] & 0xFFFFFFu) == 0) {
+            if ((row[x] & kRgbMask) == 0) {
                 ++x;
                 continue;
             }
             Run run{static_cast<qint16>(y + origin.Y), static_cast<qint16>(x + origin.X), 0,
                     static_cast<quint32>(mask.m_coverage.size())};
-            for (; x < width && (row[x] & 0xFFFFFFu) != 0; ++x)
+            for (; x < width && (row[x] & kRgbMask) != 0; ++x)
                 mask.m_coverage.push_back(static_cast<unsigned char>(qRed(row[x])));
             run.x1 = static_cast<qint16>(x + origin.X);
             mask.m_runs.push_back(run);
@@ -138,7 +138,7 @@ bool operator==(const TdxfGlyphMask& a, const TdxfGlyphMask& b) {
 }
 
 void TdxfGlyphMask::Fill(QImage& image, TPoint offset, TColor color) const {
-    const QRgb source = ToQRgb(color) | 0xFF000000u;
+    const QRgb source = ToQRgb(color);
     const int width = image.width();
     const int height = image.height();
     for (const Run& run : m_runs) {

@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QPainter>
 #include <QWidget>
-#include <cmath>
 #include <utility>
 
 #include "platform/canvas.h"
 #include "platform/errorbox.h"
 #include "platform/intmath.h"
+#include "widgets/dxfcaptionplacement.h"
 #include "widgets/dxfglyphmasks.h"
 #include "widgets/dxfres.h"
 
@@ -89,24 +89,6 @@ TColor TdxfLabel::GetColor(TColor color1, TColor color2, int a, int b) {
     return RGB(channel(c1.r, c2.r), channel(c1.g, c2.g), channel(c1.b, c2.b));
 }
 
-TPoint TdxfLabel::TextStart(int cx, int cy, int angle, int w, int h) {
-    constexpr long double kPi = 3.141592653589793238462643383279502884L;
-    const long double a = angle * kPi / 180;
-    const long double halfW = w / 2.0L;
-    const long double halfH = h / 2.0L;
-    const auto nearest = [](long double v) { return RoundHalfEven(static_cast<double>(v)); };
-    return {cx - nearest(std::cos(a) * halfW) - nearest(std::sin(a) * halfH),
-            cy + nearest(std::sin(a) * halfW) - nearest(std::cos(a) * halfH)};
-}
-
-TPoint TdxfLabel::CaptionStart(const ::Font& font, const QString& caption, int angle, QSize size) {
-    QImage probe(1, 1, QImage::Format_RGB32);
-    Canvas canvas(probe);
-    canvas.SetFont(font);
-    const TPoint extent = canvas.TextExtent(caption);
-    return TextStart(size.width() / 2, size.height() / 2, angle, extent.X, extent.Y);
-}
-
 void TdxfLabel::Paint(QPainter& screen) const {
     TdxfFaceKey key = faceKey();
     const QImage* face = m_faces.Find(key);
@@ -165,7 +147,7 @@ void TdxfLabel::compose(Canvas& canvas) const {
     const bool textureFill = !m_glyph.isNull() && trueType;
     const TPoint start = CaptionStart(m_font, m_caption, m_angle, size());
     ::Font rotated = m_font;
-    rotated.SetEscapement(((m_angle % 360) + 360) % 360 * 10);
+    rotated.SetEscapement(CaptionEscapement(m_angle));
     canvas.SetFont(rotated);
 
     canvas.SetBrush({Color(), BrushStyle::Solid});

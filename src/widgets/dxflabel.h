@@ -63,13 +63,6 @@ public:
 
     // Each channel: Trunc(a * (color2 - color1) / b + color1), in floating point.
     static TColor GetColor(TColor color1, TColor color2, int a, int b);
-    // Top-left of the unrotated text cell (w x h) turned by angle so that the box's centre falls on
-    // (cx, cy); halves round to the even neighbour.
-    static TPoint TextStart(int cx, int cy, int angle, int w, int h);
-    // Where a label of the given size starts its caption turned by angle: TextStart about its centre, from
-    // the caption's unrotated extent in font.
-    static TPoint CaptionStart(const ::Font& font, const QString& caption, int angle, QSize size);
-
     // Composes the face in DrawBmp and copies the label-sized part to screen at (0, 0).
     void Paint(QPainter& screen) const;
     void PaintTo(QPainter& painter, const QRegion& region) override;

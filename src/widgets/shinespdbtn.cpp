@@ -6,99 +6,22 @@
 #include <QPointer>
 #include <QWidget>
 #include <algorithm>
-#include <array>
 
 #include "platform/canvas.h"
 #include "platform/drawface.h"
 #include "platform/pointerpos.h"
 #include "platform/sharedface.h"
+#include "widgets/glypheffects.h"
 
 using enum TShineDrawState;
 
 namespace {
-
-constexpr QRgb kRgbMask = 0xFFFFFFu;
 
 bool isPressed(TShineDrawState s) {
     return s == sdDownHot || s == sdDown;
 }
 bool isHot(TShineDrawState s) {
     return s == sdDownHot || s == sdHot;
-}
-
-QRgb opaqueRgb(int r, int g, int b) {
-    return qRgb(r, g, b);
-}
-
-QRgb rgbOf(TColor c) {
-    const RgbColor v = ColorToRGB(c);
-    return opaqueRgb(v.r, v.g, v.b);
-}
-
-// Applies f(r, g, b) -> QRgb to every pixel whose colour differs from the key.
-template <typename F>
-void recolourOpaque(QImage& image, QRgb key, F&& f) {
-    for (int y = 0; y < image.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            if ((row[x] & kRgbMask) != key) row[x] = f(qRed(row[x]), qGreen(row[x]), qBlue(row[x]));
-    }
-}
-
-// The checkerboard of the mask effects: every pixel counts, and a row of even height count shifts the
-// pattern by one more, so the pattern follows the glyph's height rather than its width.
-template <typename F>
-void forOddCounts(QImage& image, QRgb key, F&& f) {
-    int counter = 0;
-    const bool evenHeight = image.height() % 2 == 0;
-    for (int y = 0; y < image.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x, ++counter)
-            if ((row[x] & kRgbMask) != key && counter % 2 == 1) row[x] = f();
-        if (evenHeight) ++counter;
-    }
-}
-
-// The key-coloured pixels of src that touch an opaque pixel of src on one of their four sides.
-std::vector<QPoint> outlinePixels(const QImage& src, QRgb key) {
-    auto opaque = [&](int x, int y) {
-        return x >= 0 && y >= 0 && x < src.width() && y < src.height() && (src.pixel(x, y) & kRgbMask) != key;
-    };
-    std::vector<QPoint> out;
-    for (int y = 0; y < src.height(); ++y)
-        for (int x = 0; x < src.width(); ++x)
-            if (!opaque(x, y) &&
-                (opaque(x - 1, y) || opaque(x + 1, y) || opaque(x, y - 1) || opaque(x, y + 1)))
-                out.emplace_back(x, y);
-    return out;
-}
-
-void frameLight(QImage& image, QRgb key, QRgb shine, bool twoWide) {
-    const QImage src = image.copy();
-    const std::vector<QPoint> outline = outlinePixels(src, key);
-    for (const QPoint& p : outline) image.setPixel(p, shine);
-    if (!twoWide) return;
-    constexpr std::array<QPoint, 4> kSides = {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)};
-    for (const QPoint& p : outline) {
-        for (const QPoint& d : kSides) {
-            const QPoint q = p + d;
-            if (src.rect().contains(q) && (src.pixel(q) & kRgbMask) == key) image.setPixel(q, shine);
-        }
-    }
-}
-
-// White where a pixel differs from its diagonal neighbour, or its lower neighbour from its right one: the
-// glyph's edges. The last row and column have no neighbours to compare with and stay black.
-QImage edgeMask(const QImage& src) {
-    QImage mask(src.size(), QImage::Format_RGB32);
-    mask.fill(Qt::black);
-    for (int y = 0; y + 1 < src.height(); ++y)
-        for (int x = 0; x + 1 < src.width(); ++x) {
-            const bool edge = (src.pixel(x + 1, y + 1) & kRgbMask) != (src.pixel(x, y) & kRgbMask) ||
-                              (src.pixel(x, y + 1) & kRgbMask) != (src.pixel(x + 1, y) & kRgbMask);
-            if (edge) mask.setPixel(x, y, qRgb(255, 255, 255));
-        }
-    return mask;
 }
 
 }  // namespace
@@ -360,8 +283,8 @@ void TShineSpeedButton::BackDraw(Canvas& canvas) const {
     auto* bits = reinterpret_cast<QRgb*>(strip.bits());
     const qsizetype step = set.GradVertical() ? strip.bytesPerLine() / 4 : 1;
     for (int i = 0; i < 256; ++i)
-        bits[i * step] = opaqueRgb(from.r + i * (to.r - from.r) / 255, from.g + i * (to.g - from.g) / 255,
-                                   from.b + i * (to.b - from.b) / 255);
+        bits[i * step] = qRgb(from.r + i * (to.r - from.r) / 255, from.g + i * (to.g - from.g) / 255,
+                              from.b + i * (to.b - from.b) / 255);
     canvas.StretchDraw(client, strip);
 }
 
@@ -524,62 +447,46 @@ QImage TShineSpeedButton::CreateStateGlyph() const {
     const QRgb key = image.pixel(0, image.height() - 1) & kRgbMask;
     const TShineDrawState state = paintState();
     if (isHot(state)) {
-        const QRgb s = rgbOf(m_shineColor);
-        const int sr = qRed(s), sg = qGreen(s), sb = qBlue(s);
+        const QRgb s = ToQRgb(m_shineColor);
         switch (m_activeImage) {
             case TActiveImageType::aiNormal:
                 break;
             case TActiveImageType::aiXorLight:
-                recolourOpaque(image, key,
-                               [&](int r, int g, int b) { return opaqueRgb(r ^ sr, g ^ sg, b ^ sb); });
+                XorGlyph(image, key, s);
                 break;
             case TActiveImageType::aiHalfLight:
-                recolourOpaque(image, key, [&](int r, int g, int b) {
-                    return opaqueRgb((sr + r) / 2, (sg + g) / 2, (sb + b) / 2);
-                });
+                BlendGlyph(image, key, s, 2);
                 break;
             case TActiveImageType::aiQuaterLight:
-                recolourOpaque(image, key, [&](int r, int g, int b) {
-                    return opaqueRgb((3 * sr + r) / 4, (3 * sg + g) / 4, (3 * sb + b) / 4);
-                });
+                BlendGlyph(image, key, s, 3);
                 break;
             case TActiveImageType::aiAddLight:
-                recolourOpaque(image, key, [&](int r, int g, int b) {
-                    return opaqueRgb(std::min(sr + r, 255), std::min(sg + g, 255), std::min(sb + b, 255));
-                });
+                AddGlyph(image, key, s);
                 break;
             case TActiveImageType::aiFrameLight:
             case TActiveImageType::aiFrameLight2:
-                frameLight(image, key, s, m_activeImage == TActiveImageType::aiFrameLight2);
+                FrameGlyph(image, key, s, m_activeImage == TActiveImageType::aiFrameLight2);
                 break;
             case TActiveImageType::aiMaskLight:
-                forOddCounts(image, key, [&] { return s; });
+                CheckerGlyph(image, key, s);
                 break;
         }
     } else if (state == sdDisabled) {
-        const QRgb f = rgbOf(m_colors.Color());
-        const int fr = qRed(f), fg = qGreen(f), fb = qBlue(f);
+        const QRgb f = ToQRgb(m_colors.Color());
         switch (m_disabledImage) {
             case TDisabledImageType::diDefault:
-                return edgeMask(image);
+                return EdgeMask(image);
             case TDisabledImageType::diGrayscale:
-                recolourOpaque(image, key, [](int r, int g, int b) {
-                    const int grey = (r + g + b) / 3;
-                    return opaqueRgb(grey, grey, grey);
-                });
+                GreyGlyph(image, key);
                 break;
             case TDisabledImageType::diAlphaHalfTrans:
-                recolourOpaque(image, key, [&](int r, int g, int b) {
-                    return opaqueRgb((fr + r) / 2, (fg + g) / 2, (fb + b) / 2);
-                });
+                BlendGlyph(image, key, f, 2);
                 break;
             case TDisabledImageType::diAlphaQuaterTrans:
-                recolourOpaque(image, key, [&](int r, int g, int b) {
-                    return opaqueRgb((3 * fr + r) / 4, (3 * fg + g) / 4, (3 * fb + b) / 4);
-                });
+                BlendGlyph(image, key, f, 3);
                 break;
             case TDisabledImageType::diMaskTrans:
-                forOddCounts(image, key, [&] { return key | 0xFF000000u; });
+                CheckerGlyph(image, key, key | kOpaqueAlpha);
                 break;
         }
     }

@@ -12,22 +12,14 @@
 #include "platform/exception.h"
 #include "platform/inifile.h"
 #include "support/files.h"
+#include "support/tempfolder.h"
 
 namespace {
 
 const QString kAllCodes = QStringLiteral("0123456789ab").repeated(38).left(450);
 
-class BoardFileTest : public ::testing::Test {
+class BoardFileTest : public TempFolderTest {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
-
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-
-    QString write(const QString& name, const QByteArray& bytes) const {
-        EXPECT_TRUE(WriteWholeFile(path(name), bytes));
-        return path(name);
-    }
-
     static QByteArray read(const QString& fileName) { return ReadWholeFile(fileName); }
 
     // A board with its cells and counter set and the calls made so far forgotten.
@@ -38,9 +30,6 @@ protected:
         board.color = color;
         board.calls.clear();
     }
-
-private:
-    QTemporaryDir m_dir;
 };
 
 TEST_F(BoardFileTest, ANewFileHoldsExactlyFourLines) {

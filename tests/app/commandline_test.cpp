@@ -2,10 +2,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "app/commandline.h"
 #include "app/fakeboard.h"
+#include "support/tempfolder.h"
 
 namespace {
 
@@ -30,22 +30,9 @@ INSTANTIATE_TEST_SUITE_P(Names, FileExtensionTest,
                                            ExtensionRow{"board.", "."}, ExtensionRow{"a\\b.qvx", ".qvx"},
                                            ExtensionRow{"絵.ＱＶＸ", ".ＱＶＸ"}, ExtensionRow{"", ""}));
 
-class CommandLineTest : public ::testing::Test {
+class CommandLineTest : public TempFolderTest {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
-
-    QString write(const QString& name, const QByteArray& bytes) const {
-        QFile file(m_dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return m_dir.filePath(name);
-    }
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-
     FakeBoard board;
-
-private:
-    QTemporaryDir m_dir;
 };
 
 TEST_F(CommandLineTest, NoArgumentsLeaveTheNewBoard) {

@@ -7,7 +7,6 @@
 #include <QPixmap>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QTemporaryDir>
 
 #include "app/boardfile.h"
 #include "app/boardstring.h"
@@ -19,6 +18,7 @@
 #include "buttongrid/mxgradient.h"
 #include "support/editduringsave.h"
 #include "support/files.h"
+#include "support/tempfolder.h"
 
 namespace {
 
@@ -36,16 +36,8 @@ QString sampleBoardString() {
     return board;
 }
 
-class BoardToolTest : public ::testing::Test {
+class BoardToolTest : public TempFolderTest {
 protected:
-    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-
-    QString path(const QString& name) const { return dir.filePath(name); }
-
-    void write(const QString& name, const QByteArray& bytes) const {
-        ASSERT_TRUE(WriteWholeFile(path(name), bytes));
-    }
-
     QByteArray read(const QString& name) const { return ReadWholeFile(path(name)); }
 
     QString writeSample(const QString& name) const {
@@ -60,7 +52,7 @@ protected:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(name);
         tool.setProcessEnvironment(env);
-        tool.setWorkingDirectory(dir.path());
+        tool.setWorkingDirectory(folder());
         if (!outputFile.isEmpty()) tool.setStandardOutputFile(outputFile);
         tool.start(MOXEL_BOARD_TOOL, arguments);
         tool.write(input);
@@ -77,8 +69,6 @@ protected:
         EXPECT_TRUE(ReadBoardFile(board, path(name)).hasBoard);
         return BoardString(board);
     }
-
-    QTemporaryDir dir;
 };
 
 TEST_F(BoardToolTest, HelpGoesToStandardOutput) {
@@ -225,7 +215,7 @@ TEST_F(BoardToolTest, BadInputFailsWithOneLineAndWritesNothing) {
     write("exists.qvx", "[Setting]\r\n");
     write("garbage.qvx", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
     write("nearlimit.qvx", "[Setting]\r\nPoru=bbb\r\n" + QByteArray(1024 * 1024 - 21, ';'));
-    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.qvx"));
+    ASSERT_TRUE(QDir(folder()).mkdir("folder.qvx"));
     const BadRow rows[] = {
         {{"import", "wide.txt", "out.qvx"},
          {},
@@ -254,10 +244,19 @@ TEST_F(BoardToolTest, BadInputFailsWithOneLineAndWritesNothing) {
          {},
          1,
          "moxel-board: nowhere/out.png: cannot write the picture: no such folder\n"},
-        {{"text", "garbage.qvx"}, {}, 1, "moxel-board: garbage.qvx: not a board file (no [Setting] section with a Poru key)\n"},
+        {{"text", "garbage.qvx"},
+         {},
+         1,
+         "moxel-board: garbage.qvx: not a board file (no [Setting] section with a Poru key)\n"},
         // Rewritten with the whole board string, the file would be too large to be read again.
-        {{"join", "nearlimit.qvx"}, {}, 1, "moxel-board: nearlimit.qvx: cannot write the board file: larger than 1 MiB\n"},
-        {{"text", "\x1b]0;title\x07\x1b[2J.qvx"}, {}, 1, "moxel-board: \\x1b]0;title\\x07\\x1b[2J.qvx: no such file\n"},
+        {{"join", "nearlimit.qvx"},
+         {},
+         1,
+         "moxel-board: nearlimit.qvx: cannot write the board file: larger than 1 MiB\n"},
+        {{"text", "\x1b]0;title\x07\x1b[2J.qvx"},
+         {},
+         1,
+         "moxel-board: \\x1b]0;title\\x07\\x1b[2J.qvx: no such file\n"},
         {{"text", "--bogus", "sample.qvx"},
          {},
          2,
@@ -290,16 +289,16 @@ TEST_F(BoardToolTest, BadInputFailsWithOneLineAndWritesNothing) {
         {{}, {}, 2, "moxel-board: no command given (see moxel-board --help)\n"},
     };
     const QStringList before =
-        QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        QDir(folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     for (const BadRow& row : rows) {
         SCOPED_TRACE(row.arguments.join(' ').toStdString());
         QStringList arguments = row.arguments;
-        arguments.replaceInStrings("{dir}", dir.path());
+        arguments.replaceInStrings("{dir}", folder());
         const ToolRun result = run(arguments, row.input);
         EXPECT_EQ(result.exitCode, row.exitCode);
-        EXPECT_EQ(QString::fromUtf8(result.err), QString(row.error).replace("{dir}", dir.path()));
+        EXPECT_EQ(QString::fromUtf8(result.err), QString(row.error).replace("{dir}", folder()));
         EXPECT_TRUE(result.out.isEmpty());
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+        EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
     }
     EXPECT_EQ(read("exists.qvx"), "[Setting]\r\n");
 }
@@ -309,12 +308,15 @@ TEST_F(BoardToolTest, OutputFilesFollowOneRule) {
     const QByteArray sample = read(QFileInfo(writeSample("sample.qvx")).fileName());
     write("old.png", "old");
     ASSERT_TRUE(QFile::link("sample.qvx", path("link.png")));
-    const std::pair<QStringList, QString> rows[] = {  // the arguments, and the error ("" for success)
+    const std::pair<QStringList, QString> rows[] = {
+        // the arguments, and the error ("" for success)
         {{"png", "sample.qvx", "new.png"}, ""},
         {{"png", "sample.qvx", "old.png"}, "old.png: already exists; use --force to write over it"},
         {{"png", "--force", "sample.qvx", "old.png"}, ""},
-        {{"png", "--force", "sample.qvx", "sample.qvx"}, "sample.qvx: is the file being read; choose another output"},
-        {{"png", "--force", "sample.qvx", "link.png"}, "link.png: is the file being read; choose another output"},
+        {{"png", "--force", "sample.qvx", "sample.qvx"},
+         "sample.qvx: is the file being read; choose another output"},
+        {{"png", "--force", "sample.qvx", "link.png"},
+         "link.png: is the file being read; choose another output"},
     };
     for (const auto& [arguments, error] : rows) {
         SCOPED_TRACE(arguments.join(' ').toStdString());

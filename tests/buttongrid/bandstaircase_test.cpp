@@ -10,6 +10,7 @@
 
 #include "buttongrid/bandstaircase.h"
 #include "buttongrid/shearedbandrows.h"
+#include "platform/color.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ TEST(BandStaircaseTest, RowsComposedFromTheRowBeforeMatchTheBands) {
         // Distinct colours, and colours shared by neighbours three at a time, whose edges show nothing.
         for (const int shared : {1, 3}) {
             std::vector<QRgb> colors;
-            for (int i = 0; i < f.n; ++i) colors.push_back(0xFF000000u | static_cast<QRgb>(i / shared + 1));
+            for (int i = 0; i < f.n; ++i) colors.push_back(kOpaqueAlpha | static_cast<QRgb>(i / shared + 1));
             BandStaircase stairs;
             ASSERT_TRUE(stairs.Prepare(bands, colors.data(), f.side, kLeft, kRight))
                 << f.growth << "/" << f.fall;

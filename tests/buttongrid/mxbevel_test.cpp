@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/canvas.h"
+#include "support/pixels.h"
 
 namespace {
 
@@ -116,8 +120,7 @@ TEST(MxBevel, SettersNotifyOnlyOnChangeAndAssignOnce) {
 }
 
 QImage drawBevel(const TMxBevel& bevel, int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(ToQRgb(kBackground));
+    QImage image = Blank(w, h, kBackground);
     Canvas canvas(image);
     bevel.Draw(canvas, Rect(0, 0, w, h));
     return image;
@@ -143,53 +146,65 @@ TEST(MxBevel, NormalIsAOnePixelBlackFrameWhateverTheColours) {
         for (int x = 1; x < 11; ++x) ASSERT_EQ(canvas.Pixel(x, y), kBackground) << x << ", " << y;
 }
 
-TEST(MxBevel, LoweredWidthTwoHasShadowTopLeftAndLightBottomRight) {
+struct BevelPixelRow {
+    const char* name;
+    void (*setUp)(TMxBevel&);
+    int extent;
+    std::vector<std::pair<TPoint, TColor>> pixels;  // on a 12 x 12 image
+};
+
+class MxBevelPixels : public testing::TestWithParam<BevelPixelRow> {};
+
+TEST_P(MxBevelPixels, PaintsEachRingInItsColour) {
     TMxBevel bevel;
-    bevel.SetStyleOuter(bvLowered);
-    bevel.SetWidthOuter(2);
-    QImage image = drawBevel(bevel, 10, 8);
-    Canvas canvas(image);
-    EXPECT_EQ(canvas.Pixel(0, 0), kShadow);
-    EXPECT_EQ(canvas.Pixel(1, 1), kShadow);
-    EXPECT_EQ(canvas.Pixel(5, 1), kShadow);
-    EXPECT_EQ(canvas.Pixel(1, 5), kShadow);
-    EXPECT_EQ(canvas.Pixel(9, 7), kLight);
-    EXPECT_EQ(canvas.Pixel(8, 6), kLight);
-    EXPECT_EQ(canvas.Pixel(8, 3), kLight);
-    EXPECT_EQ(canvas.Pixel(9, 0), kLight);
-    EXPECT_EQ(canvas.Pixel(2, 2), kBackground);
-    EXPECT_EQ(canvas.Pixel(7, 5), kBackground);
+    GetParam().setUp(bevel);
+    EXPECT_EQ(bevel.Extent(), GetParam().extent);
+    const QImage image = drawBevel(bevel, 12, 12);
+    for (const auto& [p, colour] : GetParam().pixels)
+        EXPECT_EQ(At(image, p.X, p.Y), colour) << p.X << ", " << p.Y;
 }
 
-TEST(MxBevel, RaisedFrameIsALightFrameWithAShadowFrameOnePixelOn) {
-    TMxBevel bevel;
-    bevel.SetStyleOuter(bvFrameRaised);
-    QImage image = drawBevel(bevel, 10, 8);
-    Canvas canvas(image);
-    EXPECT_EQ(canvas.Pixel(0, 0), kLight);
-    EXPECT_EQ(canvas.Pixel(8, 0), kLight);
-    EXPECT_EQ(canvas.Pixel(1, 1), kShadow);
-    EXPECT_EQ(canvas.Pixel(9, 7), kShadow);
-    EXPECT_EQ(canvas.Pixel(9, 0), kBackground);
-    EXPECT_EQ(canvas.Pixel(2, 2), kBackground);
-}
-
-TEST(MxBevel, BordersLieBetweenAndInsideTheBevels) {
-    TMxBevel bevel;
-    bevel.SetStyleOuter(bvNormal);
-    bevel.SetBorderWidth(1);
-    bevel.SetStyleInner(bvRaised);
-    bevel.SetBorderInnerWidth(1);
-    bevel.SetBorderColor(clRed);
-    EXPECT_EQ(bevel.Extent(), 4);
-    QImage image = drawBevel(bevel, 12, 12);
-    Canvas canvas(image);
-    EXPECT_EQ(canvas.Pixel(0, 0), clBlack);
-    EXPECT_EQ(canvas.Pixel(1, 1), clRed);
-    EXPECT_EQ(canvas.Pixel(2, 2), kLight);
-    EXPECT_EQ(canvas.Pixel(9, 9), kShadow);
-    EXPECT_EQ(canvas.Pixel(3, 3), clRed);
-    EXPECT_EQ(canvas.Pixel(4, 4), kBackground);
-}
+INSTANTIATE_TEST_SUITE_P(Styles, MxBevelPixels,
+                         testing::Values(BevelPixelRow{"loweredWidthTwoShadowTopLeftLightBottomRight",
+                                                       [](TMxBevel& b) {
+                                                           b.SetStyleOuter(bvLowered);
+                                                           b.SetWidthOuter(2);
+                                                       },
+                                                       2,
+                                                       {{{0, 0}, kShadow},
+                                                        {{1, 1}, kShadow},
+                                                        {{5, 1}, kShadow},
+                                                        {{1, 5}, kShadow},
+                                                        {{11, 11}, kLight},
+                                                        {{10, 10}, kLight},
+                                                        {{10, 3}, kLight},
+                                                        {{11, 0}, kLight},
+                                                        {{2, 2}, kBackground},
+                                                        {{9, 9}, kBackground}}},
+                                         BevelPixelRow{"raisedFrameLightThenShadowOnePixelOn",
+                                                       [](TMxBevel& b) { b.SetStyleOuter(bvFrameRaised); },
+                                                       2,
+                                                       {{{0, 0}, kLight},
+                                                        {{10, 0}, kLight},
+                                                        {{1, 1}, kShadow},
+                                                        {{11, 11}, kShadow},
+                                                        {{11, 0}, kBackground},
+                                                        {{2, 2}, kBackground}}},
+                                         BevelPixelRow{"bordersBetweenAndInsideTheBevels",
+                                                       [](TMxBevel& b) {
+                                                           b.SetStyleOuter(bvNormal);
+                                                           b.SetBorderWidth(1);
+                                                           b.SetStyleInner(bvRaised);
+                                                           b.SetBorderInnerWidth(1);
+                                                           b.SetBorderColor(clRed);
+                                                       },
+                                                       4,
+                                                       {{{0, 0}, clBlack},
+                                                        {{1, 1}, clRed},
+                                                        {{2, 2}, kLight},
+                                                        {{9, 9}, kShadow},
+                                                        {{3, 3}, clRed},
+                                                        {{4, 4}, kBackground}}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

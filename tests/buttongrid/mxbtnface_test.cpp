@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "support/pixels.h"
 
 namespace {
 
@@ -32,8 +33,7 @@ struct FaceRow {
 };
 
 QImage drawFace(TMxUserButtonStyle style, TMxButtonState state) {
-    QImage image(18, 18, QImage::Format_RGB32);
-    image.fill(ToQRgb(kBackground));
+    QImage image = Blank(18, 18, kBackground);
     Canvas canvas(image);
     MxDrawBtnFace(canvas, Rect(0, 0, 18, 18), style, state, kMxSpeedButtonFaceFlags, clBtnFace);
     return image;
@@ -134,8 +134,7 @@ TEST(MxBtnFace, LatchedFaceIsCheckered) {
 }
 
 TEST(MxBtnFace, PlainWin40PressedIsABlackThenGreyOutline) {
-    QImage image(18, 18, QImage::Format_RGB32);
-    image.fill(ToQRgb(kBackground));
+    QImage image = Blank(18, 18, kBackground);
     Canvas canvas(image);
     MxDrawBtnFace(canvas, Rect(0, 0, 18, 18), ubsWin40, bsDown, 0, clBtnFace);
     EXPECT_EQ(canvas.Pixel(0, 0), kBlack);
@@ -157,8 +156,7 @@ TEST(MxBtnFace, FullSunkenFlagSwapsTheSoftEdge) {
 }
 
 TEST(MxBtnFace, DrawsOnlyInsideItsRectangle) {
-    QImage image(30, 30, QImage::Format_RGB32);
-    image.fill(ToQRgb(kBackground));
+    QImage image = Blank(30, 30, kBackground);
     Canvas canvas(image);
     for (int s = 0; s < kMxUserButtonStyleCount; ++s) {
         for (TMxButtonState state : {bsUp, bsMouseOver, bsDown, bsOptionSet, bsDisabledUp}) {

@@ -3,7 +3,9 @@
 #include <QImage>
 
 #include "buttongrid/mxfillobject.h"
+#include "buttongrid/mxgradientpaint.h"
 #include "platform/canvas.h"
+#include "support/pixels.h"
 
 namespace {
 
@@ -12,25 +14,16 @@ constexpr TColor kBase = RGB(90, 90, 90);
 constexpr TColor kInk = RGB(200, 10, 10);
 constexpr TColor kPaper = RGB(10, 200, 10);
 
-QImage Blank(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(ToQRgb(kBackground));
-    return image;
-}
-
-TColor At(const QImage& image, int x, int y) { return FromQRgb(image.pixel(x, y)); }
-
 // A 3 × 2 picture: ink in its top-left pixel, paper elsewhere, so tiles and placement can be traced.
 QImage Picture() {
-    QImage image(3, 2, QImage::Format_RGB32);
-    image.fill(ToQRgb(kPaper));
+    QImage image = Blank(3, 2, kPaper);
     image.setPixel(0, 0, ToQRgb(kInk));
     return image;
 }
 
 // Fills rect of a 20 × 12 image and returns the image; *drawn gets FillCanvas's answer.
 QImage Fill(const TMxFillObject& fill, const TRect& rect, bool* drawn = nullptr) {
-    QImage image = Blank(20, 12);
+    QImage image = Blank(20, 12, kBackground);
     Canvas canvas(image);
     const bool result = fill.FillCanvas(canvas, rect, kBase);
     if (drawn) *drawn = result;
@@ -59,16 +52,17 @@ const TRect kRect = Rect(2, 1, 17, 10);
 TEST(MxFillObjectPaint, NoneDrawsNothingAndSaysSo) {
     TMxFillObject fill;
     bool drawn = true;
-    EXPECT_EQ(Fill(fill, kRect, &drawn), Blank(20, 12));
+    EXPECT_EQ(Fill(fill, kRect, &drawn), Blank(20, 12, kBackground));
     EXPECT_FALSE(drawn);
 }
 
 TEST(MxFillObjectPaint, PictureStyleWithoutPictureDrawsNothing) {
     TMxFillObject fill;
-    for (const TMxFillStyle style : {TMxFillStyle::sfBitmap, TMxFillStyle::sfBitmapList, TMxFillStyle::sfBrushBitmap}) {
+    for (const TMxFillStyle style :
+         {TMxFillStyle::sfBitmap, TMxFillStyle::sfBitmapList, TMxFillStyle::sfBrushBitmap}) {
         fill.SetStyle(style);
         bool drawn = true;
-        EXPECT_EQ(Fill(fill, kRect, &drawn), Blank(20, 12));
+        EXPECT_EQ(Fill(fill, kRect, &drawn), Blank(20, 12, kBackground));
         EXPECT_FALSE(drawn);
     }
 }
@@ -90,7 +84,7 @@ TEST(MxFillObjectPaint, ClearBrushLeavesTheCanvas) {
     fill.SetStyle(TMxFillStyle::sfBrush);
     fill.SetBrush({kInk, TMxBrushStyle::bsClear});
     bool drawn = false;
-    EXPECT_EQ(Fill(fill, kRect, &drawn), Blank(20, 12));
+    EXPECT_EQ(Fill(fill, kRect, &drawn), Blank(20, 12, kBackground));
     EXPECT_TRUE(drawn);
 }
 
@@ -103,7 +97,7 @@ TEST(MxFillObjectPaint, GradientGoesThroughABitmapByDefault) {
     const QImage image = Fill(fill, kRect);
     ExpectOutsideUntouched(image, kRect);  // the elliptic shapes would reach past the rectangle otherwise
 
-    QImage expected = Blank(20, 12);
+    QImage expected = Blank(20, 12, kBackground);
     Canvas canvas(expected);
     MxGradientPaintExt(canvas, kRect, TMxGradientStyle::gstElliptic, &fill.Gradient().ColorTable(), nullptr,
                        kMxGradientUseBitmap, 0);
@@ -125,10 +119,10 @@ TEST(MxFillObjectPaint, UnstretchedPictureSitsByAlignmentAndOffset) {
         TPoint ink;
     };
     // kRect is 15 × 9 at (2, 1); the picture is 3 × 2.
-    const Row rows[] = {{TMxAlignment::agTopLeft, {2, 1}},      {TMxAlignment::agTopCenter, {8, 1}},
-                        {TMxAlignment::agTopRight, {14, 1}},    {TMxAlignment::agCenterLeft, {2, 4}},
-                        {TMxAlignment::agCenter, {8, 4}},       {TMxAlignment::agCenterRight, {14, 4}},
-                        {TMxAlignment::agBottomLeft, {2, 8}},   {TMxAlignment::agBottomCenter, {8, 8}},
+    const Row rows[] = {{TMxAlignment::agTopLeft, {2, 1}},     {TMxAlignment::agTopCenter, {8, 1}},
+                        {TMxAlignment::agTopRight, {14, 1}},   {TMxAlignment::agCenterLeft, {2, 4}},
+                        {TMxAlignment::agCenter, {8, 4}},      {TMxAlignment::agCenterRight, {14, 4}},
+                        {TMxAlignment::agBottomLeft, {2, 8}},  {TMxAlignment::agBottomCenter, {8, 8}},
                         {TMxAlignment::agBottomRight, {14, 8}}};
     TMxFillObject fill;
     fill.SetStyle(TMxFillStyle::sfBitmap);
@@ -138,7 +132,8 @@ TEST(MxFillObjectPaint, UnstretchedPictureSitsByAlignmentAndOffset) {
         fill.SetAlignment(row.alignment);
         fill.SetOffsetX(0);
         fill.SetOffsetY(0);
-        EXPECT_EQ(InkPixels(Fill(fill, kRect)), std::vector<TPoint>{row.ink}) << static_cast<int>(row.alignment);
+        EXPECT_EQ(InkPixels(Fill(fill, kRect)), std::vector<TPoint>{row.ink})
+            << static_cast<int>(row.alignment);
         fill.SetOffsetX(1);
         fill.SetOffsetY(-1);
         const TPoint moved{row.ink.X + 1, row.ink.Y - 1};
@@ -193,8 +188,8 @@ TEST(MxFillObjectPaint, TileStartsAtTheRectanglesCorner) {
     const TRect rect = Rect(2, 1, 10, 6);
     const QImage image = Fill(fill, rect);
     ExpectOutsideUntouched(image, rect);
-    EXPECT_EQ(InkPixels(image), (std::vector<TPoint>{{2, 1}, {5, 1}, {8, 1}, {2, 3}, {5, 3}, {8, 3}, {2, 5}, {5, 5},
-                                                     {8, 5}}));
+    EXPECT_EQ(InkPixels(image),
+              (std::vector<TPoint>{{2, 1}, {5, 1}, {8, 1}, {2, 3}, {5, 3}, {8, 3}, {2, 5}, {5, 5}, {8, 5}}));
 }
 
 TEST(MxFillObjectPaint, BrushBitmapIsAlignedToTheCanvasGrid) {
@@ -211,7 +206,7 @@ TEST(MxFillObjectPaint, LeavesTheCallersDrawingState) {
     TMxFillObject fill;
     fill.SetStyle(TMxFillStyle::sfBitmap);
     fill.SetBitmap(Picture());
-    QImage image = Blank(20, 12);
+    QImage image = Blank(20, 12, kBackground);
     Canvas canvas(image);
     canvas.SetClipRect(Rect(1, 1, 19, 11));
     const Region clip = canvas.ClipRegion();

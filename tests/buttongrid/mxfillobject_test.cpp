@@ -2,12 +2,13 @@
 
 #include "buttongrid/mxfillobject.h"
 #include "support/changecounter.h"
+#include "support/pixels.h"
+#include "support/setternotifies.h"
 
 namespace {
 
 QImage SmallPicture() {
-    QImage image(3, 2, QImage::Format_RGB32);
-    image.fill(qRgb(1, 2, 3));
+    QImage image = Blank(QSize(3, 2), qRgb(1, 2, 3));
     return image;
 }
 
@@ -52,37 +53,19 @@ TEST(MxFillObject, GradientChangeInsideAnUpdateIsHeldBack) {
     EXPECT_EQ(counter.calls, 1);
 }
 
-struct FillSetterRow {
-    const char* name;
-    void (*set)(TMxFillObject&);
-};
-
-class FillSetterTest : public ::testing::TestWithParam<FillSetterRow> {};
-
-TEST_P(FillSetterTest, NotifiesOnceForANewValueAndNotForTheSame) {
-    TMxFillObject fill;
-    ChangeCounter counter;
-    counter.Hook(fill);
-    GetParam().set(fill);
-    EXPECT_EQ(counter.calls, 1);
-    GetParam().set(fill);
-    EXPECT_EQ(counter.calls, 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Setters, FillSetterTest,
-    ::testing::Values(
-        FillSetterRow{"Style", [](TMxFillObject& f) { f.SetStyle(TMxFillStyle::sfGradient); }},
-        FillSetterRow{"TileMode", [](TMxFillObject& f) { f.SetTileMode(TMxTileMode::tmStretch); }},
-        FillSetterRow{"Alignment", [](TMxFillObject& f) { f.SetAlignment(TMxAlignment::agCenter); }},
-        FillSetterRow{"Brush",
-                      [](TMxFillObject& f) {
-                          f.SetBrush({clRed, TMxBrushStyle::bsSolid});
-                      }},
-        FillSetterRow{"OffsetX", [](TMxFillObject& f) { f.SetOffsetX(3); }},
-        FillSetterRow{"OffsetY", [](TMxFillObject& f) { f.SetOffsetY(-3); }},
-        FillSetterRow{"Options", [](TMxFillObject& f) { f.SetOptions({TMxFillOption::foQuickDraw}); }}),
-    [](const ::testing::TestParamInfo<FillSetterRow>& info) { return std::string(info.param.name); });
+SETTER_NOTIFIES_ONCE_SUITE(
+    FillSetterTest, TMxFillObject,
+    SetterRow<TMxFillObject>{"Style", [](TMxFillObject& f) { f.SetStyle(TMxFillStyle::sfGradient); }},
+    SetterRow<TMxFillObject>{"TileMode", [](TMxFillObject& f) { f.SetTileMode(TMxTileMode::tmStretch); }},
+    SetterRow<TMxFillObject>{"Alignment", [](TMxFillObject& f) { f.SetAlignment(TMxAlignment::agCenter); }},
+    SetterRow<TMxFillObject>{"Brush",
+                             [](TMxFillObject& f) {
+                                 f.SetBrush({clRed, TMxBrushStyle::bsSolid});
+                             }},
+    SetterRow<TMxFillObject>{"OffsetX", [](TMxFillObject& f) { f.SetOffsetX(3); }},
+    SetterRow<TMxFillObject>{"OffsetY", [](TMxFillObject& f) { f.SetOffsetY(-3); }},
+    SetterRow<TMxFillObject>{"Options",
+                             [](TMxFillObject& f) { f.SetOptions({TMxFillOption::foQuickDraw}); }});
 
 TEST(MxFillObject, SettingTheGradientCopiesItAndNotifiesOncePerCall) {
     TMxFillObject fill;

@@ -5,8 +5,10 @@
 #include <tuple>
 
 #include "buttongrid/mxgradient.h"
+#include "buttongrid/mxgradientpaint.h"
 #include "platform/canvas.h"
 #include "platform/intmath.h"
+#include "support/pixels.h"
 
 namespace {
 
@@ -19,16 +21,6 @@ TMxColorList DistinctTable(int count) {
     return table;
 }
 
-QImage Blank(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(ToQRgb(kBackground));
-    return image;
-}
-
-TColor At(const QImage& image, int x, int y) {
-    return FromQRgb(image.pixel(x, y));
-}
-
 // The table entry a pixel carries, or -1 for the background.
 int EntryAt(const QImage& image, int x, int y) {
     const TColor c = At(image, x, y);
@@ -37,7 +29,7 @@ int EntryAt(const QImage& image, int x, int y) {
 }
 
 QImage Paint(int w, int h, TMxGradientStyle style, const TMxColorList& table, std::uint16_t flags = 0) {
-    QImage image = Blank(w, h);
+    QImage image = Blank(w, h, kBackground);
     Canvas canvas(image);
     MxGradientPaintExt(canvas, Rect(0, 0, w, h), style, &table, nullptr, flags, 0);
     return image;
@@ -51,7 +43,7 @@ protected:
     static constexpr int kDy = 100;
 
     void SetUp() override {
-        m_image = Blank(1000, 600);
+        m_image = Blank(1000, 600, kBackground);
         Canvas canvas(m_image);
         const TMxColorList table = DistinctTable(236);
         MxGradientPaintExt(canvas, Bounds(kDx, kDy, 542, 272), TMxGradientStyle::gstElliptic, &table, nullptr,
@@ -278,9 +270,9 @@ TEST_P(EveryStyleTest, ThroughABitmapMatchesDirectPaintingInsideTheRectangle) {
     // Odd sizes leave a corner pixel of the elliptic style uncovered; through a bitmap it gets the last
     // colour, as if the canvas had held that colour already.
     const TMxColorList table = DistinctTable(50);
-    QImage direct = Blank(60, 40);
+    QImage direct = Blank(60, 40, kBackground);
     direct.fill(ToQRgb(table.back()));
-    QImage buffered = Blank(60, 40);
+    QImage buffered = Blank(60, 40, kBackground);
     Canvas d(direct);
     Canvas b(buffered);
     const TRect rect = Rect(7, 5, 52, 33);
@@ -294,7 +286,7 @@ TEST_P(EveryStyleTest, ThroughABitmapMatchesDirectPaintingInsideTheRectangle) {
 }
 
 TEST_P(EveryStyleTest, LeavesTheCallersPenAndBrush) {
-    QImage image = Blank(10, 10);
+    QImage image = Blank(10, 10, kBackground);
     Canvas canvas(image);
     const TPen pen{clRed, 1, PenStyle::Dash};
     const TBrush brush{clLime, BrushStyle::Checkered};
@@ -322,7 +314,7 @@ INSTANTIATE_TEST_SUITE_P(Styles, EveryStyleTest,
 // --- flags and trivial cases --------------------------------------------------------------------------
 
 TEST(MxGradientPaint, ClipFlagLimitsPaintingToTheRectangleMovedByOffset) {
-    QImage image = Blank(60, 40);
+    QImage image = Blank(60, 40, kBackground);
     Canvas canvas(image);
     const Region before = canvas.ClipRegion();
     const TMxColorList table = DistinctTable(3);
@@ -338,8 +330,8 @@ TEST(MxGradientPaint, ClipFlagLimitsPaintingToTheRectangleMovedByOffset) {
 
 TEST(MxGradientPaint, WithoutClipTheShapesReachBeyondTheRectangle) {
     const TMxColorList table = DistinctTable(3);
-    QImage open = Blank(60, 40);
-    QImage clipped = Blank(60, 40);
+    QImage open = Blank(60, 40, kBackground);
+    QImage clipped = Blank(60, 40, kBackground);
     Canvas o(open);
     Canvas c(clipped);
     MxGradientPaintExt(o, Rect(20, 10, 40, 30), TMxGradientStyle::gstElliptic, &table, nullptr, 0, 0);
@@ -361,14 +353,14 @@ TEST(MxGradientPaint, PixelsNoEllipseCoversGetTheLastColourThroughABitmap) {
 TEST(MxGradientPaint, NothingForAnEmptyTableOrRectangle) {
     const TMxColorList empty;
     const TMxColorList table = DistinctTable(4);
-    QImage image = Blank(10, 10);
+    QImage image = Blank(10, 10, kBackground);
     Canvas canvas(image);
     MxGradientPaintExt(canvas, Rect(0, 0, 10, 10), TMxGradientStyle::gstVertical, nullptr, nullptr, 0, 0);
     MxGradientPaintExt(canvas, Rect(0, 0, 10, 10), TMxGradientStyle::gstVertical, &empty, nullptr, 0, 0);
     MxGradientPaintExt(canvas, Rect(5, 5, 5, 10), TMxGradientStyle::gstVertical, &table, nullptr, 0, 0);
     MxGradientPaintExt(canvas, Rect(5, 5, 9, 2), TMxGradientStyle::gstVertical, &table, nullptr,
                        kMxGradientUseBitmap, 0);
-    EXPECT_EQ(image, Blank(10, 10));
+    EXPECT_EQ(image, Blank(10, 10, kBackground));
 }
 
 TEST(MxGradientPaint, PaletteRealizeKeepsTheTableColours) {
@@ -380,8 +372,8 @@ TEST(MxGradientPaint, PaletteRealizeKeepsTheTableColours) {
     TMxGradient realized;
     realized.Assign(plain);
     realized.SetPaletteRealize(true);
-    QImage a = Blank(120, 60);
-    QImage b = Blank(120, 60);
+    QImage a = Blank(120, 60, kBackground);
+    QImage b = Blank(120, 60, kBackground);
     Canvas ca(a);
     Canvas cb(b);
     plain.PaintGradient(ca, Rect(0, 0, 120, 60));

@@ -4,6 +4,7 @@
 #include "platform/intmath.h"
 #include "platform/raster.h"
 #include "support/changecounter.h"
+#include "support/setternotifies.h"
 
 namespace {
 
@@ -147,36 +148,18 @@ TEST(MxGradient, PaletteFollowsTheTable) {
 
 // --- change chain ---------------------------------------------------------------------------------
 
-struct SetterRow {
-    const char* name;
-    void (*set)(TMxGradient&);
-};
-
-class GradientSetterTest : public ::testing::TestWithParam<SetterRow> {};
-
-TEST_P(GradientSetterTest, NotifiesOnceForANewValueAndNotForTheSame) {
-    TMxGradient g;
-    ChangeCounter counter;
-    counter.Hook(g);
-    GetParam().set(g);
-    EXPECT_EQ(counter.calls, 1);
-    GetParam().set(g);
-    EXPECT_EQ(counter.calls, 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Setters, GradientSetterTest,
-    ::testing::Values(SetterRow{"Color", [](TMxGradient& g) { g.SetColor(kBoardColor); }},
-                      SetterRow{"ColorCount", [](TMxGradient& g) { g.SetColorCount(236); }},
-                      SetterRow{"Style", [](TMxGradient& g) { g.SetStyle(TMxGradientStyle::gstElliptic); }},
-                      SetterRow{"EndColor", [](TMxGradient& g) { g.SetEndColor(clWhite); }},
-                      SetterRow{"PaletteRealize", [](TMxGradient& g) { g.SetPaletteRealize(true); }},
-                      SetterRow{"TwoColors", [](TMxGradient& g) { g.SetTwoColors(false); }},
-                      SetterRow{"Colors",
-                                [](TMxGradient& g) {
-                                    g.SetColors({clRed, clLime});
-                                }}),
-    [](const ::testing::TestParamInfo<SetterRow>& info) { return std::string(info.param.name); });
+SETTER_NOTIFIES_ONCE_SUITE(GradientSetterTest, TMxGradient,
+                           SetterRow<TMxGradient>{"Color", [](TMxGradient& g) { g.SetColor(kBoardColor); }},
+                           SetterRow<TMxGradient>{"ColorCount", [](TMxGradient& g) { g.SetColorCount(236); }},
+                           SetterRow<TMxGradient>{
+                               "Style", [](TMxGradient& g) { g.SetStyle(TMxGradientStyle::gstElliptic); }},
+                           SetterRow<TMxGradient>{"EndColor", [](TMxGradient& g) { g.SetEndColor(clWhite); }},
+                           SetterRow<TMxGradient>{"PaletteRealize",
+                                                  [](TMxGradient& g) { g.SetPaletteRealize(true); }},
+                           SetterRow<TMxGradient>{"TwoColors", [](TMxGradient& g) { g.SetTwoColors(false); }},
+                           SetterRow<TMxGradient>{"Colors", [](TMxGradient& g) {
+                                                      g.SetColors({clRed, clLime});
+                                                  }});
 
 TEST(MxGradient, ClampedEqualCountNotifiesNothing) {
     TMxGradient g;

@@ -14,10 +14,12 @@
 #include "buttongrid/mxgradientdiagonalrows.h"
 #include "buttongrid/mxgradientellipserows.h"
 #include "buttongrid/mxgradientnestedrows.h"
+#include "buttongrid/mxgradientpaint.h"
 #include "buttongrid/mxgradientpainterrows.h"
 #include "buttongrid/mxgradientrows.h"
 #include "platform/canvas.h"
 #include "support/gradientreference.h"
+#include "support/pixels.h"
 
 namespace {
 
@@ -39,31 +41,14 @@ TMxColorList DistinctTable(int count) {
     return table;
 }
 
-QImage Blank(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(kUntouched);
-    return image;
-}
-
-// First differing pixel as text, or empty when the images match.
-std::string FirstDifference(const QImage& a, const QImage& b) {
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y))
-                return "(" + std::to_string(x) + ", " + std::to_string(y) +
-                       "): " + std::to_string(a.pixel(x, y)) + " vs " + std::to_string(b.pixel(x, y));
-    return {};
-}
-
 // The painter's-order rendering of the gradient of rect on a canvas of the given size, as each of the
 // painter's paths would leave it.
 QImage Expected(QSize canvasSize, const TRect& rect, TMxGradientStyle style, const TMxColorList& table,
                 std::uint16_t flags) {
-    QImage expected = Blank(canvasSize.width(), canvasSize.height());
+    QImage expected = Blank(canvasSize, kUntouched);
     Canvas canvas(expected);
     if (flags & kMxGradientUseBitmap) {
-        QImage buffer(rect.Width(), rect.Height(), QImage::Format_RGB32);
-        buffer.fill(ToQRgb(table.back()));
+        QImage buffer = Blank(QSize(rect.Width(), rect.Height()), ToQRgb(table.back()));
         Canvas bufferCanvas(buffer);
         PaintGradientInPaintersOrder(bufferCanvas, {0, 0}, rect.Width(), rect.Height(), style, table);
         canvas.Draw(rect.Left, rect.Top, buffer);
@@ -77,7 +62,7 @@ QImage Expected(QSize canvasSize, const TRect& rect, TMxGradientStyle style, con
 
 QImage Painted(QSize canvasSize, const TRect& rect, TMxGradientStyle style, const TMxColorList& table,
                std::uint16_t flags) {
-    QImage actual = Blank(canvasSize.width(), canvasSize.height());
+    QImage actual = Blank(canvasSize, kUntouched);
     Canvas canvas(actual);
     MxGradientPaintExt(canvas, rect, style, &table, nullptr, flags, 0);
     return actual;
@@ -196,12 +181,12 @@ TEST(GradientRowsWindowTest, GradientsFarLargerThanTheCanvasMatchPaintersOrder) 
     for (const Case& c : cases) {
         for (const TPoint origin : {TPoint{-c.width / 2 + 7, -c.height / 2 + 5}, TPoint{-3, -2},
                                     TPoint{-c.width + 40, -c.height / 3}}) {
-            QImage expected = Blank(48, 36);
+            QImage expected = Blank(QSize(48, 36), kUntouched);
             {
                 Canvas canvas(expected);
                 PaintGradientInPaintersOrder(canvas, origin, c.width, c.height, c.style, table);
             }
-            QImage actual = Blank(48, 36);
+            QImage actual = Blank(QSize(48, 36), kUntouched);
             Canvas canvas(actual);
             MxGradientPaintExt(canvas, Bounds(origin.X, origin.Y, c.width, c.height), c.style, &table,
                                nullptr, 0, 0);
@@ -281,11 +266,11 @@ TEST(GradientRowsEdgeTest, RowsWholeInTheClipAndRowsCutShortMatchPaintersOrder) 
     for (int style = 0; style < kMxGradientStyleCount; ++style) {
         const auto s = static_cast<TMxGradientStyle>(style);
         for (const std::uint16_t flags : {std::uint16_t{0}, kMxGradientUseBitmap}) {
-            QImage painted = Blank(canvasSize.width(), canvasSize.height());
+            QImage painted = Blank(canvasSize, kUntouched);
             Canvas paintedCanvas(painted);
             paintedCanvas.SelectClipRgn(clip);
             MxGradientPaintExt(paintedCanvas, rect, s, &table, nullptr, flags, 0);
-            QImage expected = Blank(canvasSize.width(), canvasSize.height());
+            QImage expected = Blank(canvasSize, kUntouched);
             {
                 QImage whole = Expected(canvasSize, rect, s, table, flags);
                 Canvas expectedCanvas(expected);

@@ -11,6 +11,7 @@
 #include "platform/canvas.h"
 #include "platform/hintmanager.h"
 #include "support/events.h"
+#include "support/pixels.h"
 
 namespace {
 
@@ -326,22 +327,14 @@ TRect ink(const QImage& image) {
     return box;
 }
 
-QImage face(const TMxSpeedButton& btn) {
-    QImage image(btn.size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    Canvas canvas(image);
-    btn.Paint(canvas);
-    return image;
-}
-
 TEST_F(MxSpeedButtonTest, PressedCaptionMovesOnePixelRightAndDown) {
     for (TMxUserButtonStyle style : {ubsExplorer, ubsAutoDetect}) {
         a->SetStyle(style);
         a->SetCaption(QStringLiteral("╋"));
-        const TRect up = ink(face(*a));
+        const TRect up = ink(FaceOf(*a));
         ASSERT_FALSE(up.IsEmpty());
         a->MouseDown(Qt::LeftButton, 9, 9);
-        EXPECT_EQ(ink(face(*a)), up.Offset(1, 1)) << static_cast<int>(style);
+        EXPECT_EQ(ink(FaceOf(*a)), up.Offset(1, 1)) << static_cast<int>(style);
         a->MouseUp(Qt::LeftButton, 30, 9);
     }
 }
@@ -349,7 +342,7 @@ TEST_F(MxSpeedButtonTest, PressedCaptionMovesOnePixelRightAndDown) {
 TEST_F(MxSpeedButtonTest, CaptionIsCentredInTheCell) {
     a->SetStyle(ubsExplorer);
     a->SetCaption(QStringLiteral("╋"));
-    const TRect box = ink(face(*a));
+    const TRect box = ink(FaceOf(*a));
     // A cross is symmetric: its ink centre lies on the caption area's centre, one pixel on, give or take
     // the glyph's own rounding.
     const int cx2 = box.Left + box.Right;
@@ -361,7 +354,7 @@ TEST_F(MxSpeedButtonTest, CaptionIsCentredInTheCell) {
 TEST_F(MxSpeedButtonTest, DisabledCaptionIsEmbossed) {
     a->SetCaption(QStringLiteral("━"));
     a->SetEnabled(false);
-    const QImage image = face(*a);
+    const QImage image = FaceOf(*a);
     bool grey = false;
     bool white = false;
     for (int y = 2; y < 16; ++y) {
@@ -382,7 +375,7 @@ TEST_F(MxSpeedButtonTest, EnterColourAppliesOnlyWhileHotOrPressed) {
     a->SetEnterColor(clRed);
     a->SetEnterColorChange(true);
     auto hasRed = [&] {
-        const QImage image = face(*a);
+        const QImage image = FaceOf(*a);
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
                 if ((image.pixel(x, y) & 0xFFFFFF) == 0xFF0000) return true;
@@ -442,7 +435,7 @@ TEST_F(MxSpeedButtonTest, MultiLineCaptionAlignsItsLinesInTheBlock) {
     for (const TMxAlignment alignment :
          {TMxAlignment::agCenterLeft, TMxAlignment::agCenter, TMxAlignment::agCenterRight}) {
         a->ButtonLayout().SetAlignment(alignment);
-        const QImage image = face(*a);
+        const QImage image = FaceOf(*a);
         QRect lines[2];
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -497,8 +490,8 @@ TEST_F(MxSpeedButtonTest, ShownFaceIsTheButtonsOwnAfterAnyOther) {
             Canvas canvas(onBlack);
             a->Paint(canvas);
         }
-        EXPECT_EQ(shown, face(*a)) << row.caption << " " << row.size.width();
-        EXPECT_EQ(onBlack, face(*a)) << "the face covers every pixel: " << row.caption;
+        EXPECT_EQ(shown, FaceOf(*a)) << row.caption << " " << row.size.width();
+        EXPECT_EQ(onBlack, FaceOf(*a)) << "the face covers every pixel: " << row.caption;
         if (row.pressed) a->MouseUp(Qt::LeftButton, 100, 100);
     }
 }

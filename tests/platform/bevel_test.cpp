@@ -6,20 +6,15 @@
 
 #include "platform/canvas.h"
 #include "support/graphicgrab.h"
+#include "support/pixels.h"
 
 namespace {
 
 constexpr QRgb kBehind = 0xFF123456u;
 
-QImage blank(QSize size) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(kBehind);
-    return image;
-}
-
 // The frame as its two polylines draw it, each leaving out its end point.
 QImage polylines(QSize size) {
-    QImage image = blank(size);
+    QImage image = Blank(size, kBehind);
     Canvas canvas(image);
     const int right = size.width() - 1;
     const int bottom = size.height() - 1;
@@ -36,7 +31,7 @@ TEST(Bevel, StripsPaintThePixelsOfTheTwoPolylinesOnTheCanvasAndOnTheWidget) {
         TBevel bevel;
         bevel.resize(size);
         const QImage expected = polylines(size);
-        QImage painted = blank(size);
+        QImage painted = Blank(size, kBehind);
         Canvas canvas(painted);
         bevel.Paint(canvas);
         EXPECT_EQ(painted, expected) << size.width() << "x" << size.height();

@@ -7,32 +7,21 @@
 #include <functional>
 #include <optional>
 #include <set>
+#include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "support/fontsinturn.h"
+#include "support/pixels.h"
 
 namespace {
 
 constexpr TColor kBack = clWhite;
 
-QImage blank(int w, int h, TColor color = kBack) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(ToQRgb(color));
-    return image;
-}
-
-// Every pixel that differs from the background.
-std::set<std::pair<int, int>> painted(const QImage& image, TColor back = kBack) {
-    std::set<std::pair<int, int>> pixels;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xFFFFFFu) != (ToQRgb(back) & 0xFFFFFFu)) pixels.insert({x, y});
-    return pixels;
-}
-
 // The smallest rectangle around the painted pixels (right and bottom exclusive).
 TRect paintedBounds(const QImage& image, TColor back = kBack) {
-    const auto pixels = painted(image, back);
+    const auto pixels = PaintedPixels(image, back);
     if (pixels.empty()) return {};
     TRect r{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
     for (const auto& [x, y] : pixels) {
@@ -42,10 +31,6 @@ TRect paintedBounds(const QImage& image, TColor back = kBack) {
         r.Bottom = std::max(r.Bottom, y + 1);
     }
     return r;
-}
-
-TColor at(const QImage& image, int x, int y) {
-    return FromQRgb(image.pixel(x, y));
 }
 
 // --- Rectangles ---------------------------------------------------------------------------------
@@ -58,12 +43,12 @@ struct RectCase {
 class FillRectCoverage : public ::testing::TestWithParam<RectCase> {};
 
 TEST_P(FillRectCoverage, CoversLeftToRightMinusOne) {
-    QImage image = blank(20, 20);
+    QImage image = Blank(20, 20);
     Canvas canvas(image);
     canvas.Brush().Color = clRed;
     canvas.FillRect(GetParam().rect);
     EXPECT_EQ(paintedBounds(image), GetParam().covered);
-    EXPECT_EQ(painted(image).size(),
+    EXPECT_EQ(PaintedPixels(image).size(),
               static_cast<std::size_t>(GetParam().covered.Width() * GetParam().covered.Height()));
 }
 
@@ -80,14 +65,14 @@ class RectangleCoverage : public ::testing::TestWithParam<std::tuple<TRect, PenS
 
 TEST_P(RectangleCoverage, PenDecidesTheExtent) {
     const auto [rect, penStyle, covered] = GetParam();
-    QImage image = blank(20, 20);
+    QImage image = Blank(20, 20);
     Canvas canvas(image);
     canvas.Brush().Color = clLime;
     canvas.Pen().Style = penStyle;
     canvas.Pen().Color = clBlue;
     canvas.Rectangle(rect);
     EXPECT_EQ(paintedBounds(image), covered);
-    EXPECT_EQ(painted(image).size(), static_cast<std::size_t>(covered.Width() * covered.Height()));
+    EXPECT_EQ(PaintedPixels(image).size(), static_cast<std::size_t>(covered.Width() * covered.Height()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -98,79 +83,79 @@ INSTANTIATE_TEST_SUITE_P(
                       std::make_tuple(Rect(8, 6, 2, 2), PenStyle::Solid, Rect(2, 2, 8, 6))));
 
 TEST(Canvas, RectangleOutlineInPenInteriorInBrush) {
-    QImage image = blank(10, 10);
+    QImage image = Blank(10, 10);
     Canvas canvas(image);
     canvas.Pen().Color = clBlue;
     canvas.Brush().Color = clLime;
     canvas.Rectangle(1, 1, 6, 5);
     for (int x = 1; x < 6; ++x) {
-        EXPECT_EQ(at(image, x, 1), clBlue);
-        EXPECT_EQ(at(image, x, 4), clBlue);
+        EXPECT_EQ(At(image, x, 1), clBlue);
+        EXPECT_EQ(At(image, x, 4), clBlue);
     }
     for (int y = 1; y < 5; ++y) {
-        EXPECT_EQ(at(image, 1, y), clBlue);
-        EXPECT_EQ(at(image, 5, y), clBlue);
+        EXPECT_EQ(At(image, 1, y), clBlue);
+        EXPECT_EQ(At(image, 5, y), clBlue);
     }
-    EXPECT_EQ(at(image, 2, 2), clLime);
-    EXPECT_EQ(at(image, 4, 3), clLime);
-    EXPECT_EQ(painted(image).size(), 20u);
+    EXPECT_EQ(At(image, 2, 2), clLime);
+    EXPECT_EQ(At(image, 4, 3), clLime);
+    EXPECT_EQ(PaintedPixels(image).size(), 20u);
 }
 
 TEST(Canvas, RectangleWithClearBrushLeavesTheInside) {
-    QImage image = blank(10, 10);
+    QImage image = Blank(10, 10);
     Canvas canvas(image);
     canvas.Brush().Style = BrushStyle::Clear;
     canvas.Rectangle(0, 0, 5, 5);
-    EXPECT_EQ(at(image, 2, 2), kBack);
-    EXPECT_EQ(painted(image).size(), 16u);
+    EXPECT_EQ(At(image, 2, 2), kBack);
+    EXPECT_EQ(PaintedPixels(image).size(), 16u);
 }
 
 TEST(Canvas, FrameRectIsOnePixelInside) {
-    QImage image = blank(10, 10);
+    QImage image = Blank(10, 10);
     Canvas canvas(image);
     canvas.FrameRect(Rect(2, 2, 7, 6), clRed);
     EXPECT_EQ(paintedBounds(image), Rect(2, 2, 7, 6));
-    EXPECT_EQ(painted(image).size(), 14u);
-    EXPECT_EQ(at(image, 6, 5), clRed);
+    EXPECT_EQ(PaintedPixels(image).size(), 14u);
+    EXPECT_EQ(At(image, 6, 5), clRed);
 }
 
 TEST(Canvas, CheckeredBrushFollowsTheImageGrid) {
-    QImage image = blank(6, 4);
+    QImage image = Blank(6, 4);
     Canvas canvas(image);
     canvas.Brush() = {clBtnFace, BrushStyle::Checkered};
     canvas.FillRect(Rect(1, 0, 6, 4));
     for (int y = 0; y < 4; ++y)
         for (int x = 1; x < 6; ++x)
-            EXPECT_EQ(at(image, x, y), (x + y) % 2 == 0 ? clWhite : RGB(192, 192, 192));
-    EXPECT_EQ(at(image, 0, 0), kBack);
+            EXPECT_EQ(At(image, x, y), (x + y) % 2 == 0 ? clWhite : RGB(192, 192, 192));
+    EXPECT_EQ(At(image, 0, 0), kBack);
 }
 
 TEST(Canvas, SystemColoursResolveWhenDrawn) {
-    QImage image = blank(2, 2);
+    QImage image = Blank(2, 2);
     Canvas canvas(image);
     canvas.SetPixel(0, 0, clBtnShadow);
     EXPECT_EQ(canvas.Pixel(0, 0), RGB(128, 128, 128));
     EXPECT_EQ(canvas.Pixel(5, 0), clNone);
     canvas.SetPixel(-1, 0, clBlack);  // outside: nothing happens
-    EXPECT_EQ(painted(image).size(), 1u);
+    EXPECT_EQ(PaintedPixels(image).size(), 1u);
 }
 
 TEST(Canvas, OneByOneRectangleIsOnePixel) {
-    QImage image = blank(4, 4);
+    QImage image = Blank(4, 4);
     Canvas canvas(image);
     canvas.Rectangle(1, 2, 2, 3);
-    EXPECT_EQ(painted(image), (std::set<std::pair<int, int>>{{1, 2}}));
+    EXPECT_EQ(PaintedPixels(image), (std::set<std::pair<int, int>>{{1, 2}}));
 }
 
 TEST(Canvas, WidePenRectangleIsCentredOnTheOutline) {
-    QImage image = blank(12, 12);
+    QImage image = Blank(12, 12);
     Canvas canvas(image);
     canvas.Pen() = {clBlue, 3, PenStyle::Solid};
     canvas.Brush().Color = clLime;
     canvas.Rectangle(3, 3, 9, 9);
     EXPECT_EQ(paintedBounds(image), Rect(2, 2, 10, 10));
-    EXPECT_EQ(at(image, 4, 4), clBlue);
-    EXPECT_EQ(at(image, 5, 5), clLime);
+    EXPECT_EQ(At(image, 4, 4), clBlue);
+    EXPECT_EQ(At(image, 5, 5), clLime);
 }
 
 TEST(Canvas, DrawsOpaquePixelsIntoTransparentImages) {
@@ -190,20 +175,20 @@ TEST(Canvas, OtherImageFormatsAreTakenOverAs32Bits) {
     EXPECT_EQ(image.format(), QImage::Format_RGB32);
     canvas.Brush().Color = clBlue;
     canvas.FillRect(Rect(0, 0, 1, 1));
-    EXPECT_EQ(at(image, 0, 0), clBlue);
-    EXPECT_EQ(at(image, 1, 0), clWhite);
+    EXPECT_EQ(At(image, 0, 0), clBlue);
+    EXPECT_EQ(At(image, 1, 0), clWhite);
 }
 
 // --- Ellipses -----------------------------------------------------------------------------------
 
 TEST(Canvas, OutlineLessEllipseIsASymmetricDiscInsideOnePixelLess) {
-    QImage image = blank(14, 14);
+    QImage image = Blank(14, 14);
     Canvas canvas(image);
     canvas.Pen().Style = PenStyle::Clear;
     canvas.Brush().Color = clRed;
     canvas.Ellipse(0, 0, 12, 12);
     EXPECT_EQ(paintedBounds(image), Rect(0, 0, 11, 11));
-    const auto pixels = painted(image);
+    const auto pixels = PaintedPixels(image);
     for (const auto& [x, y] : pixels) {
         EXPECT_TRUE(pixels.count({10 - x, y})) << x << "," << y;
         EXPECT_TRUE(pixels.count({x, 10 - y})) << x << "," << y;
@@ -214,29 +199,29 @@ TEST(Canvas, OutlineLessEllipseIsASymmetricDiscInsideOnePixelLess) {
 }
 
 TEST(Canvas, OutlinedEllipseCoversItsBoxWithAThinOutline) {
-    QImage image = blank(14, 14);
+    QImage image = Blank(14, 14);
     Canvas canvas(image);
     canvas.Pen().Color = clBlue;
     canvas.Brush().Color = clYellow;
     canvas.Ellipse(0, 0, 12, 12);
     EXPECT_EQ(paintedBounds(image), Rect(0, 0, 12, 12));
-    EXPECT_EQ(at(image, 0, 5), clBlue);
-    EXPECT_EQ(at(image, 11, 6), clBlue);
-    EXPECT_EQ(at(image, 1, 5), clYellow);
-    EXPECT_EQ(at(image, 6, 6), clYellow);
-    EXPECT_EQ(at(image, 0, 0), kBack);
+    EXPECT_EQ(At(image, 0, 5), clBlue);
+    EXPECT_EQ(At(image, 11, 6), clBlue);
+    EXPECT_EQ(At(image, 1, 5), clYellow);
+    EXPECT_EQ(At(image, 6, 6), clYellow);
+    EXPECT_EQ(At(image, 0, 0), kBack);
     // Every yellow pixel has all four neighbours painted: the outline is closed.
-    for (const auto& [x, y] : painted(image)) {
-        if (at(image, x, y) != clYellow) continue;
+    for (const auto& [x, y] : PaintedPixels(image)) {
+        if (At(image, x, y) != clYellow) continue;
         for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
-            EXPECT_NE(at(image, x + dx, y + dy), kBack);
+            EXPECT_NE(At(image, x + dx, y + dy), kBack);
         }
     }
 }
 
 TEST(Canvas, ReversedEllipseBoxIsNormalised) {
-    QImage a = blank(14, 14);
-    QImage b = blank(14, 14);
+    QImage a = Blank(14, 14);
+    QImage b = Blank(14, 14);
     Canvas(a).Ellipse(1, 2, 12, 10);
     Canvas(b).Ellipse(12, 10, 1, 2);
     EXPECT_EQ(a, b);
@@ -244,73 +229,73 @@ TEST(Canvas, ReversedEllipseBoxIsNormalised) {
 
 TEST(Canvas, HugeEllipseClipsToTheImage) {
     // The board gradient's largest ellipse covers the whole panel, corners included.
-    QImage image = blank(542, 272);
+    QImage image = Blank(542, 272);
     Canvas canvas(image);
     canvas.Pen().Style = PenStyle::Clear;
     canvas.Brush().Color = clRed;
     canvas.Ellipse(-116, -58, 658, 330);
-    EXPECT_EQ(painted(image).size(), 542u * 272u);
+    EXPECT_EQ(PaintedPixels(image).size(), 542u * 272u);
 }
 
 TEST(Canvas, SmallestGradientEllipseIsOnePixel) {
-    QImage image = blank(542, 272);
+    QImage image = Blank(542, 272);
     Canvas canvas(image);
     canvas.Pen().Style = PenStyle::Clear;
     canvas.Brush().Color = clRed;
     canvas.Ellipse(270, 135, 272, 137);
-    EXPECT_EQ(painted(image), (std::set<std::pair<int, int>>{{270, 135}}));
+    EXPECT_EQ(PaintedPixels(image), (std::set<std::pair<int, int>>{{270, 135}}));
 }
 
 TEST(Canvas, RoundRectCornersAreCutAndEdgesStraight) {
-    QImage image = blank(30, 20);
+    QImage image = Blank(30, 20);
     Canvas canvas(image);
     canvas.Pen().Color = clBlack;
     canvas.Brush().Color = clLime;
     canvas.RoundRect(Rect(0, 0, 30, 20), 8, 8);
     EXPECT_EQ(paintedBounds(image), Rect(0, 0, 30, 20));
-    EXPECT_EQ(at(image, 0, 0), kBack);
-    EXPECT_EQ(at(image, 29, 19), kBack);
-    EXPECT_EQ(at(image, 15, 0), clBlack);
-    EXPECT_EQ(at(image, 0, 10), clBlack);
-    EXPECT_EQ(at(image, 29, 10), clBlack);
-    EXPECT_EQ(at(image, 15, 19), clBlack);
-    EXPECT_EQ(at(image, 15, 10), clLime);
+    EXPECT_EQ(At(image, 0, 0), kBack);
+    EXPECT_EQ(At(image, 29, 19), kBack);
+    EXPECT_EQ(At(image, 15, 0), clBlack);
+    EXPECT_EQ(At(image, 0, 10), clBlack);
+    EXPECT_EQ(At(image, 29, 10), clBlack);
+    EXPECT_EQ(At(image, 15, 19), clBlack);
+    EXPECT_EQ(At(image, 15, 10), clLime);
 }
 
 // --- Lines and polygons -------------------------------------------------------------------------
 
 TEST(Canvas, LineToLeavesOutItsEndPoint) {
-    QImage image = blank(10, 10);
+    QImage image = Blank(10, 10);
     Canvas canvas(image);
     canvas.MoveTo(1, 1);
     canvas.LineTo(5, 1);
-    EXPECT_EQ(painted(image), (std::set<std::pair<int, int>>{{1, 1}, {2, 1}, {3, 1}, {4, 1}}));
+    EXPECT_EQ(PaintedPixels(image), (std::set<std::pair<int, int>>{{1, 1}, {2, 1}, {3, 1}, {4, 1}}));
     EXPECT_EQ(canvas.PenPos(), (TPoint{5, 1}));
 }
 
 TEST(Canvas, DiagonalLinesStepOnePixelPerRow) {
-    QImage image = blank(10, 10);
+    QImage image = Blank(10, 10);
     Canvas canvas(image);
     canvas.MoveTo(0, 0);
     canvas.LineTo(4, 2);
-    EXPECT_EQ(painted(image), (std::set<std::pair<int, int>>{{0, 0}, {1, 0}, {2, 1}, {3, 1}}));
-    QImage steep = blank(10, 10);
+    EXPECT_EQ(PaintedPixels(image), (std::set<std::pair<int, int>>{{0, 0}, {1, 0}, {2, 1}, {3, 1}}));
+    QImage steep = Blank(10, 10);
     Canvas c2(steep);
     c2.MoveTo(3, 3);
     c2.LineTo(0, 0);
-    EXPECT_EQ(painted(steep), (std::set<std::pair<int, int>>{{3, 3}, {2, 2}, {1, 1}}));
+    EXPECT_EQ(PaintedPixels(steep), (std::set<std::pair<int, int>>{{3, 3}, {2, 2}, {1, 1}}));
 }
 
 TEST(Canvas, DashedPenLeavesGaps) {
-    QImage image = blank(60, 2);
+    QImage image = Blank(60, 2);
     Canvas canvas(image);
     canvas.Pen().Style = PenStyle::Dash;
     canvas.MoveTo(0, 0);
     canvas.LineTo(60, 0);
-    EXPECT_EQ(at(image, 17, 0), clBlack);
-    EXPECT_EQ(at(image, 18, 0), kBack);
-    EXPECT_EQ(at(image, 23, 0), kBack);
-    EXPECT_EQ(at(image, 24, 0), clBlack);
+    EXPECT_EQ(At(image, 17, 0), clBlack);
+    EXPECT_EQ(At(image, 18, 0), kBack);
+    EXPECT_EQ(At(image, 23, 0), kBack);
+    EXPECT_EQ(At(image, 24, 0), clBlack);
 }
 
 // A pixel is filled when its integer point lies inside: on a left or top edge in, on a right or bottom
@@ -326,7 +311,7 @@ class PolygonCoverage : public ::testing::TestWithParam<PolygonCase> {};
 
 TEST_P(PolygonCoverage, CoversTheIntegerPointsInside) {
     const PolygonCase& c = GetParam();
-    QImage image = blank(14, 14);
+    QImage image = Blank(14, 14);
     Canvas canvas(image);
     canvas.Pen().Style = PenStyle::Clear;
     canvas.Brush().Color = clRed;
@@ -335,7 +320,7 @@ TEST_P(PolygonCoverage, CoversTheIntegerPointsInside) {
     for (std::size_t i = 0; i < c.rows.size(); ++i)
         for (int x = c.rows[i].first; x < c.rows[i].second; ++x)
             expected.insert({x, c.top + static_cast<int>(i)});
-    EXPECT_EQ(painted(image), expected);
+    EXPECT_EQ(PaintedPixels(image), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -355,7 +340,7 @@ TEST(Canvas, OutlinedSlantedPolygonLeavesNoGapBetweenFillAndOutline) {
     const std::vector<std::vector<TPoint>> shapes = {
         {{0, 0}, {12, 0}, {0, 9}}, {{1, 0}, {12, 11}, {0, 11}}, {{6, 0}, {12, 11}, {0, 7}}};
     for (const auto& points : shapes) {
-        QImage image = blank(14, 14);
+        QImage image = Blank(14, 14);
         Canvas canvas(image);
         canvas.Brush().Color = clRed;
         canvas.Polygon(points);
@@ -363,12 +348,12 @@ TEST(Canvas, OutlinedSlantedPolygonLeavesNoGapBetweenFillAndOutline) {
             int first = -1;
             int last = -1;
             for (int x = 0; x < 14; ++x)
-                if (at(image, x, y) != kBack) {
+                if (At(image, x, y) != kBack) {
                     if (first < 0) first = x;
                     last = x;
                 }
             for (int x = first; first >= 0 && x <= last; ++x)
-                ASSERT_NE(at(image, x, y), kBack) << points[0].X << ": gap at " << x << "," << y;
+                ASSERT_NE(At(image, x, y), kBack) << points[0].X << ": gap at " << x << "," << y;
         }
     }
 }
@@ -384,23 +369,23 @@ TEST(Canvas, EmptyOutlineLessShapesPaintNothing) {
         {"RoundRect 2,2,9,3", [](Canvas& c) { c.RoundRect(Rect(2, 2, 9, 3), 4, 4); }},
     };
     for (const auto& [name, draw] : shapes) {
-        QImage image = blank(12, 12);
+        QImage image = Blank(12, 12);
         Canvas canvas(image);
         canvas.Pen().Style = PenStyle::Clear;
         canvas.Brush().Color = clRed;
         draw(canvas);
-        EXPECT_TRUE(painted(image).empty()) << name;
+        EXPECT_TRUE(PaintedPixels(image).empty()) << name;
     }
 }
 
 TEST(Canvas, PolygonWithPenIncludesEveryVertex) {
-    QImage image = blank(10, 10);
+    QImage image = Blank(10, 10);
     Canvas canvas(image);
     canvas.Brush().Color = clRed;
     canvas.Polygon({{1, 1}, {5, 1}, {5, 5}, {1, 5}});
     EXPECT_EQ(paintedBounds(image), Rect(1, 1, 6, 6));
-    EXPECT_EQ(at(image, 5, 5), clBlack);
-    EXPECT_EQ(at(image, 3, 3), clRed);
+    EXPECT_EQ(At(image, 5, 5), clBlack);
+    EXPECT_EQ(At(image, 3, 3), clRed);
 }
 
 TEST(Canvas, SelfOverlappingPolygonAlternateVersusWinding) {
@@ -411,116 +396,121 @@ TEST(Canvas, SelfOverlappingPolygonAlternateVersusWinding) {
                                        {0, 0}, {10, 0}, {10, 10}, {0, 10}};
     for (FillMode mode : {FillMode::Alternate, FillMode::Winding}) {
         const TColor doubled = mode == FillMode::Winding ? clRed : kBack;
-        QImage image = blank(22, 22);
+        QImage image = Blank(22, 22);
         Canvas canvas(image);
         canvas.Pen().Style = PenStyle::Clear;
         canvas.Brush().Color = clRed;
         canvas.SetPolyFillMode(mode);
         canvas.Polygon(star);
-        EXPECT_EQ(at(image, 10, 10), doubled);
-        EXPECT_EQ(at(image, 10, 3), clRed);
-        EXPECT_EQ(at(image, 2, 7), clRed);
-        EXPECT_EQ(at(image, 10, 20), kBack);
+        EXPECT_EQ(At(image, 10, 10), doubled);
+        EXPECT_EQ(At(image, 10, 3), clRed);
+        EXPECT_EQ(At(image, 2, 7), clRed);
+        EXPECT_EQ(At(image, 10, 20), kBack);
 
-        QImage square = blank(12, 12);
+        QImage square = Blank(12, 12);
         Canvas c2(square);
         c2.Pen().Style = PenStyle::Clear;
         c2.Brush().Color = clRed;
         c2.SetPolyFillMode(mode);
         c2.Polygon(twice);
-        EXPECT_EQ(at(square, 5, 5), doubled);
+        EXPECT_EQ(At(square, 5, 5), doubled);
     }
 }
 
 // --- 3D edges -----------------------------------------------------------------------------------
-
-struct EdgeCase {
-    unsigned edge;
-    unsigned flags;
-    TColor outerTopLeft;
-    TColor outerBottomRight;
-    TColor innerTopLeft;
-    TColor innerBottomRight;
-};
-
-class EdgePixels : public ::testing::TestWithParam<EdgeCase> {};
-
-TEST_P(EdgePixels, ClassicColoursAndTheRectangleMovesIn) {
-    const EdgeCase& c = GetParam();
-    QImage image = blank(10, 10, clFuchsia);
-    Canvas canvas(image);
-    TRect rect = Rect(1, 1, 9, 9);
-    canvas.DrawEdge(rect, c.edge, c.flags);
-    EXPECT_EQ(at(image, 4, 1), c.outerTopLeft);
-    EXPECT_EQ(at(image, 1, 4), c.outerTopLeft);
-    EXPECT_EQ(at(image, 4, 8), c.outerBottomRight);
-    EXPECT_EQ(at(image, 8, 4), c.outerBottomRight);
-    // The bottom-right colour owns the two far corners.
-    EXPECT_EQ(at(image, 8, 1), c.outerBottomRight);
-    EXPECT_EQ(at(image, 1, 8), c.outerBottomRight);
-    EXPECT_EQ(at(image, 4, 2), c.innerTopLeft);
-    EXPECT_EQ(at(image, 7, 4), c.innerBottomRight);
-    EXPECT_EQ(at(image, 0, 0), clFuchsia);
-    EXPECT_EQ(at(image, 4, 4), clFuchsia);
-    EXPECT_EQ(rect, Rect(3, 3, 7, 7));
-}
 
 const TColor kLight3D = RGB(192, 192, 192);
 const TColor kDark3D = RGB(0, 0, 0);
 const TColor kHighlight = RGB(255, 255, 255);
 const TColor kShadow = RGB(128, 128, 128);
 
+using PixelList = std::vector<std::pair<TPoint, TColor>>;
+
+// The two rings of a full edge in (1, 1, 9, 9); the bottom-right colour owns the two far corners.
+PixelList rings(TColor outerTopLeft, TColor outerBottomRight, TColor innerTopLeft, TColor innerBottomRight) {
+    return {{{4, 1}, outerTopLeft},     {{1, 4}, outerTopLeft},     {{4, 8}, outerBottomRight},
+            {{8, 4}, outerBottomRight}, {{8, 1}, outerBottomRight}, {{1, 8}, outerBottomRight},
+            {{4, 2}, innerTopLeft},     {{7, 4}, innerBottomRight}, {{0, 0}, clFuchsia},
+            {{4, 4}, clFuchsia}};
+}
+
+struct EdgeCase {
+    const char* name;
+    unsigned edge;
+    unsigned flags;
+    TRect rect;
+    TRect after;
+    PixelList pixels;
+    int painted = -1;  // how many pixels it paints, where that is pinned down
+};
+
+class EdgePixels : public ::testing::TestWithParam<EdgeCase> {};
+
+TEST_P(EdgePixels, ClassicColoursAndTheRectangleMovesIn) {
+    const EdgeCase& c = GetParam();
+    QImage image = Blank(10, 10, clFuchsia);
+    Canvas canvas(image);
+    TRect rect = c.rect;
+    canvas.DrawEdge(rect, c.edge, c.flags);
+    for (const auto& [p, colour] : c.pixels) EXPECT_EQ(At(image, p.X, p.Y), colour) << p.X << ", " << p.Y;
+    EXPECT_EQ(rect, c.after);
+    if (c.painted >= 0) {
+        EXPECT_EQ(PaintedPixels(image, clFuchsia).size(), static_cast<std::size_t>(c.painted));
+    }
+}
+
+const TRect kEdgeRect = Rect(1, 1, 9, 9);
+const TRect kInside = Rect(3, 3, 7, 7);
+
 INSTANTIATE_TEST_SUITE_P(
     Canvas, EdgePixels,
-    ::testing::Values(EdgeCase{EDGE_RAISED, BF_RECT, kLight3D, kDark3D, kHighlight, kShadow},
-                      EdgeCase{EDGE_RAISED, BF_RECT | BF_SOFT, kHighlight, kDark3D, kLight3D, kShadow},
-                      EdgeCase{EDGE_SUNKEN, BF_RECT, kShadow, kHighlight, kDark3D, kLight3D},
-                      EdgeCase{EDGE_SUNKEN, BF_RECT | BF_SOFT, kDark3D, kHighlight, kShadow, kLight3D},
-                      EdgeCase{EDGE_ETCHED, BF_RECT, kShadow, kHighlight, kHighlight, kShadow},
-                      EdgeCase{EDGE_BUMP, BF_RECT, kLight3D, kDark3D, kDark3D, kLight3D}));
-
-TEST(Canvas, SingleEdgeOnSomeSidesKeepsTheRectangle) {
-    QImage image = blank(10, 10, clFuchsia);
-    Canvas canvas(image);
-    TRect rect = Rect(1, 1, 9, 9);
-    canvas.DrawEdge(rect, BDR_RAISEDINNER, BF_TOP | BF_LEFT);
-    EXPECT_EQ(rect, Rect(1, 1, 9, 9));
-    EXPECT_EQ(at(image, 8, 1), kHighlight);
-    EXPECT_EQ(at(image, 8, 8), clFuchsia);
-    EXPECT_EQ(painted(image, clFuchsia).size(), 15u);
-}
-
-TEST(Canvas, AdjustMovesOnlyTheSidesDrawn) {
-    QImage image = blank(10, 10, clFuchsia);
-    Canvas canvas(image);
-    TRect rect = Rect(1, 1, 9, 9);
-    canvas.DrawEdge(rect, BDR_SUNKENOUTER, BF_BOTTOMRIGHT | BF_ADJUST);
-    EXPECT_EQ(rect, Rect(1, 1, 8, 8));
-}
-
-TEST(Canvas, OnePixelRaisedFrameAndMiddle) {
-    QImage image = blank(6, 6, clFuchsia);
-    Canvas canvas(image);
-    TRect rect = Rect(0, 0, 6, 6);
-    canvas.DrawEdge(rect, BDR_RAISEDINNER, BF_RECT | BF_MIDDLE);
-    EXPECT_EQ(rect, Rect(1, 1, 5, 5));
-    EXPECT_EQ(at(image, 0, 0), kHighlight);
-    EXPECT_EQ(at(image, 5, 5), kShadow);
-    EXPECT_EQ(at(image, 3, 3), RGB(192, 192, 192));
-}
+    ::testing::Values(EdgeCase{"raised", EDGE_RAISED, BF_RECT, kEdgeRect, kInside,
+                               rings(kLight3D, kDark3D, kHighlight, kShadow)},
+                      EdgeCase{"raisedSoft", EDGE_RAISED, BF_RECT | BF_SOFT, kEdgeRect, kInside,
+                               rings(kHighlight, kDark3D, kLight3D, kShadow)},
+                      EdgeCase{"sunken", EDGE_SUNKEN, BF_RECT, kEdgeRect, kInside,
+                               rings(kShadow, kHighlight, kDark3D, kLight3D)},
+                      EdgeCase{"sunkenSoft", EDGE_SUNKEN, BF_RECT | BF_SOFT, kEdgeRect, kInside,
+                               rings(kDark3D, kHighlight, kShadow, kLight3D)},
+                      EdgeCase{"etched", EDGE_ETCHED, BF_RECT, kEdgeRect, kInside,
+                               rings(kShadow, kHighlight, kHighlight, kShadow)},
+                      EdgeCase{"bump", EDGE_BUMP, BF_RECT, kEdgeRect, kInside,
+                               rings(kLight3D, kDark3D, kDark3D, kLight3D)},
+                      // One edge on some sides keeps the rectangle.
+                      EdgeCase{"singleEdgeTopLeft",
+                               BDR_RAISEDINNER,
+                               BF_TOP | BF_LEFT,
+                               kEdgeRect,
+                               kEdgeRect,
+                               {{{8, 1}, kHighlight}, {{8, 8}, clFuchsia}},
+                               15},
+                      // Adjust moves only the sides drawn.
+                      EdgeCase{"adjustBottomRight",
+                               BDR_SUNKENOUTER,
+                               BF_BOTTOMRIGHT | BF_ADJUST,
+                               kEdgeRect,
+                               Rect(1, 1, 8, 8),
+                               {}},
+                      EdgeCase{"onePixelRaisedFrameAndMiddle",
+                               BDR_RAISEDINNER,
+                               BF_RECT | BF_MIDDLE,
+                               Rect(0, 0, 6, 6),
+                               Rect(1, 1, 5, 5),
+                               {{{0, 0}, kHighlight}, {{5, 5}, kShadow}, {{3, 3}, RGB(192, 192, 192)}}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // --- Transfers ----------------------------------------------------------------------------------
 
 TEST(Canvas, CopyRectCopiesExactlyTheSourceRectangle) {
-    QImage src = blank(8, 8);
+    QImage src = Blank(8, 8);
     src.setPixel(2, 3, ToQRgb(clRed));
     src.setPixel(4, 4, ToQRgb(clBlue));
-    QImage image = blank(10, 10, clBlack);
+    QImage image = Blank(10, 10, clBlack);
     Canvas canvas(image);
     canvas.CopyRect(Bounds(5, 5, 3, 2), src, Bounds(2, 3, 3, 2));
-    EXPECT_EQ(at(image, 5, 5), clRed);
-    EXPECT_EQ(at(image, 7, 6), clBlue);
-    EXPECT_EQ(at(image, 6, 5), kBack);
+    EXPECT_EQ(At(image, 5, 5), clRed);
+    EXPECT_EQ(At(image, 7, 6), clBlue);
+    EXPECT_EQ(At(image, 6, 5), kBack);
     EXPECT_EQ(paintedBounds(image, clBlack), Rect(5, 5, 8, 7));
 }
 
@@ -543,8 +533,7 @@ TEST_P(CanvasCopyRectTest, MatchesPixelByPixelCopy) {
     for (int y = 0; y < src.height(); ++y)
         for (int x = 0; x < src.width(); ++x)
             src.setPixel(x, y, qRgba(x * 19, y * 27, x * y, (x + y) % 3 ? 0 : 255));
-    QImage image(c.target, QImage::Format_RGB32);
-    image.fill(qRgb(1, 2, 3));
+    QImage image = Blank(c.target, qRgb(1, 2, 3));
     QImage expected = image;
     for (int y = c.dest.Top; y < c.dest.Bottom; ++y)
         for (int x = c.dest.Left; x < c.dest.Right; ++x) {
@@ -553,7 +542,7 @@ TEST_P(CanvasCopyRectTest, MatchesPixelByPixelCopy) {
             const bool inClip = !c.clip || c.clip->Contains(TPoint{x, y});
             if (inClip && expected.rect().contains(x, y) && src.rect().contains(sx, sy))
                 reinterpret_cast<QRgb*>(expected.scanLine(y))[x] =
-                    reinterpret_cast<const QRgb*>(src.constScanLine(sy))[sx] | 0xFF000000u;
+                    reinterpret_cast<const QRgb*>(src.constScanLine(sy))[sx] | kOpaqueAlpha;
         }
     Canvas canvas(image);
     if (c.clip) canvas.SetClipRect(*c.clip);
@@ -596,7 +585,7 @@ TEST(Canvas, StretchKeepsBothEndsOfAColourStrip) {
     QImage strip(1, 256, QImage::Format_RGB32);
     for (int i = 0; i < 256; ++i) strip.setPixel(0, i, qRgb(i, 0, 0));
     for (int height : {20, 256, 446}) {
-        QImage image = blank(4, height);
+        QImage image = Blank(4, height);
         Canvas canvas(image);
         canvas.StretchDraw(Rect(0, 0, 4, height), strip);
         EXPECT_EQ(qRed(image.pixel(3, 0)), 0) << height;
@@ -606,16 +595,16 @@ TEST(Canvas, StretchKeepsBothEndsOfAColourStrip) {
 }
 
 TEST(Canvas, TransparentCopyLeavesOutExactlyTheKeyColour) {
-    QImage src = blank(3, 1);
+    QImage src = Blank(3, 1);
     src.setPixel(0, 0, ToQRgb(clOlive));
     src.setPixel(1, 0, ToQRgb(RGB(0x80, 0x80, 0x01)));  // one step away from the key: copied
     src.setPixel(2, 0, ToQRgb(clBlack));
-    QImage image = blank(3, 1, clBlue);
+    QImage image = Blank(3, 1, clBlue);
     Canvas canvas(image);
     canvas.DrawTransparent(0, 0, src, clOlive);
-    EXPECT_EQ(at(image, 0, 0), clBlue);
-    EXPECT_EQ(at(image, 1, 0), RGB(0x80, 0x80, 0x01));
-    EXPECT_EQ(at(image, 2, 0), clBlack);
+    EXPECT_EQ(At(image, 0, 0), clBlue);
+    EXPECT_EQ(At(image, 1, 0), RGB(0x80, 0x80, 0x01));
+    EXPECT_EQ(At(image, 2, 0), clBlack);
 }
 
 TEST(Canvas, MaskStampPaintsTheBrushWhereTheMaskIsBlack) {
@@ -625,26 +614,26 @@ TEST(Canvas, MaskStampPaintsTheBrushWhereTheMaskIsBlack) {
     mask.fill(1);
     mask.setPixel(0, 0, 0);
     mask.setPixel(2, 1, 0);
-    QImage image = blank(5, 4, clBlue);
+    QImage image = Blank(5, 4, clBlue);
     Canvas canvas(image);
     canvas.Brush().Color = clBtnHighlight;
     canvas.StampMask(1, 1, mask);
-    EXPECT_EQ(painted(image, clBlue), (std::set<std::pair<int, int>>{{1, 1}, {3, 2}}));
-    EXPECT_EQ(at(image, 1, 1), clWhite);
+    EXPECT_EQ(PaintedPixels(image, clBlue), (std::set<std::pair<int, int>>{{1, 1}, {3, 2}}));
+    EXPECT_EQ(At(image, 1, 1), clWhite);
 }
 
 TEST(Canvas, ColorKeyedImageTurnsTheKeyTransparent) {
-    QImage src = blank(2, 1, clBlack);
+    QImage src = Blank(2, 1, clBlack);
     src.setPixel(1, 0, ToQRgb(clRed));
     const QImage keyed = ColorKeyedImage(src, clBlack);
     EXPECT_EQ(qAlpha(keyed.pixel(0, 0)), 0);
-    EXPECT_EQ(keyed.pixel(1, 0), ToQRgb(clRed) | 0xFF000000u);
+    EXPECT_EQ(keyed.pixel(1, 0), ToQRgb(clRed) | kOpaqueAlpha);
 }
 
 // --- Clipping -----------------------------------------------------------------------------------
 
 TEST(Canvas, ClipRectLimitsEveryPrimitive) {
-    QImage image = blank(10, 10);
+    QImage image = Blank(10, 10);
     Canvas canvas(image);
     canvas.SetClipRect(Rect(2, 2, 5, 6));
     canvas.Brush().Color = clRed;
@@ -652,14 +641,14 @@ TEST(Canvas, ClipRectLimitsEveryPrimitive) {
     canvas.MoveTo(0, 8);
     canvas.LineTo(9, 8);
     EXPECT_EQ(paintedBounds(image), Rect(2, 2, 5, 6));
-    EXPECT_EQ(painted(image).size(), 12u);
+    EXPECT_EQ(PaintedPixels(image).size(), 12u);
     canvas.ResetClip();
     canvas.FillRect(Rect(0, 0, 10, 10));
-    EXPECT_EQ(painted(image).size(), 100u);
+    EXPECT_EQ(PaintedPixels(image).size(), 100u);
 }
 
 TEST(Canvas, EllipticClipRegionKeepsOnlyTheDisc) {
-    QImage image = blank(12, 12);
+    QImage image = Blank(12, 12);
     Canvas canvas(image);
     const Region region = CreateEllipticRgn(-1, -1, 13, 13);
     canvas.SelectClipRgn(region);
@@ -667,9 +656,9 @@ TEST(Canvas, EllipticClipRegionKeepsOnlyTheDisc) {
     canvas.FillRect(Rect(0, 0, 12, 12));
     for (int y = 0; y < 12; ++y)
         for (int x = 0; x < 12; ++x)
-            EXPECT_EQ(at(image, x, y) == clRed, region.Contains({x, y})) << x << "," << y;
-    EXPECT_EQ(at(image, 0, 0), kBack);
-    EXPECT_EQ(at(image, 0, 5), clRed);
+            EXPECT_EQ(At(image, x, y) == clRed, region.Contains({x, y})) << x << "," << y;
+    EXPECT_EQ(At(image, 0, 0), kBack);
+    EXPECT_EQ(At(image, 0, 5), clRed);
 }
 
 TEST(Canvas, IntersectClipRectNarrowsTheClip) {
@@ -688,7 +677,7 @@ TEST(Canvas, IntersectClipRectNarrowsTheClip) {
         {false, Rect(0, -9, 5, -2), {}},
     };
     for (const Case& c : cases) {
-        QImage image = blank(10, 10);
+        QImage image = Blank(10, 10);
         Canvas canvas(image);
         if (c.clippedFirst) canvas.SetClipRect(Rect(0, 0, 6, 6));
         canvas.IntersectClipRect(c.rect);
@@ -710,7 +699,7 @@ Font ipaFont(const char* name, int height) {
 }
 
 TEST(CanvasText, ExtentIsAdvanceByCellHeight) {
-    QImage image = blank(10, 10);
+    QImage image = Blank(10, 10);
     Canvas canvas(image);
     canvas.SetFont(ipaFont("ＭＳ ゴシック", -16));
     const TTextMetric tm = canvas.GetTextMetrics();
@@ -724,7 +713,7 @@ TEST(CanvasText, ExtentIsAdvanceByCellHeight) {
 
 TEST(CanvasText, ExtentFollowsEveryChangeOfFontAndText) {
     // Every answer is the font's own measure, the second time round as well.
-    QImage image = blank(10, 10);
+    QImage image = Blank(10, 10);
     Canvas canvas(image);
     for (int pass = 0; pass < 2; ++pass)
         for (const FontInTurn& row : FontsInTurn())
@@ -746,19 +735,19 @@ TEST(CanvasText, JapaneseAndEveryBoxGlyphRender) {
               QStringLiteral("┓"), QStringLiteral("┗"), QStringLiteral("┛"), QStringLiteral("┃"),
               QStringLiteral("┣"), QStringLiteral("┫"), QStringLiteral("━"), QStringLiteral("┳"),
               QStringLiteral("┻"), QStringLiteral("╋")}) {
-            QImage image = blank(200, 40);
+            QImage image = Blank(200, 40);
             Canvas canvas(image);
             canvas.SetBkMode(BackgroundMode::Transparent);
             canvas.SetFont(ipaFont(name, -16));
             canvas.TextOut(2, 2, text);
-            EXPECT_GT(painted(image).size(), 10u) << name << " " << text.toStdString();
+            EXPECT_GT(PaintedPixels(image).size(), 10u) << name << " " << text.toStdString();
         }
     }
 }
 
 TEST(CanvasText, GlyphPixelsAreExactlyTheFontColourAndRepeatable) {
-    QImage a = blank(80, 40);
-    QImage b = blank(80, 40);
+    QImage a = Blank(80, 40);
+    QImage b = Blank(80, 40);
     for (QImage* image : {&a, &b}) {
         Canvas canvas(*image);
         canvas.SetBkMode(BackgroundMode::Transparent);
@@ -770,8 +759,8 @@ TEST(CanvasText, GlyphPixelsAreExactlyTheFontColourAndRepeatable) {
         canvas.TextOut(20, 30, QStringLiteral("┣あ"));
     }
     EXPECT_EQ(a, b);
-    for (const auto& [x, y] : painted(a)) EXPECT_EQ(at(a, x, y), clRed);
-    EXPECT_FALSE(painted(a).empty());
+    for (const auto& [x, y] : PaintedPixels(a)) EXPECT_EQ(At(a, x, y), clRed);
+    EXPECT_FALSE(PaintedPixels(a).empty());
 }
 
 TEST(CanvasText, EscapementTurnsTheGlyphAboutItsStartPoint) {
@@ -779,14 +768,14 @@ TEST(CanvasText, EscapementTurnsTheGlyphAboutItsStartPoint) {
     // moves to (v, -u), so the text runs upward and lies above and to the right of the start point.
     const int x = 40;
     const int y = 60;
-    QImage flat = blank(100, 100);
+    QImage flat = Blank(100, 100);
     Canvas c1(flat);
     c1.SetBkMode(BackgroundMode::Transparent);
     c1.SetFont(ipaFont("ＭＳ ゴシック", -30));
     c1.TextOut(x, y, QStringLiteral("┗"));
     const TRect f = paintedBounds(flat);
 
-    QImage turned = blank(100, 100);
+    QImage turned = Blank(100, 100);
     Canvas c2(turned);
     c2.SetBkMode(BackgroundMode::Transparent);
     Font font = ipaFont("ＭＳ ゴシック", -30);
@@ -805,7 +794,7 @@ TEST(CanvasText, EscapementTurnsTheGlyphAboutItsStartPoint) {
 }
 
 TEST(CanvasText, OpaqueModeFillsTheTextCell) {
-    QImage image = blank(100, 40);
+    QImage image = Blank(100, 40);
     Canvas canvas(image);
     canvas.SetFont(ipaFont("ＭＳ ゴシック", -16));
     canvas.SetBkMode(BackgroundMode::Opaque);
@@ -813,11 +802,11 @@ TEST(CanvasText, OpaqueModeFillsTheTextCell) {
     canvas.TextOut(3, 4, QStringLiteral("ab"));
     const TPoint extent = canvas.TextExtent(QStringLiteral("ab"));
     EXPECT_EQ(paintedBounds(image), Bounds(3, 4, extent.X, extent.Y));
-    EXPECT_EQ(at(image, 3, 4), clYellow);
+    EXPECT_EQ(At(image, 3, 4), clYellow);
 }
 
 TEST(CanvasText, CalcRectMeasuresWidestLineAndLineCount) {
-    QImage image = blank(10, 10);
+    QImage image = Blank(10, 10);
     Canvas canvas(image);
     canvas.SetFont(ipaFont("ＭＳ ゴシック", -12));
     const int lh = canvas.GetTextMetrics().tmHeight;
@@ -831,11 +820,11 @@ TEST(CanvasText, CalcRectMeasuresWidestLineAndLineCount) {
     EXPECT_EQ(canvas.DrawText(QString(), empty, DT_CALCRECT), 0);
     EXPECT_EQ(empty, Rect(0, 0, 0, 0));
     // No drawing happens while measuring.
-    EXPECT_TRUE(painted(image).empty());
+    EXPECT_TRUE(PaintedPixels(image).empty());
 }
 
 TEST(CanvasText, CalcRectWithWordBreakWrapsAtTheWidth) {
-    QImage image = blank(10, 10);
+    QImage image = Blank(10, 10);
     Canvas canvas(image);
     canvas.SetFont(ipaFont("ＭＳ ゴシック", -12));
     const int lh = canvas.GetTextMetrics().tmHeight;
@@ -852,7 +841,7 @@ TEST(CanvasText, CalcRectWithWordBreakWrapsAtTheWidth) {
 }
 
 TEST(CanvasText, ExpandTabsAdvancesToTheNextStop) {
-    QImage image = blank(10, 10);
+    QImage image = Blank(10, 10);
     Canvas canvas(image);
     canvas.SetFont(ipaFont("ＭＳ ゴシック", -12));
     const int stop = 8 * canvas.GetTextMetrics().tmAveCharWidth;
@@ -862,7 +851,7 @@ TEST(CanvasText, ExpandTabsAdvancesToTheNextStop) {
 }
 
 TEST(CanvasText, CenterAndVCenterCentreASingleLine) {
-    QImage image = blank(120, 60);
+    QImage image = Blank(120, 60);
     Canvas canvas(image);
     canvas.SetFont(ipaFont("ＭＳ ゴシック", -16));
     canvas.SetBkMode(BackgroundMode::Opaque);
@@ -875,7 +864,7 @@ TEST(CanvasText, CenterAndVCenterCentreASingleLine) {
 }
 
 TEST(CanvasText, VCenterNeedsSingleLine) {
-    QImage image = blank(120, 60);
+    QImage image = Blank(120, 60);
     Canvas canvas(image);
     canvas.SetFont(ipaFont("ＭＳ ゴシック", -16));
     canvas.SetBackgroundColor(clYellow);
@@ -886,7 +875,7 @@ TEST(CanvasText, VCenterNeedsSingleLine) {
 }
 
 TEST(CanvasText, PrefixMarksAnAcceleratorAndDoubleAmpersandDrawsOne) {
-    QImage image = blank(10, 10);
+    QImage image = Blank(10, 10);
     Canvas canvas(image);
     canvas.SetFont(ipaFont("ＭＳ ゴシック", -12));
     TRect a = Rect(0, 0, 500, 0);
@@ -897,21 +886,21 @@ TEST(CanvasText, PrefixMarksAnAcceleratorAndDoubleAmpersandDrawsOne) {
     EXPECT_EQ(b.Width(), canvas.TextWidth(QStringLiteral("&Save && go")));
 
     // The underline sits under the accelerator only.
-    QImage drawn = blank(100, 30);
+    QImage drawn = Blank(100, 30);
     Canvas c2(drawn);
     c2.SetBkMode(BackgroundMode::Transparent);
     c2.SetFont(ipaFont("ＭＳ ゴシック", -16));
     TRect r = Rect(0, 0, 100, 30);
     c2.DrawText(QStringLiteral("a&b"), r, DT_SINGLELINE);
-    QImage plain = blank(100, 30);
+    QImage plain = Blank(100, 30);
     Canvas c3(plain);
     c3.SetBkMode(BackgroundMode::Transparent);
     c3.SetFont(ipaFont("ＭＳ ゴシック", -16));
     c3.TextOut(0, 0, QStringLiteral("ab"));
     const int aWidth = c3.TextWidth(QStringLiteral("a"));
     std::set<std::pair<int, int>> extra;
-    for (const auto& p : painted(drawn))
-        if (!painted(plain).count(p)) extra.insert(p);
+    for (const auto& p : PaintedPixels(drawn))
+        if (!PaintedPixels(plain).count(p)) extra.insert(p);
     ASSERT_FALSE(extra.empty());
     for (const auto& [x, y] : extra) {
         EXPECT_GE(x, aWidth);
@@ -920,7 +909,7 @@ TEST(CanvasText, PrefixMarksAnAcceleratorAndDoubleAmpersandDrawsOne) {
 }
 
 TEST(CanvasText, DrawTextClipsToItsRectangle) {
-    QImage image = blank(100, 30);
+    QImage image = Blank(100, 30);
     Canvas canvas(image);
     canvas.SetBkMode(BackgroundMode::Transparent);
     canvas.SetFont(ipaFont("ＭＳ ゴシック", -16));
@@ -929,28 +918,28 @@ TEST(CanvasText, DrawTextClipsToItsRectangle) {
     EXPECT_LE(paintedBounds(image).Right, 12);
     // The canvas's own clip is back afterwards.
     canvas.SetPixel(50, 20, clRed);
-    EXPECT_EQ(at(image, 50, 20), clRed);
+    EXPECT_EQ(At(image, 50, 20), clRed);
 }
 
 TEST(CanvasText, TextPathAsClipAndStroke) {
-    QImage image = blank(80, 80);
+    QImage image = Blank(80, 80);
     Canvas canvas(image);
     canvas.SetFont(ipaFont("ＭＳ ゴシック", -60));
     canvas.BeginPath();
     canvas.TextOut(10, 10, QStringLiteral("■"));
     canvas.EndPath();
-    EXPECT_TRUE(painted(image).empty());  // recorded, not drawn
+    EXPECT_TRUE(PaintedPixels(image).empty());  // recorded, not drawn
     canvas.SelectClipPath();
     canvas.Brush().Color = clRed;
     canvas.FillRect(Rect(0, 0, 80, 80));
     const TRect filled = paintedBounds(image);
     EXPECT_GT(filled.Width(), 30);
     EXPECT_GT(filled.Left, 10);
-    EXPECT_EQ(at(image, 0, 0), kBack);
-    EXPECT_EQ(at(image, filled.Left + filled.Width() / 2, filled.Top + filled.Height() / 2), clRed);
+    EXPECT_EQ(At(image, 0, 0), kBack);
+    EXPECT_EQ(At(image, filled.Left + filled.Width() / 2, filled.Top + filled.Height() / 2), clRed);
     canvas.ResetClip();
 
-    QImage stroked = blank(80, 80);
+    QImage stroked = Blank(80, 80);
     Canvas c2(stroked);
     c2.SetFont(ipaFont("ＭＳ ゴシック", -60));
     c2.BeginPath();
@@ -962,8 +951,8 @@ TEST(CanvasText, TextPathAsClipAndStroke) {
     EXPECT_NEAR(outline.Left, filled.Left, 1);
     EXPECT_NEAR(outline.Right, filled.Right, 1);
     // Only the outline: the middle of the square stays empty.
-    EXPECT_EQ(at(stroked, outline.Left + outline.Width() / 2, outline.Top + outline.Height() / 2), kBack);
-    for (const auto& [x, y] : painted(stroked)) EXPECT_EQ(at(stroked, x, y), clBlue);
+    EXPECT_EQ(At(stroked, outline.Left + outline.Width() / 2, outline.Top + outline.Height() / 2), kBack);
+    for (const auto& [x, y] : PaintedPixels(stroked)) EXPECT_EQ(At(stroked, x, y), clBlue);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "support/fontsinturn.h"
+#include "support/setternotifies.h"
 
 namespace {
 
@@ -76,27 +77,19 @@ TEST(Font, PositiveHeightIsTheCellHeight) {
     EXPECT_NEAR(metrics.ascent() + metrics.descent(), 40, 1);
 }
 
-TEST(Font, ChangeNotifiesOncePerRealChange) {
-    Font font;
-    int changes = 0;
-    font.SetOnChange([&] { ++changes; });
-    font.SetHeight(-16);
-    font.SetHeight(-16);
-    EXPECT_EQ(changes, 1);
-    font.SetSize(12);  // Height -16 again: no change
-    EXPECT_EQ(changes, 1);
-    font.SetName(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.SetName(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.SetColor(clWhite);
-    font.SetColor(clWhite);
-    font.SetStyle({FontStyle::Bold});
-    font.SetStyle({FontStyle::Bold});
-    font.SetCharset(SHIFTJIS_CHARSET);
-    font.SetCharset(SHIFTJIS_CHARSET);
-    font.SetEscapement(900);
-    font.SetEscapement(900);
-    EXPECT_EQ(changes, 6);
-}
+// Size 12 is height -16 again at the screen's 96 dots per inch, so it changes nothing more.
+SETTER_NOTIFIES_ONCE_SUITE(FontSetterTest, Font, SetterRow<Font>{"Height", [](Font& f) { f.SetHeight(-16); }},
+                           SetterRow<Font>{"SizeOfTheSameHeight",
+                                           [](Font& f) {
+                                               f.SetHeight(-16);
+                                               f.SetSize(12);
+                                           }},
+                           SetterRow<Font>{"Name",
+                                           [](Font& f) { f.SetName(QStringLiteral("ＭＳ Ｐゴシック")); }},
+                           SetterRow<Font>{"Color", [](Font& f) { f.SetColor(clWhite); }},
+                           SetterRow<Font>{"Style", [](Font& f) { f.SetStyle({FontStyle::Bold}); }},
+                           SetterRow<Font>{"Charset", [](Font& f) { f.SetCharset(SHIFTJIS_CHARSET); }},
+                           SetterRow<Font>{"Escapement", [](Font& f) { f.SetEscapement(900); }});
 
 TEST(Font, AssignCopiesValuesAndNotifiesOnce) {
     Font source;

@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
@@ -13,6 +12,7 @@
 
 #include "platform/exception.h"
 #include "platform/inifile.h"
+#include "support/unprivileged.h"
 
 namespace {
 
@@ -300,30 +300,15 @@ SaveOutcome saveCount(const QString& path) {
     return outcome;
 }
 
-// The superuser writes into any folder, so as root the save runs in a child process that gives up its
-// privileges first.
+// The superuser writes into any folder, so the save runs without the superuser's rights: whether it
+// raised in the first character, its message after it.
 std::optional<SaveOutcome> saveCountUnprivileged(const QString& path) {
-    if (::geteuid() != 0) return saveCount(path);
-    int fds[2];
-    if (::pipe(fds) != 0) return std::nullopt;
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(fds[0]);
-        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
+    const std::optional<std::string> text = RunUnprivileged([&] {
         const SaveOutcome outcome = saveCount(path);
-        const QByteArray text = outcome.message.toUtf8();
-        (void)!::write(fds[1], text.constData(), static_cast<size_t>(text.size()));
-        ::_exit(outcome.raised ? 0 : 1);
-    }
-    ::close(fds[1]);
-    QByteArray text;
-    char buffer[256];
-    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
-    ::close(fds[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) == 2) return std::nullopt;
-    return SaveOutcome{WEXITSTATUS(status) == 0, QString::fromUtf8(text)};
+        return (outcome.raised ? "1" : "0") + outcome.message.toStdString();
+    });
+    if (!text || text->empty()) return std::nullopt;
+    return SaveOutcome{text->front() == '1', QString::fromStdString(text->substr(1))};
 }
 
 QStringList entries(const QString& folder) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "support/pixels.h"
 
 namespace {
 
@@ -37,8 +38,7 @@ class RowTargetTest : public testing::TestWithParam<TargetCase> {};
 // others; nothing lands outside the image or the clip.
 TEST_P(RowTargetTest, HandsOutOnlyRowsThatNeedNoClippingAndClipsTheRest) {
     const TargetCase& c = GetParam();
-    QImage image(6, 4, QImage::Format_RGB32);
-    image.fill(kBack);
+    QImage image = Blank(QSize(6, 4), kBack);
     Canvas canvas(image);
     if (!c.clip.IsEmpty()) canvas.SetClipRect(c.clip);
     RowTarget target(canvas, c.rect);

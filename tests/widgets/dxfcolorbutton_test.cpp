@@ -1,4 +1,5 @@
 #include "widgets/dxfcolorbutton.h"
+#include "support/pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +10,6 @@
 
 namespace {
 
-TColor at(const QImage& image, int x, int y) {
-    return FromQRgb(image.pixel(x, y));
-}
-
 TEST(DxfColorButtonFace, LimeBeadOfTwelvePixelsShadesFromItsDarkColour) {
     QWidget host;
     TdxfColorButton b(&host);
@@ -20,9 +17,9 @@ TEST(DxfColorButtonFace, LimeBeadOfTwelvePixelsShadesFromItsDarkColour) {
     b.SetColor(clLime);
     host.show();
     // 60 % of lime, truncated, outside the outermost ellipse.
-    EXPECT_EQ(at(b.UpFace(), 0, 0), RGB(0, 153, 0));
+    EXPECT_EQ(At(b.UpFace(), 0, 0), RGB(0, 153, 0));
     // R = 8, K = 9: the last ellipse drawn is i = 7 on (1, 1, 3, 3), 7/9 of the way to white.
-    EXPECT_EQ(at(b.UpFace(), 2, 2), RGB(198, 232, 198));
+    EXPECT_EQ(At(b.UpFace(), 2, 2), RGB(198, 232, 198));
     // The down face stops its dome early and sinks a dish lit from the lower right.
     EXPECT_NE(b.DownFace(), b.UpFace());
     EXPECT_EQ(b.mask(), b.BeadRegion().ToQRegion());

@@ -3,6 +3,7 @@
 
 #include <QImage>
 
+#include "support/pixels.h"
 #include "widgets/dxffacecache.h"
 #include "widgets/dxflabel.h"
 
@@ -17,13 +18,12 @@ TdxfFaceKey keyOf(int angle, int points) {
 }
 
 QImage faceOf(int tag) {
-    QImage face(1, 1, QImage::Format_RGB32);
-    face.fill(static_cast<uint>(tag));
+    QImage face = Blank(QSize(1, 1), static_cast<uint>(tag));
     return face;
 }
 
 int tagOf(const QImage* face) {
-    return face ? static_cast<int>(face->pixel(0, 0) & 0xFFFFFFu) : -1;
+    return face ? static_cast<int>(face->pixel(0, 0) & kRgbMask) : -1;
 }
 
 TEST(DxfFaceCacheTest, KeepsTheMostRecentFacesByTheirWholeKey) {

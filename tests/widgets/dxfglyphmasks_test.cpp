@@ -6,6 +6,8 @@
 #include <functional>
 
 #include "platform/canvas.h"
+#include "support/pixels.h"
+#include "widgets/dxfcaptionplacement.h"
 #include "widgets/dxfglyphmasks.h"
 #include "widgets/dxflabel.h"
 
@@ -18,10 +20,9 @@ QImage drawnFace(const TdxfLabel& label) {
     canvas.SetFont(label.Font());
     const TPoint extent = canvas.TextExtent(label.Caption());
     ::Font rotated = label.Font();
-    rotated.SetEscapement(((label.Angle() % 360) + 360) % 360 * 10);
+    rotated.SetEscapement(CaptionEscapement(label.Angle()));
     canvas.SetFont(rotated);
-    const TPoint start =
-        TdxfLabel::TextStart(label.width() / 2, label.height() / 2, label.Angle(), extent.X, extent.Y);
+    const TPoint start = TextStart(label.width() / 2, label.height() / 2, label.Angle(), extent.X, extent.Y);
     canvas.SetBrush({label.Color(), BrushStyle::Solid});
     canvas.FillRect(Rect(0, 0, bitmap.width(), bitmap.height()));
     canvas.SetBkMode(BackgroundMode::Transparent);
@@ -63,8 +64,7 @@ QImage drawnFace(const TdxfLabel& label) {
 }
 
 QImage onRed(const std::function<void(QPainter&)>& paint, QSize size) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(qRgb(255, 0, 0));
+    QImage image = Blank(size, qRgb(255, 0, 0));
     QPainter painter(&image);
     paint(painter);
     return image;

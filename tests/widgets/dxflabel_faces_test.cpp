@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "support/pixels.h"
 #include "widgets/dxflabel.h"
 
 namespace {
@@ -26,8 +27,7 @@ void configure(TdxfLabel& label) {
 }
 
 QImage rendered(const TdxfLabel& label) {
-    QImage image(label.size(), QImage::Format_RGB32);
-    image.fill(qRgb(255, 0, 0));
+    QImage image = Blank(label.size(), qRgb(255, 0, 0));
     QPainter painter(&image);
     label.Paint(painter);
     return image;
@@ -81,8 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         FaceCase{"Size", [](TdxfLabel& l) { l.resize(52, 33); }},
         FaceCase{"Glyph",
                  [](TdxfLabel& l) {
-                     QImage glyph(3, 2, QImage::Format_RGB32);
-                     glyph.fill(qRgb(9, 99, 199));
+                     QImage glyph = Blank(QSize(3, 2), qRgb(9, 99, 199));
                      l.SetGlyph(glyph);
                  }}),
     [](const testing::TestParamInfo<FaceCase>& info) { return std::string(info.param.name); });

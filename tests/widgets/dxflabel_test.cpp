@@ -5,7 +5,9 @@
 #include <QPainter>
 #include <optional>
 
+#include "support/pixels.h"
 #include "support/recordederrorboxes.h"
+#include "widgets/dxfcaptionplacement.h"
 #include "widgets/dxflabel.h"
 
 namespace {
@@ -19,15 +21,10 @@ void usePaletteFont(TdxfLabel& label, int height) {
 }
 
 QImage rendered(const TdxfLabel& label, QRgb under = qRgb(255, 0, 0)) {
-    QImage image(label.size(), QImage::Format_RGB32);
-    image.fill(under);
+    QImage image = Blank(label.size(), under);
     QPainter painter(&image);
     label.Paint(painter);
     return image;
-}
-
-TColor pixel(const QImage& image, int x, int y) {
-    return FromQRgb(image.pixel(x, y));
 }
 
 // The smallest rectangle around every pixel of the given colour.
@@ -35,7 +32,7 @@ std::optional<QRect> inkBounds(const QImage& image, TColor ink) {
     std::optional<QRect> bounds;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (pixel(image, x, y) == ink)
+            if (At(image, x, y) == ink)
                 bounds = bounds ? bounds->united(QRect(x, y, 1, 1)) : QRect(x, y, 1, 1);
     return bounds;
 }
@@ -43,7 +40,7 @@ std::optional<QRect> inkBounds(const QImage& image, TColor ink) {
 int countOf(const QImage& image, TColor colour) {
     int n = 0;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) n += pixel(image, x, y) == colour;
+        for (int x = 0; x < image.width(); ++x) n += At(image, x, y) == colour;
     return n;
 }
 
@@ -79,7 +76,7 @@ TEST(DxfLabelTest, TextStartPutsTheTurnedBoxCentreOnTheCentre) {
         {360, 30, 20, {5, 10}},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(TdxfLabel::TextStart(20, 20, row.angle, row.w, row.h), row.expected) << row.angle;
+        EXPECT_EQ(TextStart(20, 20, row.angle, row.w, row.h), row.expected) << row.angle;
 }
 
 TEST(DxfLabelTest, GetColorWalksEachChannelAndTruncates) {
@@ -131,14 +128,14 @@ TEST(DxfLabelTest, FunRampFadesFromTheShadowColourToTheBackground) {
     label.Effect3D().SetShadowedColor(clSilver);
     const QImage image = rendered(label);
     int top = 0;
-    while (top < 60 && pixel(image, 30, top) != clLime) ++top;
+    while (top < 60 && At(image, 30, top) != clLime) ++top;
     ASSERT_GT(top, 13);
     // The nearest copy lies on every farther one, so row top - k shows copy k.
     for (int k = 1; k <= 12; ++k) {
         const int v = 192 - 16 * (k - 1);
-        EXPECT_EQ(pixel(image, 30, top - k), RGB(v, v, v)) << k;
+        EXPECT_EQ(At(image, 30, top - k), RGB(v, v, v)) << k;
     }
-    EXPECT_EQ(pixel(image, 30, top - 13), clBlack);
+    EXPECT_EQ(At(image, 30, top - 13), clBlack);
 }
 
 TEST(DxfLabelTest, ExtrudeOfDepthOneIsOneCopyRightAndDown) {
@@ -155,8 +152,8 @@ TEST(DxfLabelTest, ExtrudeOfDepthOneIsOneCopyRightAndDown) {
     int grey = 0;
     for (int y = 1; y < 40; ++y) {
         for (int x = 1; x < 40; ++x) {
-            const bool faceBefore = pixel(image, x - 1, y - 1) == clLime;
-            const TColor here = pixel(image, x, y);
+            const bool faceBefore = At(image, x - 1, y - 1) == clLime;
+            const TColor here = At(image, x, y);
             if (here == clGray) {
                 EXPECT_TRUE(faceBefore) << x << ',' << y;
             }

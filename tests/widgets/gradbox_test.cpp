@@ -7,6 +7,7 @@
 
 #include "platform/canvas.h"
 #include "support/graphicgrab.h"
+#include "support/pixels.h"
 
 namespace {
 
@@ -18,10 +19,6 @@ QImage paint(TGradBox& box) {
     return image;
 }
 
-TColor at(const QImage& image, int x, int y) {
-    return FromQRgb(image.pixel(x, y));
-}
-
 TEST(GradBox, MainWindowBoxTopRowIsOneStepFromWhiteAndLastBandIsLime) {
     TGradBox box;
     box.resize(610, 446);
@@ -31,15 +28,15 @@ TEST(GradBox, MainWindowBoxTopRowIsOneStepFromWhiteAndLastBandIsLime) {
     const QImage image = paint(box);
     EXPECT_EQ(box.Colarray()[1], RGB(254, 255, 254));
     for (int x : {0, 300, 609}) {
-        EXPECT_EQ(at(image, x, 0), box.Colarray()[1]) << x;
-        EXPECT_EQ(at(image, x, 444), clLime) << x;
-        EXPECT_EQ(at(image, x, 445), clLime) << x;
+        EXPECT_EQ(At(image, x, 0), box.Colarray()[1]) << x;
+        EXPECT_EQ(At(image, x, 444), clLime) << x;
+        EXPECT_EQ(At(image, x, 445), clLime) << x;
     }
     box.SetDrawOutLine(true);
     const QImage outlined = paint(box);
-    EXPECT_EQ(at(outlined, 300, 0), clBlack);
-    EXPECT_EQ(at(outlined, 609, 300), clBlack);
-    EXPECT_EQ(at(outlined, 300, 1), box.Colarray()[2]);
+    EXPECT_EQ(At(outlined, 300, 0), clBlack);
+    EXPECT_EQ(At(outlined, 609, 300), clBlack);
+    EXPECT_EQ(At(outlined, 300, 1), box.Colarray()[2]);
 }
 
 TEST(GradBox, LowBoxBandsOverwriteEachOtherRowByRow) {
@@ -49,8 +46,8 @@ TEST(GradBox, LowBoxBandsOverwriteEachOtherRowByRow) {
     box.SetLastColor(clLime);
     const QImage image = paint(box);
     // Bands are one row; entries 0 to 3 all start on row 0, so entry 3 is what remains.
-    EXPECT_EQ(at(image, 5, 0), RGB(252, 255, 252));
-    EXPECT_EQ(at(image, 5, 99), clLime);
+    EXPECT_EQ(At(image, 5, 0), RGB(252, 255, 252));
+    EXPECT_EQ(At(image, 5, 99), clLime);
 }
 
 TEST(GradBox, DirectionsRunTheTableAlongTheirAxis) {
@@ -76,15 +73,15 @@ TEST(GradBox, DirectionsRunTheTableAlongTheirAxis) {
         box.SetLastColor(clWhite);
         box.SetGradStyle(row.style);
         const QImage image = paint(box);
-        EXPECT_EQ(at(image, 0, 0), row.firstColor) << static_cast<int>(row.style);
-        EXPECT_EQ(at(image, row.last.X, row.last.Y), row.lastColor) << static_cast<int>(row.style);
+        EXPECT_EQ(At(image, 0, 0), row.firstColor) << static_cast<int>(row.style);
+        EXPECT_EQ(At(image, row.last.X, row.last.Y), row.lastColor) << static_cast<int>(row.style);
     }
     TGradBox none;
     none.SetGradStyle(gsNone);
     none.SetDrawOutLine(true);
     const QImage image = paint(none);
     EXPECT_EQ(qAlpha(image.pixel(50, 50)), 0);
-    EXPECT_EQ(at(image, 0, 50), clBlack);
+    EXPECT_EQ(At(image, 0, 50), clBlack);
 }
 
 TEST(GradBox, GradientBandsLeaveNoPixelUnpainted) {
@@ -158,7 +155,7 @@ TEST(GradBox, CaptionPassesByReliefAndEnabledState) {
         std::set<std::uint32_t> colours;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
-                if (qAlpha(image.pixel(x, y)) != 0) colours.insert(at(image, x, y).value);
+                if (qAlpha(image.pixel(x, y)) != 0) colours.insert(At(image, x, y).value);
         const std::string what = std::to_string(static_cast<int>(row.style)) + " depth " +
                                  std::to_string(row.depth) + " enabled " + std::to_string(row.enabled);
         EXPECT_EQ(colours.count(clRed.value), row.relief ? 1u : 0u) << what;

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/hintmanager.h"
+#include "support/pixels.h"
 #include "widgets/newhint.h"
 
 namespace {
@@ -48,15 +49,11 @@ protected:
     QWidget control;
 };
 
-TColor at(const QImage& face, int x, int y) {
-    return FromQRgb(face.pixel(x, y));
-}
-
 int countOf(const QImage& face, TColor colour) {
     int n = 0;
     for (int y = 0; y < face.height(); ++y)
         for (int x = 0; x < face.width(); ++x)
-            n += qAlpha(face.pixel(x, y)) == 255 && at(face, x, y) == colour;
+            n += qAlpha(face.pixel(x, y)) == 255 && At(face, x, y) == colour;
     return n;
 }
 
@@ -74,17 +71,17 @@ TEST_F(AppHintTest, MainWindowHintIsALimeRoundedBoxWithShadowedWhiteText) {
     const QImage face = window.Render();
     const int w = window.HintRect().Width();
     const int h = window.HintRect().Height();
-    EXPECT_EQ(at(face, w / 2, 0), clWhite);
-    EXPECT_EQ(at(face, 0, h / 2), clWhite);
-    EXPECT_EQ(at(face, w / 2, h - 1), clWhite);
-    EXPECT_EQ(at(face, 3, 3), clLime);
+    EXPECT_EQ(At(face, w / 2, 0), clWhite);
+    EXPECT_EQ(At(face, 0, h / 2), clWhite);
+    EXPECT_EQ(At(face, w / 2, h - 1), clWhite);
+    EXPECT_EQ(At(face, 3, 3), clLime);
     EXPECT_EQ(qAlpha(face.pixel(0, 0)), 0);  // the rounded corner is cut off
     int shadow = 0;
     for (int y = 1; y < h - 1; ++y) {
         for (int x = 1; x < w - 1; ++x) {
-            if (at(face, x, y) != clGray) continue;
+            if (At(face, x, y) != clGray) continue;
             ++shadow;
-            EXPECT_EQ(at(face, x - 1, y - 1), clWhite) << x << ',' << y;
+            EXPECT_EQ(At(face, x - 1, y - 1), clWhite) << x << ',' << y;
         }
     }
     EXPECT_GT(shadow, 0);
@@ -132,8 +129,8 @@ TEST_F(AppHintTest, EachStyleShapesTheNextHint) {
         const int h = rect.Height();
         switch (row.style) {
             case THintStyle::hsLineString:
-                EXPECT_EQ(at(face, 1, 1), clWhite);          // the leader starts here
-                EXPECT_EQ(at(face, w - 2, h - 2), clWhite);  // and runs under the text
+                EXPECT_EQ(At(face, 1, 1), clWhite);          // the leader starts here
+                EXPECT_EQ(At(face, w - 2, h - 2), clWhite);  // and runs under the text
                 EXPECT_EQ(qAlpha(face.pixel(w - 2, 2)), 0);  // no background anywhere else
                 EXPECT_EQ(qAlpha(face.pixel(w - 3, h / 2)), 0);
                 break;
@@ -142,7 +139,7 @@ TEST_F(AppHintTest, EachStyleShapesTheNextHint) {
                     window.OutlinePoints(),
                     (std::vector<TPoint>{
                         {14, 0}, {9, 9}, {0, 9}, {0, h - 1}, {w - 1, h - 1}, {w - 1, 9}, {13, 9}, {13, 0}}));
-                EXPECT_EQ(at(face, 13, 3), clWhite);     // the tail's outline
+                EXPECT_EQ(At(face, 13, 3), clWhite);     // the tail's outline
                 EXPECT_EQ(qAlpha(face.pixel(2, 2)), 0);  // beside the tail
                 break;
             case THintStyle::hsOwnerDraw:
@@ -150,7 +147,7 @@ TEST_F(AppHintTest, EachStyleShapesTheNextHint) {
                 EXPECT_TRUE(window.WindowRegion().IsEmpty());
                 break;
             case THintStyle::hsRoundRect:
-                EXPECT_EQ(at(face, w / 2, 0), clWhite);
+                EXPECT_EQ(At(face, w / 2, 0), clWhite);
                 break;
         }
     }

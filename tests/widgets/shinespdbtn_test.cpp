@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "platform/canvas.h"
+#include "support/pixels.h"
 
 namespace {
 
@@ -19,22 +20,10 @@ constexpr TColor kB = RGB(10, 20, 30);
 
 // A 4 x 4 glyph on the key colour with two opaque pixels, A at (1, 1) and B at (2, 1).
 QImage smallGlyph() {
-    QImage g(4, 4, QImage::Format_RGB32);
-    g.fill(ToQRgb(kKey));
+    QImage g = Blank(4, 4, kKey);
     g.setPixel(1, 1, ToQRgb(kA));
     g.setPixel(2, 1, ToQRgb(kB));
     return g;
-}
-
-QImage face(const TShineSpeedButton& b) {
-    QImage image(b.size(), QImage::Format_RGB32);
-    Canvas canvas(image);
-    b.Paint(canvas);
-    return image;
-}
-
-TColor at(const QImage& image, int x, int y) {
-    return FromQRgb(image.pixel(x, y));
 }
 
 class ShineSpeedButtonTest : public testing::Test {
@@ -84,15 +73,15 @@ TEST(ShineSpeedButtonFace, VerticalGradientRunsFromStartColourAtTheTopToEndColou
     b.Colors().SetGradColor(clYellow);
     b.Colors().SetGradation(true);
     b.Colors().SetGradVertical(true);
-    const QImage image = face(b);
+    const QImage image = FaceOf(b);
     for (int x : {0, 29, 57}) {
-        EXPECT_EQ(at(image, x, 0), clLime) << x;
-        EXPECT_EQ(at(image, x, 15), clYellow) << x;
+        EXPECT_EQ(At(image, x, 0), clLime) << x;
+        EXPECT_EQ(At(image, x, 15), clYellow) << x;
     }
     b.Colors().SetGradVertical(false);
-    const QImage across = face(b);
-    EXPECT_EQ(at(across, 0, 8), clLime);
-    EXPECT_EQ(at(across, 57, 8), clYellow);
+    const QImage across = FaceOf(b);
+    EXPECT_EQ(At(across, 0, 8), clLime);
+    EXPECT_EQ(At(across, 57, 8), clYellow);
 }
 
 TEST(ShineSpeedButtonFace, FrameKindsInPressedAndOtherStatesLeaveOutEndPoints) {
@@ -143,7 +132,7 @@ TEST(ShineSpeedButtonFace, FrameKindsInPressedAndOtherStatesLeaveOutEndPoints) {
             b.SetGroupIndex(1);
             b.SetDown(true);
         }
-        EXPECT_EQ(at(face(b), row.p.X, row.p.Y), row.expected)
+        EXPECT_EQ(At(FaceOf(b), row.p.X, row.p.Y), row.expected)
             << static_cast<int>(row.frame) << " pressed " << row.pressed << " at " << row.p.X << ","
             << row.p.Y;
     }
@@ -194,7 +183,7 @@ TEST(ShineSpeedButtonFace, StateGlyphEffectsRecolourOpaquePixelsOnly) {
             b.SetDisabledImage(static_cast<DI>(row.effect));
             b.SetEnabled(false);
         }
-        EXPECT_EQ(at(b.CreateStateGlyph(), row.p.X, row.p.Y), row.expected)
+        EXPECT_EQ(At(b.CreateStateGlyph(), row.p.X, row.p.Y), row.expected)
             << (row.hot ? "active " : "disabled ") << row.effect << " at " << row.p.X << "," << row.p.Y;
     }
 }
@@ -208,13 +197,13 @@ TEST(ShineSpeedButtonFace, DisabledGlyphIsEmbossedOnItsEdges) {
     b.SetDisabledShadow(clBlue);
     b.SetGlyph(smallGlyph());
     b.SetEnabled(false);
-    const QImage image = face(b);
+    const QImage image = FaceOf(b);
     // The 4 x 4 glyph sits at (10, 10); its edges are its top two rows' first three columns.
-    EXPECT_EQ(at(image, 10, 10), clBlue);
-    EXPECT_EQ(at(image, 12, 11), clBlue);
-    EXPECT_EQ(at(image, 13, 12), clRed);
-    EXPECT_EQ(at(image, 10, 12), clWhite);
-    EXPECT_EQ(at(image, 13, 10), clWhite);
+    EXPECT_EQ(At(image, 10, 10), clBlue);
+    EXPECT_EQ(At(image, 12, 11), clBlue);
+    EXPECT_EQ(At(image, 13, 12), clRed);
+    EXPECT_EQ(At(image, 10, 12), clWhite);
+    EXPECT_EQ(At(image, 13, 10), clWhite);
 }
 
 TEST(ShineSpeedButtonFace, PressedCaptionMovesOnePixelRightAndDown) {
@@ -229,10 +218,10 @@ TEST(ShineSpeedButtonFace, PressedCaptionMovesOnePixelRightAndDown) {
     b.SetCaption(QStringLiteral("Load"));
     const auto ink = [&] {
         QRect box;
-        const QImage image = face(b);
+        const QImage image = FaceOf(b);
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
-                if (at(image, x, y) == clBlack) box |= QRect(x, y, 1, 1);
+                if (At(image, x, y) == clBlack) box |= QRect(x, y, 1, 1);
         return box;
     };
     const QRect up = ink();
