@@ -2,16 +2,12 @@
 
 #include "app/boardfile.h"
 #include "app/glyphs.h"
+#include "app/layoutfont.h"
 
 namespace {
 
-Font boardFont(int height) {
-    Font font;
-    font.SetName(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.SetCharset(SHIFTJIS_CHARSET);
-    font.SetHeight(height);
-    font.SetColor(clWindowText);
-    return font;
+::Font boardFont(int height) {
+    return LayoutFont(QStringLiteral("ＭＳ Ｐゴシック"), height, clWindowText);
 }
 
 }  // namespace

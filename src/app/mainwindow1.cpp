@@ -108,45 +108,45 @@ void TMainForm1::SpeedButton1Click() {
     PlaySound(kClickSound);
 }
 
-void TMainForm1::PaletteLabelClick(int k) {
+void TMainForm1::paletteLabelClick(int k) {
     PlaySound(GlyphSound(static_cast<Glyph>(k)));
     bool& direction = m_directions.at(static_cast<std::size_t>(k - 1));
     direction = !direction;
 }
 
-void TMainForm1::SetBoardGradientStyle(TMxGradientStyle style) {
+void TMainForm1::setBoardGradientStyle(TMxGradientStyle style) {
     MultiButton1->FillObject().Gradient().SetStyle(style);
 }
 
 void TMainForm1::ColorButton4Click() {
-    SetBoardGradientStyle(TMxGradientStyle::gstHorizontal);
+    setBoardGradientStyle(TMxGradientStyle::gstHorizontal);
 }
 void TMainForm1::dxfColorButton5Click() {
-    SetBoardGradientStyle(TMxGradientStyle::gstVertical);
+    setBoardGradientStyle(TMxGradientStyle::gstVertical);
 }
 void TMainForm1::ColorButton5Click() {
-    SetBoardGradientStyle(TMxGradientStyle::gstSquare);
+    setBoardGradientStyle(TMxGradientStyle::gstSquare);
 }
 void TMainForm1::ColorButton3Click() {
-    SetBoardGradientStyle(TMxGradientStyle::gstElliptic);
+    setBoardGradientStyle(TMxGradientStyle::gstElliptic);
 }
 void TMainForm1::dxfColorButton1Click() {
-    SetBoardGradientStyle(TMxGradientStyle::gstTopLeft);
+    setBoardGradientStyle(TMxGradientStyle::gstTopLeft);
 }
 void TMainForm1::ColorButton8Click() {
-    SetBoardGradientStyle(TMxGradientStyle::gstTopRight);
+    setBoardGradientStyle(TMxGradientStyle::gstTopRight);
 }
 void TMainForm1::ColorButton1Click() {
-    SetBoardGradientStyle(TMxGradientStyle::gstBottomLeft);
+    setBoardGradientStyle(TMxGradientStyle::gstBottomLeft);
 }
 void TMainForm1::ColorButton2Click() {
-    SetBoardGradientStyle(TMxGradientStyle::gstBottomRight);
+    setBoardGradientStyle(TMxGradientStyle::gstBottomRight);
 }
 void TMainForm1::ColorButton7Click() {
-    SetBoardGradientStyle(TMxGradientStyle::gstTopLeftDiagonal);
+    setBoardGradientStyle(TMxGradientStyle::gstTopLeftDiagonal);
 }
 void TMainForm1::ColorButton9Click() {
-    SetBoardGradientStyle(TMxGradientStyle::gstTopRightDiagonal);
+    setBoardGradientStyle(TMxGradientStyle::gstTopRightDiagonal);
 }
 
 // Spin, shrink, grow, each label completely before the next. The label ignores angles outside 0 … 360, so

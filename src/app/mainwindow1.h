@@ -49,7 +49,6 @@ public:
     TdxfLabel* dxfLabel(int k) const { return PaletteLabels.at(static_cast<std::size_t>(k - 1)); }
     // The spin direction of dxfLabel<k>: false grows the angle each tick, true shrinks it.
     bool Direction(int k) const { return m_directions.at(static_cast<std::size_t>(k - 1)); }
-    const QString& ProgramDirectory() const { return m_programDirectory; }
     // "http://" + the information host + "/info.php?pf=w&sn=" + the program's base name.
     static QString InfoAddress();
 
@@ -69,17 +68,17 @@ public:
     // Handlers, each named after its control and event.
     void MultiButton1ButtonClick(TMxButtonPanel* Sender, TMxSpeedButton* SendBtn, int Btn);
     void SpeedButton1Click();
-    void dxfLabel1Click() { PaletteLabelClick(1); }
-    void dxfLabel2Click() { PaletteLabelClick(2); }
-    void dxfLabel3Click() { PaletteLabelClick(3); }
-    void dxfLabel4Click() { PaletteLabelClick(4); }
-    void dxfLabel5Click() { PaletteLabelClick(5); }
-    void dxfLabel6Click() { PaletteLabelClick(6); }
-    void dxfLabel7Click() { PaletteLabelClick(7); }
-    void dxfLabel8Click() { PaletteLabelClick(8); }
-    void dxfLabel9Click() { PaletteLabelClick(9); }
-    void dxfLabel10Click() { PaletteLabelClick(10); }
-    void dxfLabel11Click() { PaletteLabelClick(11); }
+    void dxfLabel1Click() { paletteLabelClick(1); }
+    void dxfLabel2Click() { paletteLabelClick(2); }
+    void dxfLabel3Click() { paletteLabelClick(3); }
+    void dxfLabel4Click() { paletteLabelClick(4); }
+    void dxfLabel5Click() { paletteLabelClick(5); }
+    void dxfLabel6Click() { paletteLabelClick(6); }
+    void dxfLabel7Click() { paletteLabelClick(7); }
+    void dxfLabel8Click() { paletteLabelClick(8); }
+    void dxfLabel9Click() { paletteLabelClick(9); }
+    void dxfLabel10Click() { paletteLabelClick(10); }
+    void dxfLabel11Click() { paletteLabelClick(11); }
     void ColorButton4Click();
     void dxfColorButton5Click();
     void ColorButton5Click();
@@ -160,8 +159,8 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    void PaletteLabelClick(int k);
-    void SetBoardGradientStyle(TMxGradientStyle style);
+    void paletteLabelClick(int k);
+    void setBoardGradientStyle(TMxGradientStyle style);
 
     // The board's keys (mainwindow1keys.cpp): undo, redo, copy and paste of the whole board, the file and
     // help buttons' keys, the repair of the junctions, and the cell cursor with its clicks and lines; and the

@@ -3,6 +3,7 @@
 #include <QRect>
 
 #include "app/boardpanel.h"
+#include "app/layoutfont.h"
 #include "app/mainwindow1.h"
 #include "app/palettelabel.h"
 #include "platform/bevel.h"
@@ -21,19 +22,9 @@ namespace {
 
 using Handler = void (TMainForm1::*)();
 
-const char* const kPGothic = "ＭＳ Ｐゴシック";
-const char* const kGothic = "ＭＳ ゴシック";
+const QString kPGothic = QStringLiteral("ＭＳ Ｐゴシック");
+const QString kGothic = QStringLiteral("ＭＳ ゴシック");
 constexpr FontStyles kBold{FontStyle::Bold};
-
-::Font makeFont(const char* name, int height, TColor color, FontStyles style = {}) {
-    ::Font font;
-    font.SetName(QString::fromUtf8(name));
-    font.SetCharset(SHIFTJIS_CHARSET);
-    font.SetHeight(height);
-    font.SetColor(color);
-    font.SetStyle(style);
-    return font;
-}
 
 template <class Control>
 Control* place(QWidget* parent, const char* name, const QRect& bounds) {
@@ -103,7 +94,7 @@ const TitleLabelRow kTitleLabels[] = {
 
 void createTitleLabel(TMainForm1& form, const TitleLabelRow& row) {
     TdxfLabel* label = place<TdxfLabel>(&form, row.name, row.bounds);
-    label->SetFont(makeFont(kPGothic, -13, clWhite, row.style));
+    label->SetFont(LayoutFont(kPGothic, -13, clWhite, row.style));
     label->SetTransparent(true);
     label->SetCaption(QString::fromUtf8(row.caption));
     label->SetAngle(row.angle);
@@ -188,8 +179,8 @@ void applyGlossyColors(TShineSpeedButton& button) {
     button.Colors().SetGradColor(clYellow);
     button.Colors().SetGradation(true);
     button.Colors().SetGradVertical(true);
-    button.PressedColors().SetColor(TColor(8454016));
-    button.PressedColors().SetGradColor(TColor(8454143));
+    button.PressedColors().SetColor(clPaleGreen);
+    button.PressedColors().SetGradColor(clPaleYellow);
     button.PressedColors().SetGradation(true);
     button.PressedColors().SetGradVertical(true);
 }
@@ -234,9 +225,9 @@ void createModePanel(TMainForm1& form) {
         // The eraser's lone "□" is drawn larger than the other captions.
         const int height = row.field == &TMainForm1::SpeedButton0 ? -15 : -12;
         TShineSpeedButton* button =
-            createShineButton(form, form.Panel1, row, makeFont(kPGothic, height, clBlack));
+            createShineButton(form, form.Panel1, row, LayoutFont(kPGothic, height, clBlack));
         // Hot or pressed, every mode button's caption is drawn at the usual size, the eraser's too.
-        button->SetActiveFont(makeFont(kPGothic, -12, clBlack));
+        button->SetActiveFont(LayoutFont(kPGothic, -12, clBlack));
         button->SetCursor(crHandPoint);
         button->SetFontHighlight(clWhite);
         button->SetFontShadow(clGray);
@@ -255,7 +246,7 @@ const ShineButtonRow kViewButtons[] = {
 void createViewPanel(TMainForm1& form) {
     form.Panel2 = framedPanel(form, "Panel2", "Shape2", {344, 14, 252, 34}, form.Shape2);
     for (const ShineButtonRow& row : kViewButtons) {
-        createShineButton(form, form.Panel2, row, makeFont(kPGothic, -21, clBlack, kBold));
+        createShineButton(form, form.Panel2, row, LayoutFont(kPGothic, -21, clBlack, kBold));
     }
 }
 
@@ -279,7 +270,7 @@ const ShineButtonRow kCommandButtons[] = {
 void createCommandPanel(TMainForm1& form) {
     form.Panel4 = framedPanel(form, "Panel4", "Shape3", {16, 392, 118, 50}, form.Shape3);
     for (const ShineButtonRow& row : kCommandButtons) {
-        createShineButton(form, form.Panel4, row, makeFont(kPGothic, -12, clBlack, kBold));
+        createShineButton(form, form.Panel4, row, LayoutFont(kPGothic, -12, clBlack, kBold));
     }
 }
 
@@ -329,7 +320,7 @@ void createTitleBeads(TMainForm1& form) {
     for (const TitleBeadRow& row : kTitleBeads) {
         auto* bead = place<TdxfColorButton>(&form, row.name, {613, row.top, 16, 16});
         bead->SetColor(clLime);
-        bead->SetFont(makeFont(kPGothic, -12, clGreen, kBold));
+        bead->SetFont(LayoutFont(kPGothic, -12, clGreen, kBold));
         bead->SetCaption({QString::fromUtf8(row.caption)});
         bead->SetCursor(crHandPoint);
         bead->SetOnClick([&form, handler = row.onClick] { (form.*handler)(); });
@@ -347,7 +338,7 @@ void createDialogs(TMainForm1& form) {
     form.SaveDialog1.SetTitle(QStringLiteral("保存"));
     form.SaveDialog1.SetFilter(filter);
     form.SaveDialog1.SetDefaultExt(QStringLiteral("qvx"));
-    form.ColorDialog1.SetColor(TColor(8454143));
+    form.ColorDialog1.SetColor(clPaleYellow);
 }
 
 void createTimer(TMainForm1& form) {
@@ -361,7 +352,7 @@ void createAppHint(TMainForm1& form) {
     form.AppHint1->setObjectName(QStringLiteral("AppHint1"));
     form.AppHint1->SetBGColor(clBlack);
     form.AppHint1->SetBrush({clLime, BrushStyle::Solid});
-    form.AppHint1->SetFont(makeFont(kPGothic, -16, clWhite));
+    form.AppHint1->SetFont(LayoutFont(kPGothic, -16, clWhite));
     form.AppHint1->SetHintPause(500);
     form.AppHint1->SetHintHidePause(2500);
     form.AppHint1->SetHintShortPause(0);
@@ -391,6 +382,6 @@ void CreateMainForm1Layout(TMainForm1& form) {
 void CreateMainForm1TextView(TMainForm1& form) {
     // Nothing overlaps the board's area but the text view, so being made last keeps the stacking.
     form.Memo1 = place<TMemo>(&form, "Memo1", {37, 82, 546, 272});
-    form.Memo1->SetFont(makeFont(kGothic, -17, clWindowText));
+    form.Memo1->SetFont(LayoutFont(kGothic, -17, clWindowText));
     form.Memo1->hide();
 }
