@@ -88,10 +88,11 @@ void GraphicHost::paint(QPaintEvent* event) {
         if (!c->Visible() || c->geometry().isEmpty()) continue;
         const QRegion part = event->region().intersected(c->geometry());
         if (part.isEmpty()) continue;
+        const QRegion local = part.translated(-c->geometry().topLeft());
         painter.save();
         painter.translate(c->geometry().topLeft());
-        painter.setClipRegion(part.translated(-c->geometry().topLeft()));
-        c->PaintTo(painter, part.translated(-c->geometry().topLeft()));
+        painter.setClipRegion(local);
+        c->PaintTo(painter, local);
         painter.restore();
     }
 }

@@ -23,7 +23,7 @@ QRgb* fillRun(QRgb* pixel, int length, QRgb colour) {
 }  // namespace
 
 TdxfFaceCache::Face TdxfFaceCache::pack(TdxfFaceKey key, const QImage& image) {
-    Face face{std::move(key), image.size(), {}, {}};
+    Face face{std::move(key), 0, image.size(), {}, {}};
     if (image.format() != QImage::Format_RGB32) {
         face.whole = image;
         return face;
@@ -53,9 +53,10 @@ TdxfFaceCache::Face TdxfFaceCache::pack(TdxfFaceKey key, const QImage& image) {
     return face;
 }
 
-const QImage& TdxfFaceCache::show(const Face& face) {
+const QImage& TdxfFaceCache::show(Face& face) {
     if (m_shownFace == &face) return m_shown;
     m_shownFace = &face;
+    markShown(face);
     if (!face.whole.isNull()) return m_shown = face.whole;
     if (m_shown.size() != face.size || m_shown.format() != QImage::Format_RGB32)
         m_shown = QImage(face.size, QImage::Format_RGB32);
@@ -92,19 +93,27 @@ const QImage* TdxfFaceCache::Find(const TdxfFaceKey& key) {
 }
 
 const QImage& TdxfFaceCache::Insert(TdxfFaceKey key, QImage face) {
-    if (m_faces.size() >= kCapacity) {
-        const auto oldest = std::prev(m_faces.end());
-        const auto [first, last] = m_byAngle.equal_range(oldest->key.angle);
-        for (auto it = first; it != last; ++it) {
-            if (it->second != oldest) continue;
-            m_byAngle.erase(it);
-            break;
-        }
-        if (m_shownFace == &*oldest) m_shownFace = nullptr;
-        m_faces.pop_back();
-    }
+    if (m_faces.size() >= kCapacity) dropOldest();
     m_faces.push_front(pack(std::move(key), face));
     m_byAngle.emplace(m_faces.front().key.angle, m_faces.begin());
     m_shownFace = &m_faces.front();
+    markShown(m_faces.front());
     return m_shown = std::move(face);
+}
+
+void TdxfFaceCache::markShown(Face& face) {
+    face.shown = ++m_changes;
+    while (m_changes - m_faces.back().shown > kCapacity) dropOldest();
+}
+
+void TdxfFaceCache::dropOldest() {
+    const auto oldest = std::prev(m_faces.end());
+    const auto [first, last] = m_byAngle.equal_range(oldest->key.angle);
+    for (auto it = first; it != last; ++it) {
+        if (it->second != oldest) continue;
+        m_byAngle.erase(it);
+        break;
+    }
+    if (m_shownFace == &*oldest) m_shownFace = nullptr;
+    m_faces.pop_back();
 }

@@ -36,13 +36,16 @@ struct TdxfFaceKey {
 };
 
 // The faces one label has composed. A spinning label comes back to the same few dozen faces every turn, so
-// each is composed once; when the cache is full the face shown longest ago goes. A label keeps dozens of
-// faces and shows one at a time, so an opaque face is kept as runs of one colour (a third of its pixels'
-// bytes or less) and unpacked into one image when it is shown.
+// each is composed once; when the cache is full the face shown longest ago goes, and so does a face not
+// shown for as many changes of face as the cache holds, so that a label back at rest lets its pulse go. A
+// label keeps dozens of faces and shows one at a time, so an opaque face is kept as runs of one colour (a
+// third of its pixels' bytes or less) and unpacked into one image when it is shown.
 class TdxfFaceCache {
 public:
-    // A full turn at rest (36 angles) and the faces of one pulse.
-    static constexpr std::size_t kCapacity = 52;
+    // Every face of a label that pulses again and again while it turns: a pulse takes 14 ticks and a turn
+    // 36, so they come round together after 252 ticks. Fewer, and each face would go just before it is
+    // asked for again, every one composed anew.
+    static constexpr std::size_t kCapacity = 252;
 
     // The face for key, now the most recent one, or null. The image stays as it is until the next call.
     const QImage* Find(const TdxfFaceKey& key);
@@ -51,6 +54,7 @@ public:
 private:
     struct Face {
         TdxfFaceKey key;
+        std::size_t shown = 0;  // m_changes when it was last shown
         QSize size;
         // Per row, runs of one colour as (length << 24) | colour; empty for a face with alpha, kept whole.
         std::vector<quint32> runs;
@@ -58,7 +62,10 @@ private:
     };
     using Faces = std::list<Face>;
     static Face pack(TdxfFaceKey key, const QImage& image);
-    const QImage& show(const Face& face);
+    const QImage& show(Face& face);
+    // Face is shown now; the faces not shown for too long go.
+    void markShown(Face& face);
+    void dropOldest();
 
     Faces m_faces;  // most recent first
     // The faces by angle, so that a lookup compares the one or two faces of that angle only: the label
@@ -66,4 +73,5 @@ private:
     std::unordered_multimap<int, Faces::iterator> m_byAngle;
     QImage m_shown;
     const Face* m_shownFace = nullptr;  // the face m_shown holds
+    std::size_t m_changes = 0;          // how often another face was shown, to age the faces by
 };

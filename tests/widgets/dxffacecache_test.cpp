@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <utility>
 
 #include "support/pixels.h"
 #include "widgets/dxffacecache.h"
@@ -47,6 +48,17 @@ TEST(DxfFaceCacheTest, KeepsTheMostRecentFacesByTheirWholeKey) {
         }
         cache.Insert(keyOf(20, 60), faceOf(1000));
         EXPECT_EQ(tagOf(cache.Find(keyOf(row.angle, row.points))), row.expected) << row.name;
+    }
+}
+
+TEST(DxfFaceCacheTest, LetsGoOfAFaceNotShownForAsManyChangesOfFaceAsItHolds) {
+    const int n = static_cast<int>(TdxfFaceCache::kCapacity);
+    for (const auto& [changes, expected] : {std::pair{n, 0}, std::pair{n + 1, -1}}) {
+        TdxfFaceCache cache;
+        for (int i = 0; i < 3; ++i) cache.Insert(keyOf(10 * i, 100), faceOf(i));
+        // Two other faces in turn: each look-up is a change of face.
+        for (int i = 3; i <= changes; ++i) cache.Find(keyOf(i % 2 == 1 ? 10 : 20, 100));
+        EXPECT_EQ(tagOf(cache.Find(keyOf(0, 100))), expected) << changes;
     }
 }
 
