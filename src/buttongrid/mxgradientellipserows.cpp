@@ -33,9 +33,9 @@ MxEllipseRows::MxEllipseRows(std::vector<MxGradientStep> lastPaintedFirst, int l
     prepareHalfRows();
 }
 
-std::optional<int> MxEllipseRows::MirrorOf(int y) const {
+std::optional<int> MxEllipseRows::MirrorSum() const {
     if (!m_mirrorSum) return std::nullopt;
-    return *m_mirrorSum - 1 - y;
+    return *m_mirrorSum - 1;
 }
 
 void MxEllipseRows::prepareHalfRows() {

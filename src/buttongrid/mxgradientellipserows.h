@@ -19,7 +19,7 @@ public:
 
     Run Resolve(int y) override;
     Run ResolveInto(int y, QRgb* row) override;
-    std::optional<int> MirrorOf(int y) const override;
+    std::optional<int> MirrorSum() const override;
 
 private:
     // Ellipses about one column, growing, seen in a window holding that column: only the half of each row

@@ -94,9 +94,12 @@ void MxPaintGradientRows(MxGradientRows& rows, RowTarget& target, const TRect& w
         if (outside) run = {0, width};
         target.Put(y - window.Top, pixels, run.first, run.second);
     };
+    // Asked once, not on every row: the rows are written between the calls, and a call then waits for
+    // those writes to drain before it can read back its own answer.
+    const std::optional<int> mirrorSum = rows.MirrorSum();
     for (int y = window.Top; y < window.Bottom; ++y) {
         // A row with a mirror above it in the window was painted together with that one.
-        const std::optional<int> mirror = rows.MirrorOf(y);
+        const std::optional<int> mirror = mirrorSum ? std::optional<int>(*mirrorSum - y) : std::nullopt;
         if (mirror && *mirror < y && *mirror >= window.Top) continue;
         const bool mirrorBelow = mirror && *mirror > y && *mirror < window.Bottom;
         if (QRgb* row = target.Row(y - window.Top)) {

@@ -34,8 +34,8 @@ public:
     // returns. A row built from the row before takes that row from where the call before left it, so it must
     // not have been written in its covered run since. This and Resolve may be mixed.
     virtual Run ResolveInto(int y, QRgb* row);
-    // The row that resolves exactly like row y, when the shapes are symmetric about a row.
-    virtual std::optional<int> MirrorOf(int) const { return std::nullopt; }
+    // When the shapes are symmetric about a row: the sum of every two rows that resolve exactly alike.
+    virtual std::optional<int> MirrorSum() const { return std::nullopt; }
 
 protected:
     // The rows on the columns [left, right) relative to the rectangle.

@@ -53,26 +53,29 @@ std::vector<MxGradientStep> MxGradientStepsLastPaintedFirst(TMxGradientStyle sty
         // the pieces to reach memory.
         MxGradientStep& s = steps.emplace_back();
         s.kind = shape.ShapeKind;
-        s.box = shape.Box.Normalized();
         s.color = ToQRgb(colors[static_cast<std::size_t>(step)]);
+        // The box is finished before it is stored: one adjusted in place would be read back whole while
+        // its parts are still on their way to memory.
+        TRect box = shape.Box.Normalized();
         switch (shape.ShapeKind) {
             case Kind::Band:
                 break;
             case Kind::Rectangle:
             case Kind::Ellipse:
                 // Outline-less: one pixel less in width and height.
-                s.box.Right -= 1;
-                s.box.Bottom -= 1;
+                box.Right -= 1;
+                box.Bottom -= 1;
                 break;
             case Kind::Polygon: {
                 const auto [lo, hi] = std::minmax_element(shape.Points.begin(), shape.Points.end(),
                                                           [](TPoint a, TPoint b) { return a.Y < b.Y; });
-                s.box = {0, lo->Y, 0, hi->Y};
+                box = {0, lo->Y, 0, hi->Y};
                 s.points = shape.Points;
                 break;
             }
         }
-        if (s.kind != Kind::Polygon && s.box.IsEmpty()) steps.pop_back();
+        s.box = box;
+        if (s.kind != Kind::Polygon && box.IsEmpty()) steps.pop_back();
     }
     dropHiddenSteps(steps);
     return steps;
