@@ -74,7 +74,5 @@ check_layout() {
     fail "the software-centre metadata does not launch the desktop entry"
   grep -q "<mediatype>$type</mediatype>" "$metainfo" || fail "the software-centre metadata does not provide $type"
 
-  [ -f "$prefix/share/bash-completion/completions/moxel-board" ] || fail "no bash completion for moxel-board"
   [ -f "$prefix/share/doc/moxel/copyright" ] || fail "no copyright file"
-  gzip -t "$prefix/share/doc/moxel/changelog.gz" || fail "no compressed changelog"
 }
