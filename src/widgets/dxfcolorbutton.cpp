@@ -152,7 +152,8 @@ void TdxfColorButton::Paint(Canvas& canvas) const {
 void TdxfColorButton::DrawCaption(Canvas& canvas) const {
     canvas.SetBkMode(BackgroundMode::Transparent);
     canvas.SetFont(m_font);
-    const int lh = canvas.TextHeight(QStringLiteral("Wg"));
+    // Without a caption nothing is measured: asking the font would load its file for no pixel.
+    const int lh = m_caption.isEmpty() ? 0 : canvas.TextHeight(QStringLiteral("Wg"));
     const int th = static_cast<int>(m_caption.size()) * lh;
     int tw = 0;
     for (const QString& line : m_caption) tw = std::max(tw, canvas.TextWidth(line));
