@@ -105,21 +105,26 @@ unsigned sideFlags(TMxBorderSides sides) {
     return flags;
 }
 
-void fill(Canvas& canvas, const TRect& r, TColor color) {
-    canvas.Brush() = TBrush{color, BrushStyle::Solid};
-    canvas.FillRect(r);
+void fill(std::vector<SolidFill>& fills, const TRect& r, TColor color) {
+    fills.push_back({r, color});
+}
+
+void frame(std::vector<SolidFill>& fills, const TRect& rect, TColor color) {
+    const TRect r = rect.Normalized();
+    if (r.IsEmpty()) return;
+    for (const TRect& strip : FrameStrips(r)) fills.push_back({strip, color});
 }
 
 // Width nested one-pixel rings, topLeft on the top and left, bottomRight on the other two sides, meeting
 // on the diagonals as two mitred polygons would.
-void drawRings(Canvas& canvas, const TRect& r, int width, TColor topLeft, TColor bottomRight) {
+void drawRings(std::vector<SolidFill>& fills, const TRect& r, int width, TColor topLeft, TColor bottomRight) {
     for (int k = 0; k < width; ++k) {
         const TRect q = r.Inflated(-k, -k);
         if (q.IsEmpty()) return;
-        fill(canvas, Rect(q.Left, q.Top, q.Right - 1, q.Top + 1), topLeft);
-        fill(canvas, Rect(q.Left, q.Top, q.Left + 1, q.Bottom - 1), topLeft);
-        fill(canvas, Rect(q.Left, q.Bottom - 1, q.Right, q.Bottom), bottomRight);
-        fill(canvas, Rect(q.Right - 1, q.Top, q.Right, q.Bottom), bottomRight);
+        fill(fills, Rect(q.Left, q.Top, q.Right - 1, q.Top + 1), topLeft);
+        fill(fills, Rect(q.Left, q.Top, q.Left + 1, q.Bottom - 1), topLeft);
+        fill(fills, Rect(q.Left, q.Bottom - 1, q.Right, q.Bottom), bottomRight);
+        fill(fills, Rect(q.Right - 1, q.Top, q.Right, q.Bottom), bottomRight);
     }
 }
 
@@ -179,13 +184,25 @@ int TMxBevel::computeExtent() const {
     return 0;
 }
 
+std::optional<std::vector<SolidFill>> TMxBevel::Fills(const TRect& rect) const {
+    if (m_v.Mode != TMxBevelMode::bmCustom) return std::nullopt;
+    std::vector<SolidFill> fills;
+    TRect r = rect;
+    drawBevel(fills, r, m_v.StyleOuter, m_v.WidthOuter);
+    drawBorder(fills, r, m_v.BorderWidth);
+    drawBevel(fills, r, m_v.StyleInner, m_v.WidthInner);
+    drawBorder(fills, r, m_v.BorderInnerWidth);
+    return fills;
+}
+
 void TMxBevel::Draw(Canvas& canvas, const TRect& rect) const {
+    if (const auto fills = Fills(rect)) {
+        PaintSolidFills(canvas, *fills);
+        return;
+    }
     TRect r = rect;
     switch (m_v.Mode) {
         case TMxBevelMode::bmCustom:
-            drawBevel(canvas, r, m_v.StyleOuter, m_v.WidthOuter);
-            drawBorder(canvas, r, m_v.BorderWidth);
-            drawBevel(canvas, r, m_v.StyleInner, m_v.WidthInner);
             break;
         case TMxBevelMode::bmStandard:
             MxDrawStandardFrame(canvas, r, m_v.StandardStyle);
@@ -198,21 +215,23 @@ void TMxBevel::Draw(Canvas& canvas, const TRect& rect) const {
             canvas.DrawEdge(r, EDGE_SUNKEN, BF_RECT);
             return;
     }
-    drawBorder(canvas, r, m_v.BorderInnerWidth);
+    std::vector<SolidFill> inner;
+    drawBorder(inner, r, m_v.BorderInnerWidth);
+    PaintSolidFills(canvas, inner);
 }
 
-void TMxBevel::drawBevel(Canvas& canvas, TRect& rect, TMxBevelStyle style, int width) const {
+void TMxBevel::drawBevel(std::vector<SolidFill>& fills, TRect& rect, TMxBevelStyle style, int width) const {
     switch (style) {
         case bvNone:
             return;
         case bvNormal:
-            for (int k = 0; k < width; ++k) canvas.FrameRect(rect.Inflated(-k, -k), clBlack);
+            for (int k = 0; k < width; ++k) frame(fills, rect.Inflated(-k, -k), clBlack);
             break;
         case bvLowered:
-            drawRings(canvas, rect, width, m_v.ShadowColor, m_v.LightColor);
+            drawRings(fills, rect, width, m_v.ShadowColor, m_v.LightColor);
             break;
         case bvRaised:
-            drawRings(canvas, rect, width, m_v.LightColor, m_v.ShadowColor);
+            drawRings(fills, rect, width, m_v.LightColor, m_v.ShadowColor);
             break;
         case bvFrameLowered:
         case bvFrameRaised: {
@@ -220,26 +239,24 @@ void TMxBevel::drawBevel(Canvas& canvas, TRect& rect, TMxBevelStyle style, int w
             const TColor second = style == bvFrameLowered ? m_v.LightColor : m_v.ShadowColor;
             for (int k = 0; k < width; ++k) {
                 const TRect q = rect.Inflated(-k, -k);
-                canvas.FrameRect(Rect(q.Left, q.Top, q.Right - 1, q.Bottom - 1), first);
-                canvas.FrameRect(Rect(q.Left + 1, q.Top + 1, q.Right, q.Bottom), second);
+                frame(fills, Rect(q.Left, q.Top, q.Right - 1, q.Bottom - 1), first);
+                frame(fills, Rect(q.Left + 1, q.Top + 1, q.Right, q.Bottom), second);
             }
             rect = rect.Inflated(-1, -1);
             break;
         }
         case bvShadow:
             // A drop shadow along the right and bottom sides, our reading of the shadow bevel.
-            fill(canvas, Rect(rect.Right - width, rect.Top + width, rect.Right, rect.Bottom),
-                 m_v.ShadowColor);
-            fill(canvas, Rect(rect.Left + width, rect.Bottom - width, rect.Right, rect.Bottom),
-                 m_v.ShadowColor);
+            fill(fills, Rect(rect.Right - width, rect.Top + width, rect.Right, rect.Bottom), m_v.ShadowColor);
+            fill(fills, Rect(rect.Left + width, rect.Bottom - width, rect.Right, rect.Bottom), m_v.ShadowColor);
             break;
     }
     rect = rect.Inflated(-width, -width);
 }
 
-void TMxBevel::drawBorder(Canvas& canvas, TRect& rect, int width) const {
+void TMxBevel::drawBorder(std::vector<SolidFill>& fills, TRect& rect, int width) const {
     for (int k = 0; k < width; ++k) {
-        canvas.FrameRect(rect, m_v.BorderColor);
+        frame(fills, rect, m_v.BorderColor);
         rect = rect.Inflated(-1, -1);
     }
 }

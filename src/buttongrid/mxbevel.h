@@ -1,11 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "buttongrid/mxobject.h"
 #include "platform/color.h"
 #include "platform/flagset.h"
 #include "platform/geometry.h"
+#include "platform/solidfill.h"
 
 class Canvas;
 
@@ -81,14 +84,17 @@ public:
 
     // Draws the frame over rect, the panel's client rectangle.
     void Draw(Canvas& canvas, const TRect& rect) const;
+    // The frame over rect as solid fills in painting order, where it is made of them only (the custom mode);
+    // nothing for the platform's edges.
+    std::optional<std::vector<SolidFill>> Fills(const TRect& rect) const;
 
 protected:
     void Changed() override;
 
 private:
     int computeExtent() const;
-    void drawBevel(Canvas& canvas, TRect& rect, TMxBevelStyle style, int width) const;
-    void drawBorder(Canvas& canvas, TRect& rect, int width) const;
+    void drawBevel(std::vector<SolidFill>& fills, TRect& rect, TMxBevelStyle style, int width) const;
+    void drawBorder(std::vector<SolidFill>& fills, TRect& rect, int width) const;
 
     // Everything Assign copies, compared as a whole.
     struct Values {

@@ -186,6 +186,17 @@ void TMxButtonPanel::Paint(Canvas& canvas, const TRect& dirty) const {
 
 void TMxButtonPanel::paintEvent(QPaintEvent* e) {
     if (m_loading || width() <= 0 || height() <= 0) return;
+    ++m_paintCount;
+    QPainter painter(this);
+    // Over a back bitmap a frame of solid fills goes straight onto the surface: composing the face would
+    // take a shared image of the whole panel, a board's worth of memory for a one-pixel frame.
+    const bool framed = !GetEmpty() && !m_flat;
+    const auto frame = framed ? m_bevel.Fills(Rect(0, 0, width(), height())) : std::nullopt;
+    if (const QImage* back = BackBitmap(); back && (!framed || frame)) {
+        DrawFace(painter, e->region(), *back);
+        if (frame) PaintSolidFills(painter, *frame);
+        return;
+    }
     QImage& surface = SharedFace(size());
     const QRect d = e->rect();
     const TRect dirty = Rect(d.left(), d.top(), d.right() + 1, d.bottom() + 1);
@@ -194,8 +205,6 @@ void TMxButtonPanel::paintEvent(QPaintEvent* e) {
         canvas.SetClipRect(dirty);
         Paint(canvas, dirty);
     }
-    ++m_paintCount;
-    QPainter painter(this);
     DrawFace(painter, e->region(), surface);
 }
 
