@@ -4,6 +4,7 @@
 #include <QSize>
 #include <QString>
 #include <cstddef>
+#include <cstdint>
 #include <list>
 #include <unordered_map>
 #include <utility>
@@ -39,7 +40,7 @@ struct TdxfFaceKey {
 // each is composed once; when the cache is full the face shown longest ago goes, and so does a face not
 // shown for as many changes of face as the cache holds, so that a label back at rest lets its pulse go. A
 // label keeps dozens of faces and shows one at a time, so an opaque face is kept as runs of one colour (a
-// third of its pixels' bytes or less) and unpacked into one image when it is shown.
+// seventh of its pixels' bytes on the palette) and unpacked into one image when it is shown.
 class TdxfFaceCache {
 public:
     // Every face of a label that pulses again and again while it turns: a pulse takes 14 ticks and a turn
@@ -56,8 +57,11 @@ private:
         TdxfFaceKey key;
         std::size_t shown = 0;  // m_changes when it was last shown
         QSize size;
-        // Per row, runs of one colour as (length << 24) | colour; empty for a face with alpha, kept whole.
-        std::vector<quint32> runs;
+        QRgb background;
+        QRgb main;
+        std::size_t heads;  // the runs' heads, ahead of their colours
+        // Runs of one colour, packed; empty for a face with alpha, kept whole.
+        std::vector<std::uint8_t> runs;
         QImage whole;
     };
     using Faces = std::list<Face>;

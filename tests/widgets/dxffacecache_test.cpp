@@ -63,11 +63,14 @@ TEST(DxfFaceCacheTest, LetsGoOfAFaceNotShownForAsManyChangesOfFaceAsItHolds) {
 }
 
 TEST(DxfFaceCacheTest, GivesBackEveryFaceAsItWasPut) {
-    // Runs of every length, one longer than a run can hold, single pixels, and a face with alpha.
-    QImage runs(300, 3, QImage::Format_RGB32);
+    // Runs of every length, one longer than a run can hold, single pixels, greys, and a face with alpha.
+    QImage runs(300, 4, QImage::Format_RGB32);
     for (int y = 0; y < runs.height(); ++y)
         for (int x = 0; x < runs.width(); ++x)
-            runs.setPixel(x, y, y == 1 ? 0xFF102030u : qRgb(x / (y + 1), y, 7));
+            runs.setPixel(x, y,
+                          y == 1   ? 0xFF102030u
+                          : y == 3 ? qRgb(x / 3, x / 3, x / 3)
+                                   : qRgb(x / (y + 1), y, 7));
     QImage alpha(5, 4, QImage::Format_ARGB32);
     alpha.fill(0x40FF0000u);
     alpha.setPixel(2, 2, 0x00000000u);
