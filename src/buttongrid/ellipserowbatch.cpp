@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "buttongrid/vectorclones.h"
+#include "platform/vectorclones.h"
 #include "platform/raster.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "buttongrid/vectorclones.h"
+#include "platform/vectorclones.h"
 #include "platform/intmath.h"
 
 bool MxEllipseRows::Fits(const std::vector<MxGradientStep>& steps) {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "buttongrid/vectorclones.h"
+#include "platform/vectorclones.h"
 #include "platform/rowtarget.h"
 
 MxGradientRows::MxGradientRows(int left, int right)

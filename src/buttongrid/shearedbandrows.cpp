@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "buttongrid/vectorclones.h"
+#include "platform/vectorclones.h"
 #include "platform/intmath.h"
 
 namespace {

@@ -1,23 +1,30 @@
 #include "widgets/dxffacecache.h"
 
+#include <QtEndian>
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <iterator>
 
+#include "platform/vectorclones.h"
+
 namespace {
 
-// A face is packed as runs of one colour: a byte per run, its kind in the top two bits and its length less
-// one in the rest, and after all of them the colours the kinds do not tell. The face's background and main
-// colours take no byte more, a grey one byte (its level), any other colour three (red, green, blue). A
-// label's face is its background, its glyph in one colour and a shadow shaded in greys, so a run takes one
-// or two bytes. The heads come apart from the colours so that unpacking finds each head without reading
-// the one before.
+// A face is packed as runs of one colour: a byte per run (its kind in the top two bits, then the number of
+// colour bytes the kind takes, then its length less one in the low four bits), and after all of them the
+// colours the kinds do not tell. The face's background and main colours take no byte more, a grey one byte
+// (its level), any other colour three (blue, green, red, as its own bytes lie in memory, so that one load
+// reads it). A label's face is its background, its glyph in one colour and a shadow shaded in greys, so a
+// run takes one or two bytes. The heads come apart from the colours so that unpacking finds each head
+// without reading the one before.
 enum RunKind : unsigned { kBackground, kMain, kGrey, kOther };
 constexpr unsigned kKindShift = 6;
+constexpr unsigned kBytesShift = 4;
+constexpr unsigned kColourBytes[] = {0, 0, 1, 3};
+constexpr unsigned kLengthMask = 15;
 // Every run is laid in one go of kLongestRun pixels, past its end too, with no branch on its length; a
 // longer stretch of one colour takes more runs.
-constexpr int kLongestRun = 16;
+constexpr int kLongestRun = kLengthMask + 1;
 
 bool isGrey(QRgb colour) {
     return qRed(colour) == qGreen(colour) && qGreen(colour) == qBlue(colour);
@@ -26,7 +33,7 @@ bool isGrey(QRgb colour) {
 }  // namespace
 
 TdxfFaceCache::Face TdxfFaceCache::pack(TdxfFaceKey key, const QImage& image) {
-    Face face{std::move(key), 0, image.size(), 0, 0, 0, {}, {}};
+    Face face{std::move(key), 0, image.size(), 0, 0, 0, 0, {}, {}};
     if (image.format() != QImage::Format_RGB32) {
         face.whole = image;
         return face;
@@ -57,7 +64,11 @@ TdxfFaceCache::Face TdxfFaceCache::pack(TdxfFaceKey key, const QImage& image) {
     }
     std::vector<std::uint8_t>& bytes = face.runs;
     std::vector<std::uint8_t> colours;
+    int start = 0;
     for (const auto& [colour, length] : runs) {
+        // Runs that leave room for all their spare pixels before the face's end.
+        if (start <= count - kLongestRun) face.spared = bytes.size() + 1;
+        start += length;
         RunKind kind = kOther;
         if (colour == face.background) {
             kind = kBackground;
@@ -67,16 +78,17 @@ TdxfFaceCache::Face TdxfFaceCache::pack(TdxfFaceKey key, const QImage& image) {
             kind = kGrey;
             colours.push_back(static_cast<std::uint8_t>(qBlue(colour)));
         } else {
-            colours.insert(colours.end(), {static_cast<std::uint8_t>(qRed(colour)),
+            colours.insert(colours.end(), {static_cast<std::uint8_t>(qBlue(colour)),
                                            static_cast<std::uint8_t>(qGreen(colour)),
-                                           static_cast<std::uint8_t>(qBlue(colour))});
+                                           static_cast<std::uint8_t>(qRed(colour))});
         }
-        bytes.push_back(static_cast<std::uint8_t>(kind << kKindShift | static_cast<unsigned>(length - 1)));
+        bytes.push_back(static_cast<std::uint8_t>(kind << kKindShift | kColourBytes[kind] << kBytesShift |
+                                                  static_cast<unsigned>(length - 1)));
     }
     face.heads = bytes.size();
     bytes.insert(bytes.end(), colours.begin(), colours.end());
-    // Every run reads three colour bytes, whatever its kind needs.
-    bytes.resize(bytes.size() + 3);
+    // Every run reads four colour bytes, whatever its kind needs.
+    bytes.resize(bytes.size() + 4);
     bytes.shrink_to_fit();
     return face;
 }
@@ -89,31 +101,35 @@ const QImage& TdxfFaceCache::show(Face& face) {
     if (m_shown.size() != face.size || m_shown.format() != QImage::Format_RGB32)
         m_shown = QImage(face.size, QImage::Format_RGB32);
     // Rows of 32-bit pixels have no padding, so the runs fill one array.
-    QRgb* pixel = reinterpret_cast<QRgb*>(m_shown.bits());
-    QRgb* const end = pixel + face.size.width() * face.size.height();
-    const std::uint8_t* head = face.runs.data();
-    const std::uint8_t* const heads = head + face.heads;
+    unpack(face, reinterpret_cast<QRgb*>(m_shown.bits()));
+    return m_shown;
+}
+
+MOXEL_VECTOR_CLONES void TdxfFaceCache::unpack(const Face& face, QRgb* pixel) {
+    const std::uint8_t* at = face.runs.data();
+    const std::uint8_t* const spared = at + face.spared;
+    const std::uint8_t* const heads = at + face.heads;
     const std::uint8_t* colour = heads;
+    // Picked from a table, not by a branch on the kind, which no processor could guess.
+    QRgb choices[] = {face.background, face.main, 0, 0};
     const auto next = [&] {
-        const unsigned kind = *head >> kKindShift;
-        const int length = (*head++ & ((1 << kKindShift) - 1)) + 1;
-        // Picked from all four without a branch on the kind, which no processor could guess.
-        const QRgb choices[] = {face.background, face.main, kOpaqueAlpha | 0x010101u * colour[0],
-                                qRgb(colour[0], colour[1], colour[2])};
-        colour += (kind >> 1) * (1 + 2 * (kind & 1));
-        return std::pair{length, choices[kind]};
+        const unsigned head = *at++;
+        quint32 other = 0;
+        std::memcpy(&other, colour, sizeof other);
+        choices[kGrey] = kOpaqueAlpha | 0x010101u * colour[0];
+        choices[kOther] = qFromLittleEndian(other) | kOpaqueAlpha;
+        colour += head >> kBytesShift & 3;
+        return std::pair{static_cast<int>(head & kLengthMask) + 1, choices[head >> kKindShift]};
     };
-    // While no run can take its spare pixels past the face's end.
-    while (head < heads && end - pixel >= kLongestRun) {
+    while (at < spared) {
         const auto [length, value] = next();
         std::fill_n(pixel, kLongestRun, value);
         pixel += length;
     }
-    while (head < heads) {
+    while (at < heads) {
         const auto [length, value] = next();
         pixel = std::fill_n(pixel, length, value);
     }
-    return m_shown;
 }
 
 const QImage* TdxfFaceCache::Find(const TdxfFaceKey& key) {

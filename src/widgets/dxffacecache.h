@@ -59,7 +59,8 @@ private:
         QSize size;
         QRgb background;
         QRgb main;
-        std::size_t heads;  // the runs' heads, ahead of their colours
+        std::size_t heads;   // the runs' heads, ahead of their colours
+        std::size_t spared;  // the first runs, which leave room for their spare pixels
         // Runs of one colour, packed; empty for a face with alpha, kept whole.
         std::vector<std::uint8_t> runs;
         QImage whole;
@@ -67,6 +68,8 @@ private:
     using Faces = std::list<Face>;
     static Face pack(TdxfFaceKey key, const QImage& image);
     const QImage& show(Face& face);
+    // Lays an opaque face's runs into its pixels, rows without padding.
+    static void unpack(const Face& face, QRgb* pixel);
     // Face is shown now; the faces not shown for too long go.
     void markShown(Face& face);
     void dropOldest();
