@@ -60,15 +60,6 @@ protected:
     std::vector<TMxSpeedButton*> clicks;
 };
 
-TEST_F(MxSpeedButtonTest, NewButtonIsAnOpaqueAutoDetectButtonOfTwentyThreeByTwentyTwo) {
-    TMxSpeedButton fresh(host.get());
-    EXPECT_EQ(fresh.size(), QSize(23, 22));
-    EXPECT_EQ(fresh.Style(), ubsAutoDetect);
-    EXPECT_EQ(fresh.State(), bsUp);
-    EXPECT_FALSE(fresh.Transparent());
-    EXPECT_EQ(fresh.Color(), clBtnFace);
-}
-
 TEST_F(MxSpeedButtonTest, ExplorerStylesAreTransparentAndExplorerIsUncoloured) {
     a->SetStyle(ubsExplorer);
     EXPECT_TRUE(a->Transparent());

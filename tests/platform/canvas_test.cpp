@@ -823,23 +823,6 @@ TEST(CanvasText, CalcRectMeasuresWidestLineAndLineCount) {
     EXPECT_TRUE(PaintedPixels(image).empty());
 }
 
-TEST(CanvasText, CalcRectWithWordBreakWrapsAtTheWidth) {
-    QImage image = Blank(10, 10);
-    Canvas canvas(image);
-    canvas.SetFont(ipaFont("ＭＳ ゴシック", -12));
-    const int lh = canvas.GetTextMetrics().tmHeight;
-    const int word = canvas.TextWidth(QStringLiteral("abcd"));
-    TRect r = Rect(0, 0, word + 2, 0);
-    EXPECT_EQ(canvas.DrawText(QStringLiteral("abcd abcd ab"), r, DT_CALCRECT | DT_WORDBREAK), 3 * lh);
-    EXPECT_EQ(r.Width(), word);
-    // A word wider than the rectangle stays whole on its own line.
-    TRect narrow = Rect(0, 0, 5, 0);
-    EXPECT_EQ(canvas.DrawText(QStringLiteral("abcdefgh ab"), narrow, DT_CALCRECT | DT_WORDBREAK), 2 * lh);
-    EXPECT_EQ(narrow.Width(), canvas.TextWidth(QStringLiteral("abcdefgh")));
-    TRect jp = Rect(0, 0, 12 * 2, 0);
-    EXPECT_EQ(canvas.DrawText(QStringLiteral("新規作成"), jp, DT_CALCRECT | DT_WORDBREAK), 2 * lh);
-}
-
 TEST(CanvasText, ExpandTabsAdvancesToTheNextStop) {
     QImage image = Blank(10, 10);
     Canvas canvas(image);
@@ -863,29 +846,8 @@ TEST(CanvasText, CenterAndVCenterCentreASingleLine) {
               Bounds(10 + (100 - extent.X) / 2, 10 + (40 - extent.Y) / 2, extent.X, extent.Y));
 }
 
-TEST(CanvasText, VCenterNeedsSingleLine) {
-    QImage image = Blank(120, 60);
-    Canvas canvas(image);
-    canvas.SetFont(ipaFont("ＭＳ ゴシック", -16));
-    canvas.SetBackgroundColor(clYellow);
-    TRect r = Rect(10, 10, 110, 50);
-    canvas.DrawText(QStringLiteral("abc"), r, DT_VCENTER);
-    EXPECT_EQ(paintedBounds(image).Top, 10);
-    EXPECT_EQ(paintedBounds(image).Left, 10);
-}
-
-TEST(CanvasText, PrefixMarksAnAcceleratorAndDoubleAmpersandDrawsOne) {
-    QImage image = Blank(10, 10);
-    Canvas canvas(image);
-    canvas.SetFont(ipaFont("ＭＳ ゴシック", -12));
-    TRect a = Rect(0, 0, 500, 0);
-    canvas.DrawText(QStringLiteral("&Save && go"), a, DT_CALCRECT);
-    EXPECT_EQ(a.Width(), canvas.TextWidth(QStringLiteral("Save & go")));
-    TRect b = Rect(0, 0, 500, 0);
-    canvas.DrawText(QStringLiteral("&Save && go"), b, DT_CALCRECT | DT_NOPREFIX);
-    EXPECT_EQ(b.Width(), canvas.TextWidth(QStringLiteral("&Save && go")));
-
-    // The underline sits under the accelerator only.
+// Where the prefixes go is the layout's own test; drawn, the underline sits under the accelerator only.
+TEST(CanvasText, PrefixUnderlinesOnlyTheAccelerator) {
     QImage drawn = Blank(100, 30);
     Canvas c2(drawn);
     c2.SetBkMode(BackgroundMode::Transparent);
