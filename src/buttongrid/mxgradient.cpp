@@ -108,21 +108,21 @@ const char* MxGradientStyleName(TMxGradientStyle style) {
     return kNames.at(static_cast<std::size_t>(style));
 }
 
-TMxGradientShape MxGradientStepShape(TMxGradientStyle style, int width, int height, int count, int step) {
+namespace {
+
+// A step's shape from its anchor and its shares of the width and height: MulDiv(k, width, count) for k =
+// step (x0) and step + 1 (x1), and the same of the height.
+TMxGradientShape stepShape(TMxGradientStyle style, const TRect& a, int x0, int x1, int y0, int y1) {
     using Kind = TMxGradientShape::Kind;
-    const TRect a = anchor(style, width, height);
-    const int k = step + 1;
-    const int sx = MulDiv(k, width, count);
-    const int sy = MulDiv(k, height, count);
+    const int sx = x1;
+    const int sy = y1;
     TMxGradientShape shape;
     switch (style) {
         case TMxGradientStyle::gstHorizontal:
-            shape.Box = {a.Left + MulDiv(step, width, count), a.Top, a.Left + MulDiv(step + 1, width, count),
-                         a.Bottom};
+            shape.Box = {a.Left + x0, a.Top, a.Left + x1, a.Bottom};
             break;
         case TMxGradientStyle::gstVertical:
-            shape.Box = {a.Left, a.Top + MulDiv(step, height, count), a.Right,
-                         a.Top + MulDiv(step + 1, height, count)};
+            shape.Box = {a.Left, a.Top + y0, a.Right, a.Top + y1};
             break;
         case TMxGradientStyle::gstSquare: {
             const int hx = sx / 2;
@@ -172,6 +172,27 @@ TMxGradientShape MxGradientStepShape(TMxGradientStyle style, int width, int heig
         }
     }
     return shape;
+}
+
+}  // namespace
+
+TMxGradientShape MxGradientStepShape(TMxGradientStyle style, int width, int height, int count, int step) {
+    return stepShape(style, anchor(style, width, height), MulDiv(step, width, count),
+                     MulDiv(step + 1, width, count), MulDiv(step, height, count), MulDiv(step + 1, height, count));
+}
+
+MxGradientShapes::MxGradientShapes(TMxGradientStyle style, int width, int height, int count)
+    : m_style(style),
+      m_anchor(anchor(style, width, height)),
+      m_x(static_cast<std::size_t>(std::max(count, 0) + 1)),
+      m_y(m_x.size()) {
+    MulDivSeries(width, count, m_x);
+    MulDivSeries(height, count, m_y);
+}
+
+TMxGradientShape MxGradientShapes::operator()(int step) const {
+    const auto k = static_cast<std::size_t>(step);
+    return stepShape(m_style, m_anchor, m_x[k], m_x[k + 1], m_y[k], m_y[k + 1]);
 }
 
 TMxGradient::TMxGradient() {

@@ -75,6 +75,20 @@ TRect MxGradientAnchor(TMxGradientStyle style, int width, int height);
 int MxGradientEllipseRadius(int extent);
 // The shape painted with table entry `step` of `count` entries.
 TMxGradientShape MxGradientStepShape(TMxGradientStyle style, int width, int height, int count, int step);
+// The same for every step of one gradient, its shares of the width and height worked out once for all steps
+// without a division each.
+class MxGradientShapes {
+public:
+    MxGradientShapes(TMxGradientStyle style, int width, int height, int count);
+    // The shape of step `step`, in [0, count).
+    TMxGradientShape operator()(int step) const;
+
+private:
+    TMxGradientStyle m_style;
+    TRect m_anchor;
+    std::vector<int> m_x;  // MulDiv(k, width, count) for k in [0, count]
+    std::vector<int> m_y;
+};
 // Whether, on the columns [left, right) of a width × height gradient, each step's shape holds that of the
 // step numbered one lower (the one painted over it): centred or cornered shapes growing with the step, and
 // the diagonal bands on their corner's side.

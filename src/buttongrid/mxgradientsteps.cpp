@@ -38,6 +38,7 @@ std::vector<MxGradientStep> MxGradientStepsLastPaintedFirst(TMxGradientStyle sty
     const int count = static_cast<int>(colors.size());
     const bool upwards = MxGradientPaintsUpwards(style);
     const bool nest = MxGradientStepsNest(style, width, height, left, right);
+    const MxGradientShapes shapes(style, width, height, count);
     std::vector<MxGradientStep> steps;
     steps.reserve(colors.size());
     for (int n = 0; n < count; ++n) {
@@ -48,7 +49,7 @@ std::vector<MxGradientStep> MxGradientStepsLastPaintedFirst(TMxGradientStyle sty
         if (nest && n + 1 < count &&
             colors[static_cast<std::size_t>(step)] == colors[static_cast<std::size_t>(next)])
             continue;
-        const TMxGradientShape shape = MxGradientStepShape(style, width, height, count, step);
+        const TMxGradientShape shape = shapes(step);
         // Built where it is kept: a step copied whole right after being written piece by piece waits for
         // the pieces to reach memory.
         MxGradientStep& s = steps.emplace_back();

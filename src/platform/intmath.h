@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 // Integer helpers with the platform's exact rounding.
 
@@ -18,6 +19,32 @@ constexpr int MulDiv(int a, int b, int c) {
     const bool narrow = n <= UINT32_MAX && d <= UINT32_MAX;
     const std::int64_t q = narrow ? std::int64_t(std::uint32_t(n) / std::uint32_t(d)) : n / d;
     return static_cast<int>(((num < 0) != (den < 0)) ? -q : q);
+}
+
+// MulDiv(k, b, c) for k = 0, 1, ... into out[k]: the quotient and remainder carried on with one addition per
+// entry instead of a division.
+constexpr void MulDivSeries(int b, int c, std::span<int> out) {
+    if (c == 0) {
+        for (int& v : out) v = -1;
+        return;
+    }
+    // As in MulDiv: (2 * |k * b| + |c|) / (2 * |c|), negated where b and c differ in sign.
+    const std::int64_t absB = b < 0 ? -std::int64_t(b) : b;
+    const std::int64_t d = 2 * (c < 0 ? -std::int64_t(c) : c);
+    const std::int64_t dq = 2 * absB / d;
+    const std::int64_t dr = 2 * absB % d;
+    const bool negative = (b < 0) != (c < 0);
+    std::int64_t q = 0;
+    std::int64_t r = d / 2;
+    for (int& v : out) {
+        v = static_cast<int>(negative ? -q : q);
+        q += dq;
+        r += dr;
+        if (r >= d) {
+            r -= d;
+            ++q;
+        }
+    }
 }
 
 // a / b rounded down and rounded up, for any signs. Where the values allow, the narrower type's division is

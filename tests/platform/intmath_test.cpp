@@ -50,6 +50,18 @@ TEST(MulDivTest, Uses64BitIntermediate) {
     EXPECT_EQ(MulDiv(INT_MIN, 2, 4), INT_MIN / 2);
 }
 
+TEST(MulDivSeriesTest, EveryEntryIsMulDivOfItsIndex) {
+    // Shares of a size as a gradient takes them: either sign, sizes above and below the divisor, and a
+    // zero divisor.
+    for (const auto& [b, c] : std::vector<std::pair<int, int>>{
+             {542, 236}, {272, 236}, {127, 235}, {3, 7}, {0, 5}, {-542, 236}, {542, -3}, {-9, -4}, {7, 0}}) {
+        std::vector<int> series(300);
+        MulDivSeries(b, c, series);
+        for (int k = 0; k < static_cast<int>(series.size()); ++k)
+            ASSERT_EQ(series[static_cast<std::size_t>(k)], MulDiv(k, b, c)) << k << " * " << b << " / " << c;
+    }
+}
+
 TEST(RoundingTest, HalvesGoToEven) {
     EXPECT_EQ(RoundHalfEven(0.5), 0);
     EXPECT_EQ(RoundHalfEven(1.5), 2);
