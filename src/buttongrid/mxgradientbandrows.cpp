@@ -8,6 +8,11 @@ MxBandRows::MxBandRows(std::vector<MxGradientStep> steps, int left, int right)
         !m_steps.empty() && std::all_of(m_steps.begin(), m_steps.end(), [&](const MxGradientStep& s) {
             return s.box.Top == m_steps.front().box.Top && s.box.Bottom == m_steps.front().box.Bottom;
         });
+    // Bands are never empty here, so stacked ones start on rows that fall strictly from one to the next.
+    m_stacked = std::adjacent_find(m_steps.begin(), m_steps.end(), [](const MxGradientStep& above,
+                                                                      const MxGradientStep& below) {
+                    return below.box.Top < above.box.Bottom;
+                }) == m_steps.end();
 }
 
 MxGradientRows::Run MxBandRows::Resolve(int y) {
@@ -31,6 +36,7 @@ MxGradientRows::Run MxBandRows::ResolveInto(int y, QRgb* row) {
 }
 
 MxGradientRows::Run MxBandRows::compose(int y, QRgb* row) {
+    if (m_stacked) return composeStacked(y, row);
     // The bands reaching a row are neighbours, so together they cover one run.
     const auto [first, last] = m_walk.Reaching(y);
     const int width = Width();
@@ -47,4 +53,25 @@ MxGradientRows::Run MxBandRows::compose(int y, QRgb* row) {
         b = std::max(b, x1);
     }
     return a < b ? Run{a, b} : Run{0, 0};
+}
+
+MxGradientRows::Run MxBandRows::composeStacked(int y, QRgb* row) {
+    // The last band starting at or above the row is the only one that can cover it. Going down a row it is
+    // the same band or the next one, since every band has a row of its own: a step without a branch, where
+    // asking how far to walk would mostly guess wrong.
+    const auto startsAbove = [y](const MxGradientStep& band) { return band.box.Top <= y; };
+    std::size_t next = m_nextBand;
+    if (y == m_bandRow + 1)
+        next += static_cast<std::size_t>(next < m_steps.size() && startsAbove(m_steps[next]));
+    else
+        next = static_cast<std::size_t>(std::ranges::partition_point(m_steps, startsAbove) - m_steps.begin());
+    m_nextBand = next;
+    m_bandRow = y;
+    if (next == 0 || y >= m_steps[next - 1].box.Bottom) return {0, 0};
+    const MxGradientStep& band = m_steps[next - 1];
+    const int x0 = std::clamp(band.box.Left - Left(), 0, Width());
+    const int x1 = std::clamp(band.box.Right - Left(), 0, Width());
+    if (x0 >= x1) return {0, 0};
+    std::fill(row + x0, row + x1, band.color);
+    return {x0, x1};
 }

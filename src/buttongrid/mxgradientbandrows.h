@@ -17,10 +17,16 @@ public:
 
 private:
     Run compose(int y, QRgb* row);
+    Run composeStacked(int y, QRgb* row);
 
     std::vector<MxGradientStep> m_steps;
     MxStepWalk m_walk;
     bool m_sideBySide = false;
+    // Each band lies wholly below the one before it.
+    bool m_stacked = false;
+    // One past the last band starting at or above the row m_bandRow, the last a stacked row was composed for.
+    std::size_t m_nextBand = 0;
+    int m_bandRow = 0;
     // The row resolved last, and where it was written.
     const QRgb* m_previous = nullptr;
     int m_lastRow = 0;
