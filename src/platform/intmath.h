@@ -38,12 +38,11 @@ constexpr void MulDivSeries(int b, int c, std::span<int> out) {
     std::int64_t r = d / 2;
     for (int& v : out) {
         v = static_cast<int>(negative ? -q : q);
-        q += dq;
+        // Without a branch: whether the remainder carries follows no pattern a guess could learn.
         r += dr;
-        if (r >= d) {
-            r -= d;
-            ++q;
-        }
+        const bool carries = r >= d;
+        q += dq + (carries ? 1 : 0);
+        r -= carries ? d : 0;
     }
 }
 
