@@ -203,7 +203,8 @@ void TMxBevel::Draw(Canvas& canvas, const TRect& rect) const {
     TRect r = rect;
     switch (m_v.Mode) {
         case TMxBevelMode::bmCustom:
-            break;
+            // Laid whole as fills above.
+            return;
         case TMxBevelMode::bmStandard:
             MxDrawStandardFrame(canvas, r, m_v.StandardStyle);
             break;
